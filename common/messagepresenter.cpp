@@ -1,0 +1,25 @@
+#include "messagepresenter.h"
+
+#include <QMessageBox>
+
+void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title,
+                              const QString &text)
+{
+    QMessageBox box(parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    switch (icon) {
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.exec();
+}

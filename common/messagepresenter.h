@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Shows the programs' message boxes. The programs talk to this interface so that tests can
+// answer a box without a person; QtMessagePresenter is the real, application-modal one.
+class MessagePresenter
+{
+public:
+    enum class Icon { Information, Warning, Critical };
+
+    virtual ~MessagePresenter() = default;
+    // Returns when the user has closed the box.
+    virtual void show(QWidget *parent, Icon icon, const QString &title, const QString &text) = 0;
+};
+
+class QtMessagePresenter final : public MessagePresenter
+{
+public:
+    void show(QWidget *parent, Icon icon, const QString &title, const QString &text) override;
+};

@@ -1,0 +1,173 @@
+#include "crtrandom.h"
+#include "numberfill.h"
+
+#include <QTest>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// Hands out a fixed list of values, then repeats the last; counts the calls.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    explicit ScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
+    int rand() override
+    {
+        const int v = m_values[std::min(m_calls, m_values.size() - 1)];
+        ++m_calls;
+        return v;
+    }
+    std::size_t calls() const { return m_calls; }
+
+private:
+    std::vector<int> m_values;
+    std::size_t m_calls = 0;
+};
+
+std::vector<int> fill(int k, int n, RandomSource &random, std::size_t room = 0)
+{
+    std::vector<int> dest(room ? room : std::size_t(std::max(k, 0)), -1);
+    fillUniqueNumbers(dest, k, n, random);
+    return dest;
+}
+
+} // namespace
+
+class TestNumberFill : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generatorSequence_data();
+    void generatorSequence();
+    void fillFromScript_data();
+    void fillFromScript();
+    void fullRangeOfTwentyFive();
+    void nothingToFill();
+    void refusals_data();
+    void refusals();
+    void oneCallPerSlotInOrder();
+};
+
+void TestNumberFill::generatorSequence_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::newRow("seed 1, the classic runtime start") << 1u << QList<int>{41, 18467, 6334, 26500, 19169};
+    QTest::newRow("seed 0") << 0u << QList<int>{38, 7719, 21238, 2437, 8855};
+}
+
+void TestNumberFill::generatorSequence()
+{
+    QFETCH(quint32, seed);
+    QFETCH(QList<int>, expected);
+    CrtRandom random(seed);
+    QList<int> got;
+    for (int i = 0; i < expected.size(); ++i)
+        got.append(random.rand());
+    QCOMPARE(got, expected);
+
+    random.srand(seed);
+    QCOMPARE(random.rand(), expected.first());
+}
+
+void TestNumberFill::fillFromScript_data()
+{
+    QTest::addColumn<QList<int>>("script");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::newRow("constant 7 climbs and wraps after the top")
+        << QList<int>{7} << 10 << 10 << QList<int>{7, 8, 9, 10, 0, 1, 2, 3, 4, 5};
+    QTest::newRow("constant n-1 reaches the top then wraps") << QList<int>{2} << 3 << 3 << QList<int>{2, 3, 0};
+    QTest::newRow("single slot of top 1 holds 0") << QList<int>{12345} << 1 << 1 << QList<int>{0};
+    QTest::newRow("values are reduced modulo n") << QList<int>{23, 27, 5} << 3 << 25 << QList<int>{23, 2, 5};
+    QTest::newRow("clash rescans from the first slot")
+        << QList<int>{1, 2, 1} << 3 << 5 << QList<int>{1, 2, 3};
+    QTest::newRow("k of n plus one takes every value") << QList<int>{0} << 4 << 3 << QList<int>{0, 1, 2, 3};
+}
+
+void TestNumberFill::fillFromScript()
+{
+    QFETCH(QList<int>, script);
+    QFETCH(int, k);
+    QFETCH(int, n);
+    QFETCH(QList<int>, expected);
+    ScriptedRandom random(std::vector<int>(script.begin(), script.end()));
+    const std::vector<int> got = fill(k, n, random);
+    QCOMPARE(QList<int>(got.begin(), got.end()), expected);
+    QCOMPARE(random.calls(), std::size_t(k));
+}
+
+void TestNumberFill::fullRangeOfTwentyFive()
+{
+    for (quint32 seed = 0; seed < 200; ++seed) {
+        CrtRandom random(seed);
+        const std::vector<int> got = fill(25, 25, random);
+        std::vector<bool> seen(26, false);
+        for (int v : got) {
+            QVERIFY2(v >= 0 && v <= 25, qPrintable(QString::number(v)));
+            QVERIFY2(!seen[std::size_t(v)], "a value appears twice");
+            seen[std::size_t(v)] = true;
+        }
+        QCOMPARE(std::count(seen.begin(), seen.end(), false), 1);
+    }
+}
+
+void TestNumberFill::nothingToFill()
+{
+    for (int k : {0, -1, -100}) {
+        ScriptedRandom random({3});
+        std::vector<int> dest(4, -1);
+        fillUniqueNumbers(dest, k, 0, random);
+        QCOMPARE(random.calls(), std::size_t(0));
+        QCOMPARE(dest, std::vector<int>(4, -1));
+    }
+}
+
+void TestNumberFill::refusals_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("room");
+    QTest::newRow("top number 0 would divide by zero") << 25 << 0 << 25;
+    QTest::newRow("negative top number") << 3 << -5 << 3;
+    QTest::newRow("more slots than values would never end") << 25 << 23 << 25;
+    QTest::newRow("largest top number does not overflow the check") << 3 << INT_MAX << 2;
+    QTest::newRow("destination too short") << 10 << 50 << 9;
+}
+
+void TestNumberFill::refusals()
+{
+    QFETCH(int, k);
+    QFETCH(int, n);
+    QFETCH(int, room);
+    ScriptedRandom random({1});
+    std::vector<int> dest(std::size_t(room), -1);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, fillUniqueNumbers(dest, k, n, random));
+    QCOMPARE(random.calls(), std::size_t(0));
+    QCOMPARE(dest, std::vector<int>(std::size_t(room), -1));
+}
+
+void TestNumberFill::oneCallPerSlotInOrder()
+{
+    // Two fills in a row continue one generator sequence, so a whole set is reproducible.
+    CrtRandom first(99);
+    std::vector<int> both(50);
+    fillUniqueNumbers(std::span<int>(both).first(25), 25, 50, first);
+    fillUniqueNumbers(std::span<int>(both).last(25), 25, 50, first);
+
+    CrtRandom second(99);
+    std::vector<int> raw;
+    for (int i = 0; i < 50; ++i)
+        raw.push_back(second.rand() % 50);
+    // The first slot of each fill can never clash, so it is the raw value itself.
+    QCOMPARE(both[0], raw[0]);
+    QCOMPARE(both[25], raw[25]);
+    QCOMPARE(first.rand(), second.rand());
+}
+
+QTEST_APPLESS_MAIN(TestNumberFill)
+#include "tst_numberfill.moc"
