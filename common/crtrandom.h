@@ -11,7 +11,9 @@ class CrtRandom final : public RandomSource
 public:
     static constexpr int Max = 0x7FFF;
 
-    explicit CrtRandom(std::uint32_t seed = 1) : m_state(seed) {}
+    explicit CrtRandom(std::uint32_t seed = 1)
+        : m_state(seed)
+    {}
 
     void srand(std::uint32_t seed) { m_state = seed; }
     int rand() override

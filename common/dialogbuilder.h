@@ -32,10 +32,15 @@ class DialogBuilder
 public:
     using Factory = std::function<QWidget *(const ControlTemplate &, QWidget *parent)>;
 
-    explicit DialogBuilder(DialogBaseUnits units) : m_units(units) {}
+    explicit DialogBuilder(DialogBaseUnits units)
+        : m_units(units)
+    {}
 
     // Builds a control of kind Custom, or replaces the standard widget of any control.
-    void setFactory(int controlId, Factory factory) { m_factories.insert(controlId, std::move(factory)); }
+    void setFactory(int controlId, Factory factory)
+    {
+        m_factories.insert(controlId, std::move(factory));
+    }
 
     BuiltDialog build(QDialog *dialog, const DialogTemplate &dialogTemplate) const;
 

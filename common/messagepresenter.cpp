@@ -2,8 +2,7 @@
 
 #include <QMessageBox>
 
-void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title,
-                              const QString &text)
+void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title, const QString &text)
 {
     QMessageBox box(parent);
     box.setWindowModality(Qt::ApplicationModal);

@@ -17,9 +17,8 @@ void fillUniqueNumbers(std::span<int> dest, int k, int n, RandomSource &random)
                                     " distinct values cannot be taken from 0.." +
                                     std::to_string(n));
     if (dest.size() < static_cast<std::size_t>(k))
-        throw std::invalid_argument("unique number fill: room for " +
-                                    std::to_string(dest.size()) + " values, " +
-                                    std::to_string(k) + " asked for");
+        throw std::invalid_argument("unique number fill: room for " + std::to_string(dest.size()) +
+                                    " values, " + std::to_string(k) + " asked for");
 
     for (int i = 0; i < k; ++i) {
         const auto earlier = dest.first(static_cast<std::size_t>(i));

@@ -12,7 +12,9 @@ namespace {
 class ScriptedRandom final : public RandomSource
 {
 public:
-    explicit ScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
+    explicit ScriptedRandom(std::vector<int> values)
+        : m_values(std::move(values))
+    {}
     int rand() override
     {
         const int v = m_values[std::min(m_calls, m_values.size() - 1)];
@@ -55,7 +57,8 @@ void TestNumberFill::generatorSequence_data()
 {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<QList<int>>("expected");
-    QTest::newRow("seed 1, the classic runtime start") << 1u << QList<int>{41, 18467, 6334, 26500, 19169};
+    QTest::newRow("seed 1, the classic runtime start")
+        << 1u << QList<int>{41, 18467, 6334, 26500, 19169};
     QTest::newRow("seed 0") << 0u << QList<int>{38, 7719, 21238, 2437, 8855};
 }
 
@@ -81,12 +84,15 @@ void TestNumberFill::fillFromScript_data()
     QTest::addColumn<QList<int>>("expected");
     QTest::newRow("constant 7 climbs and wraps after the top")
         << QList<int>{7} << 10 << 10 << QList<int>{7, 8, 9, 10, 0, 1, 2, 3, 4, 5};
-    QTest::newRow("constant n-1 reaches the top then wraps") << QList<int>{2} << 3 << 3 << QList<int>{2, 3, 0};
+    QTest::newRow("constant n-1 reaches the top then wraps")
+        << QList<int>{2} << 3 << 3 << QList<int>{2, 3, 0};
     QTest::newRow("single slot of top 1 holds 0") << QList<int>{12345} << 1 << 1 << QList<int>{0};
-    QTest::newRow("values are reduced modulo n") << QList<int>{23, 27, 5} << 3 << 25 << QList<int>{23, 2, 5};
+    QTest::newRow("values are reduced modulo n")
+        << QList<int>{23, 27, 5} << 3 << 25 << QList<int>{23, 2, 5};
     QTest::newRow("clash rescans from the first slot")
         << QList<int>{1, 2, 1} << 3 << 5 << QList<int>{1, 2, 3};
-    QTest::newRow("k of n plus one takes every value") << QList<int>{0} << 4 << 3 << QList<int>{0, 1, 2, 3};
+    QTest::newRow("k of n plus one takes every value")
+        << QList<int>{0} << 4 << 3 << QList<int>{0, 1, 2, 3};
 }
 
 void TestNumberFill::fillFromScript()

@@ -1,0 +1,148 @@
+#include "callergame.h"
+
+#include "dialogint.h"
+#include "numberfill.h"
+#include "numbertext.h"
+#include "randomsource.h"
+
+namespace {
+constexpr auto On = CallerGame::Setting::On;
+constexpr auto Off = CallerGame::Setting::Off;
+constexpr auto Keep = CallerGame::Setting::Keep;
+} // namespace
+
+// Start, Stop, Clear, Save, Sheet, Number.
+const std::array<CallerGame::ButtonRow, 7> CallerGame::buttonTable{{
+    {Event::Initialised, On, Off, Off, Off, Keep, Keep},
+    {Event::Start, Off, On, Off, Off, Off, Off},
+    {Event::StopMoreRemain, On, Off, On, On, Off, Keep},
+    {Event::StopLastNumber, Off, Off, On, On, Off, Keep},
+    {Event::Clear, On, Off, Off, Off, On, On},
+    {Event::Save, On, Off, On, Off, Keep, Keep},
+    // Once every number is drawn there is nothing left to start or stop until Clear.
+    {Event::SaveFinished, Off, Off, On, Off, Keep, Keep},
+}};
+
+CallerGame::CallerGame(GameView &view, RandomSource &random)
+    : m_view(view)
+    , m_random(random)
+{}
+
+QString CallerGame::topNumberRefusal(const QString &input)
+{
+    return QStringLiteral("数には 1 から %1 までの整数を入力してください。\n入力された数: 「%2」")
+        .arg(QString::number(MaxTopNumber), input);
+}
+
+void CallerGame::apply(Event event)
+{
+    for (const ButtonRow &row : buttonTable) {
+        if (row.event != event)
+            continue;
+        const std::pair<GameControl, Setting> settings[] = {
+            {GameControl::Start, row.start}, {GameControl::Stop, row.stop},
+            {GameControl::Clear, row.clear}, {GameControl::Save, row.save},
+            {GameControl::Sheet, row.sheet}, {GameControl::Number, row.number},
+        };
+        for (const auto &[control, setting] : settings) {
+            if (setting != Keep)
+                m_view.setControlEnabled(control, setting == On);
+        }
+        return;
+    }
+}
+
+void CallerGame::fillDrawOrder()
+{
+    fillUniqueNumbers(m_drawOrder, m_topNumber, m_topNumber, m_random);
+}
+
+void CallerGame::initialise()
+{
+    m_started = 0;
+    m_drawCount = 0;
+    m_listRow = 0;
+    m_listCol = 0;
+    apply(Event::Initialised);
+}
+
+void CallerGame::start()
+{
+    if (isFinished())
+        return;
+    int topNumber = m_topNumber;
+    if (!m_started) {
+        // Only a top number the draw order has room for can be played; anything else leaves
+        // the game in Ready, with the combobox still open for a correction.
+        const QString input = m_view.topNumberInput();
+        const DialogInt parsed = readLeadingInt(input);
+        if (!parsed.ok() || parsed.value < 1 || parsed.value > MaxTopNumber) {
+            m_view.refuseTopNumber(topNumberRefusal(input));
+            return;
+        }
+        topNumber = parsed.value;
+    }
+
+    m_view.readTextColour();
+    apply(Event::Start);
+    if (!m_started) {
+        m_topNumber = topNumber;
+        fillDrawOrder();
+    }
+    m_view.startCountdown();
+    m_view.startSpinTimers();
+    m_view.playCue(GameCue::Start);
+}
+
+void CallerGame::stop()
+{
+    if (m_topNumber < 1 || m_drawCount >= m_topNumber)
+        return;
+    const int number = m_drawOrder[static_cast<std::size_t>(m_drawCount)];
+    m_view.reveal(number);
+    m_numberText = ::numberText(number);
+
+    if (m_drawCount == 0) {
+        m_view.insertGridRow(0);
+    } else if (m_drawCount % GridColumns == 0) {
+        ++m_listRow;
+        m_listCol = 0;
+        m_view.insertGridRow(m_listRow);
+    }
+    m_view.setGridCell(m_listRow, m_listCol, m_numberText);
+
+    if (m_drawCount == m_topNumber - 1) {
+        apply(Event::StopLastNumber);
+        m_view.showBingoEnd();
+    } else {
+        apply(Event::StopMoreRemain);
+    }
+    ++m_listCol;
+    ++m_drawCount;
+    m_started = 1;
+}
+
+void CallerGame::clear()
+{
+    apply(Event::Clear);
+    m_view.clearGrid();
+    m_view.eraseDisplays();
+    // The fresh order is replaced at the next Start; drawing it still advances the generator.
+    fillDrawOrder();
+    m_drawCount = 0;
+    m_listCol = 0;
+    m_listRow = 0;
+    m_started = 0;
+    m_view.playCue(GameCue::Clear);
+}
+
+void CallerGame::beginSave()
+{
+    apply(isFinished() ? Event::SaveFinished : Event::Save);
+}
+
+void CallerGame::endSave(bool written)
+{
+    if (written && !isFinished())
+        m_view.setControlEnabled(GameControl::Stop, true);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "gameview.h"
+
+#include <QString>
+
+#include <array>
+#include <span>
+
+class RandomSource;
+
+// The state of one game of the caller and the operations that change it. Start draws a fresh
+// order of distinct numbers at the first Start of a game, each Stop reveals the next one into
+// a five-column grid, and Clear prepares a new game. The window is reached only through
+// GameView, so the whole game runs without one.
+class CallerGame
+{
+public:
+    static constexpr int MaxTopNumber = 100;
+    static constexpr int GridColumns = 5;
+
+    enum class Event {
+        Initialised,
+        Start,
+        StopMoreRemain,
+        StopLastNumber,
+        Clear,
+        Save,
+        SaveFinished
+    };
+
+    // How one event leaves a control: switched on, off, or as it was.
+    enum class Setting : signed char { Keep, On, Off };
+
+    struct ButtonRow
+    {
+        Event event;
+        Setting start, stop, clear, save, sheet, number;
+    };
+
+    static const std::array<ButtonRow, 7> buttonTable;
+
+    CallerGame(GameView &view, RandomSource &random);
+
+    // Puts the buttons in their state for a dialog that has just opened.
+    void initialise();
+    void start();
+    void stop();
+    void clear();
+    // The buttons as Save sets them before its file dialog opens.
+    void beginSave();
+    // Save ended: a file was written, or not (cancelled or failed).
+    void endSave(bool written);
+
+    bool isFinished() const { return m_started && m_drawCount >= m_topNumber; }
+    std::span<const int> drawnNumbers() const
+    {
+        return std::span<const int>(m_drawOrder).first(static_cast<std::size_t>(m_drawCount));
+    }
+    std::span<const int> drawOrder() const
+    {
+        return std::span<const int>(m_drawOrder).first(static_cast<std::size_t>(m_topNumber));
+    }
+    int drawCount() const { return m_drawCount; }
+    int topNumber() const { return m_topNumber; }
+    bool started() const { return m_started != 0; }
+    int listRow() const { return m_listRow; }
+    int listCol() const { return m_listCol; }
+    const QString &numberText() const { return m_numberText; }
+    // The combobox text as the dialog exchanges it.
+    const QString &topNumberText() const { return m_topNumberText; }
+    void setTopNumberText(const QString &text) { m_topNumberText = text; }
+    // The message shown when the top-number text cannot be played.
+    static QString topNumberRefusal(const QString &input);
+
+private:
+    void apply(Event event);
+    void fillDrawOrder();
+
+    GameView &m_view;
+    RandomSource &m_random;
+
+    std::array<int, MaxTopNumber> m_drawOrder{};
+    int m_drawCount = 0;
+    int m_topNumber = 0;
+    int m_started = 0;
+    int m_listRow = 0;
+    int m_listCol = 0;
+    QString m_numberText;
+    QString m_topNumberText = QStringLiteral("50");
+};

@@ -1,0 +1,50 @@
+#include "drawnnumbersfile.h"
+
+#include "numbertext.h"
+
+#include <QSaveFile>
+
+namespace {
+constexpr char lineEnd[] = "\r\n";
+constexpr int numbersPerLine = 5;
+} // namespace
+
+QString FileWriteError::message() const
+{
+    return QStringLiteral("ファイル「%1」に保存できませんでした。\n%2").arg(path, reason);
+}
+
+QByteArray drawnNumbersFileContent(std::span<const int> drawn)
+{
+    QByteArray content;
+    content.reserve(48 + 4 * static_cast<qsizetype>(drawn.size()));
+    content += "<<**SOLT-NUMBER**>>";
+    content += lineEnd;
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        content += numberText(drawn[i]).toLatin1();
+        content += ((i + 1) % numbersPerLine == 0) ? lineEnd : "  ";
+    }
+    content += lineEnd;
+    content += "<<***** END *****>>";
+    return content;
+}
+
+std::optional<FileWriteError> writeDrawnNumbersFile(const QString &path, std::span<const int> drawn)
+{
+    if (path.isEmpty())
+        return FileWriteError{path, QStringLiteral("ファイル名がありません。")};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileWriteError{path, file.errorString()};
+    const QByteArray content = drawnNumbersFileContent(drawn);
+    // The buffer is flushed here because the commit of Qt 6.4 does not notice a failing flush,
+    // and would put a truncated file in place of the old one.
+    if (file.write(content) != content.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileWriteError{path, reason};
+    }
+    if (!file.commit())
+        return FileWriteError{path, file.errorString()};
+    return std::nullopt;
+}

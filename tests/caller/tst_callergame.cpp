@@ -1,0 +1,333 @@
+#include "callergame.h"
+#include "crtrandom.h"
+#include "numberfill.h"
+
+#include <QTest>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+// Records every call of the game, and keeps the enabled state and grid it was told about.
+class RecordingView final : public GameView
+{
+public:
+    QString input = QStringLiteral("50");
+    QStringList calls;
+    std::map<GameControl, bool> enabled;
+    std::map<std::pair<int, int>, QString> cells;
+    QList<int> insertedRows;
+    QList<int> revealed;
+    int bingoEnds = 0;
+    QString refusal;
+
+    void setControlEnabled(GameControl control, bool on) override { enabled[control] = on; }
+    QString topNumberInput() const override { return input; }
+    void refuseTopNumber(const QString &message) override
+    {
+        refusal = message;
+        calls << QStringLiteral("refuse");
+    }
+    void readTextColour() override { calls << QStringLiteral("readTextColour"); }
+    void startCountdown() override { calls << QStringLiteral("startCountdown"); }
+    void startSpinTimers() override { calls << QStringLiteral("startSpinTimers"); }
+    void playCue(GameCue cue) override
+    {
+        calls << (cue == GameCue::Start ? QStringLiteral("cue start")
+                                        : QStringLiteral("cue clear"));
+    }
+    void reveal(int number) override
+    {
+        revealed << number;
+        calls << QStringLiteral("reveal");
+    }
+    void insertGridRow(int row) override
+    {
+        insertedRows << row;
+        calls << QStringLiteral("insertRow");
+    }
+    void setGridCell(int row, int column, const QString &text) override
+    {
+        cells[{row, column}] = text;
+        calls << QStringLiteral("setCell");
+    }
+    void clearGrid() override
+    {
+        cells.clear();
+        calls << QStringLiteral("clearGrid");
+    }
+    void eraseDisplays() override { calls << QStringLiteral("erase"); }
+    void showBingoEnd() override
+    {
+        ++bingoEnds;
+        calls << QStringLiteral("bingoEnd");
+    }
+
+    // Start, Stop, Clear, Save, Sheet, Number as "1" (on), "0" (off) or "-" (never set).
+    QString buttons() const
+    {
+        QString s;
+        for (GameControl c : {GameControl::Start, GameControl::Stop, GameControl::Clear,
+                              GameControl::Save, GameControl::Sheet, GameControl::Number}) {
+            const auto it = enabled.find(c);
+            s += it == enabled.end() ? u'-' : (it->second ? u'1' : u'0');
+        }
+        return s;
+    }
+};
+
+struct Fixture
+{
+    RecordingView view;
+    CrtRandom random{12345};
+    CallerGame game{view, random};
+    Fixture() { game.initialise(); }
+
+    void draw()
+    {
+        game.start();
+        game.stop();
+    }
+};
+
+std::vector<int> expectedOrder(quint32 seed, int n)
+{
+    CrtRandom random(seed);
+    std::vector<int> order(static_cast<std::size_t>(n));
+    fillUniqueNumbers(order, n, n, random);
+    return order;
+}
+
+} // namespace
+
+class TestCallerGame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialState();
+    void startOrder();
+    void wholeGameOfTwentyFive();
+    void stopOrderOfCalls();
+    void secondStartContinuesTheOrder();
+    void clearThenNewTopNumber();
+    void refusedTopNumbers_data();
+    void refusedTopNumbers();
+    void acceptedTopNumbers_data();
+    void acceptedTopNumbers();
+    void saveBetweenDraws();
+    void saveAfterTheLastNumber();
+};
+
+void TestCallerGame::initialState()
+{
+    Fixture f;
+    QCOMPARE(f.view.buttons(), QStringLiteral("1000--"));
+    QCOMPARE(f.game.drawCount(), 0);
+    QVERIFY(!f.game.started());
+    QCOMPARE(f.game.topNumberText(), QStringLiteral("50"));
+}
+
+void TestCallerGame::startOrder()
+{
+    Fixture f;
+    f.game.start();
+    QCOMPARE(f.view.calls,
+             (QStringList{"readTextColour", "startCountdown", "startSpinTimers", "cue start"}));
+    QCOMPARE(f.view.buttons(), QStringLiteral("010000"));
+    QCOMPARE(f.game.topNumber(), 50);
+    const std::vector<int> order = expectedOrder(12345, 50);
+    QVERIFY(std::equal(order.begin(), order.end(), f.game.drawOrder().begin()));
+}
+
+void TestCallerGame::wholeGameOfTwentyFive()
+{
+    Fixture f;
+    f.view.input = QStringLiteral("25");
+    const std::vector<int> order = expectedOrder(12345, 25);
+    for (int k = 0; k < 25; ++k) {
+        f.game.start();
+        QCOMPARE(f.view.buttons(), QStringLiteral("010000"));
+        f.game.stop();
+        QCOMPARE(f.view.revealed.last(), order[std::size_t(k)]);
+        QCOMPARE(f.game.numberText(), QString::asprintf("%02d", order[std::size_t(k)]));
+        const std::pair<int, int> cell{k / 5, k % 5};
+        QCOMPARE(f.view.cells[cell], QString::asprintf("%02d", order[std::size_t(k)]));
+        QCOMPARE(f.game.drawCount(), k + 1);
+        if (k < 24) {
+            QCOMPARE(f.view.buttons(), QStringLiteral("101100"));
+            QCOMPARE(f.view.bingoEnds, 0);
+        }
+    }
+    QCOMPARE(f.view.bingoEnds, 1);
+    QCOMPARE(f.view.buttons(), QStringLiteral("001100"));
+    QVERIFY(f.game.isFinished());
+    // Rows are inserted only when begun: the 6th number opens row 1, the 11th row 2.
+    QCOMPARE(f.view.insertedRows, (QList<int>{0, 1, 2, 3, 4}));
+    QCOMPARE(f.view.cells.size(), std::size_t(25));
+
+    // Nothing more can be drawn: neither buttons nor calls reveal past the order.
+    const qsizetype revealedBefore = f.view.revealed.size();
+    f.game.start();
+    f.game.stop();
+    QCOMPARE(f.view.revealed.size(), revealedBefore);
+    QCOMPARE(f.view.bingoEnds, 1);
+}
+
+void TestCallerGame::stopOrderOfCalls()
+{
+    Fixture f;
+    f.game.start();
+    f.view.calls.clear();
+    f.game.stop();
+    QCOMPARE(f.view.calls, (QStringList{"reveal", "insertRow", "setCell"}));
+    f.game.start();
+    f.view.calls.clear();
+    f.game.stop();
+    QCOMPARE(f.view.calls, (QStringList{"reveal", "setCell"}));
+    QCOMPARE(f.game.listCol(), 2);
+    QCOMPARE(f.game.listRow(), 0);
+}
+
+void TestCallerGame::secondStartContinuesTheOrder()
+{
+    Fixture f;
+    f.draw();
+    f.view.input = QStringLiteral("75"); // ignored: the game is under way
+    f.draw();
+    f.draw();
+    QCOMPARE(f.game.topNumber(), 50);
+    const std::vector<int> order = expectedOrder(12345, 50);
+    QCOMPARE(f.view.revealed, (QList<int>{order[0], order[1], order[2]}));
+}
+
+void TestCallerGame::clearThenNewTopNumber()
+{
+    Fixture f;
+    f.draw();
+    f.draw();
+    f.view.calls.clear();
+    f.game.clear();
+    QCOMPARE(f.view.calls, (QStringList{"clearGrid", "erase", "cue clear"}));
+    QCOMPARE(f.view.buttons(), QStringLiteral("100011"));
+    QVERIFY(f.view.cells.empty());
+    QVERIFY(!f.game.started());
+    QCOMPARE(f.game.drawCount(), 0);
+    QCOMPARE(f.game.listRow(), 0);
+    QCOMPARE(f.game.listCol(), 0);
+
+    // The generator went through two fills of 50 before the new game's fill of 75.
+    CrtRandom replay(12345);
+    std::vector<int> scratch(50);
+    fillUniqueNumbers(scratch, 50, 50, replay);
+    fillUniqueNumbers(scratch, 50, 50, replay);
+    std::vector<int> next(75);
+    fillUniqueNumbers(next, 75, 75, replay);
+
+    f.view.input = QStringLiteral("75");
+    f.draw();
+    QCOMPARE(f.game.topNumber(), 75);
+    QVERIFY(std::equal(next.begin(), next.end(), f.game.drawOrder().begin()));
+    QCOMPARE(f.view.revealed.last(), next[0]);
+    const std::pair<int, int> firstCell{0, 0};
+    QCOMPARE(f.view.cells[firstCell], QString::asprintf("%02d", next[0]));
+}
+
+void TestCallerGame::refusedTopNumbers_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("empty") << "";
+    QTest::newRow("not a number") << "abc";
+    QTest::newRow("zero") << "0";
+    QTest::newRow("negative") << "-5";
+    QTest::newRow("above the draw order's room") << "101";
+    QTest::newRow("out of the 32-bit range") << "99999999999";
+}
+
+void TestCallerGame::refusedTopNumbers()
+{
+    QFETCH(QString, input);
+    Fixture f;
+    f.view.input = input;
+    f.view.calls.clear();
+    f.game.start();
+    QCOMPARE(f.view.calls, QStringList{"refuse"});
+    QVERIFY(f.view.refusal.contains(QStringLiteral("1 から 100")));
+    QVERIFY(f.view.refusal.contains(input));
+    QCOMPARE(f.view.buttons(), QStringLiteral("1000--"));
+    QCOMPARE(f.game.topNumber(), 0);
+    QVERIFY(!f.game.started());
+    // Nothing was drawn from the generator.
+    QCOMPARE(f.random.rand(), CrtRandom(12345).rand());
+    // A refused Stop cannot reveal anything either.
+    f.game.stop();
+    QVERIFY(f.view.revealed.isEmpty());
+}
+
+void TestCallerGame::acceptedTopNumbers_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("top");
+    QTest::newRow("one") << "1" << 1;
+    QTest::newRow("a hundred") << "100" << 100;
+    QTest::newRow("typed seven") << "7" << 7;
+    QTest::newRow("blank then number") << " 75" << 75;
+    QTest::newRow("number then letters") << "30abc" << 30;
+}
+
+void TestCallerGame::acceptedTopNumbers()
+{
+    QFETCH(QString, input);
+    QFETCH(int, top);
+    Fixture f;
+    f.view.input = input;
+    for (int k = 0; k < top; ++k)
+        f.draw();
+    QCOMPARE(f.game.topNumber(), top);
+    QCOMPARE(f.view.bingoEnds, 1);
+    QList<int> sorted = f.view.revealed;
+    std::sort(sorted.begin(), sorted.end());
+    QVERIFY(std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end());
+    QVERIFY(sorted.first() >= 0 && sorted.last() <= top);
+    QVERIFY(f.view.refusal.isEmpty());
+}
+
+void TestCallerGame::saveBetweenDraws()
+{
+    Fixture f;
+    f.draw();
+    f.game.beginSave();
+    QCOMPARE(f.view.buttons(), QStringLiteral("101000"));
+    f.game.endSave(false);
+    QCOMPARE(f.view.buttons(), QStringLiteral("101000"));
+
+    f.draw();
+    f.game.beginSave();
+    f.game.endSave(true);
+    QCOMPARE(f.view.buttons(), QStringLiteral("111000"));
+    // Stop without a spin draws the next number at once.
+    f.game.stop();
+    QCOMPARE(f.game.drawCount(), 3);
+    QCOMPARE(f.view.buttons(), QStringLiteral("101100"));
+}
+
+void TestCallerGame::saveAfterTheLastNumber()
+{
+    Fixture f;
+    f.view.input = QStringLiteral("5");
+    for (int k = 0; k < 5; ++k)
+        f.draw();
+    QCOMPARE(f.view.buttons(), QStringLiteral("001100"));
+    f.game.beginSave();
+    f.game.endSave(true);
+    // Start and Stop stay off: every number of the game has been drawn.
+    QCOMPARE(f.view.buttons(), QStringLiteral("001000"));
+    f.game.clear();
+    QCOMPARE(f.view.buttons(), QStringLiteral("100011"));
+    f.draw();
+    QCOMPARE(f.game.drawCount(), 1);
+}
+
+QTEST_APPLESS_MAIN(TestCallerGame)
+#include "tst_callergame.moc"
