@@ -77,12 +77,13 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
         m_controls.widget(id)->setStyle(compact);
 
     for (std::size_t i = 0; i < m_spinTimers.size(); ++i) {
-        QTimer &timer = m_spinTimers[i];
+        auto *timer = new QTimer(this);
         const int id = NumberDisplays::SpinTimers[i].id;
-        timer.setObjectName(QStringLiteral("timer%1").arg(id));
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(NumberDisplays::SpinTimers[i].periodMs);
-        connect(&timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
+        timer->setObjectName(QStringLiteral("timer%1").arg(id));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(NumberDisplays::SpinTimers[i].periodMs);
+        connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
+        m_spinTimers[i] = timer;
     }
 
     connect(m_controls.get<QPushButton>(IDC_START), &QPushButton::clicked, this,
@@ -296,8 +297,8 @@ void CCallerDlg::startCountdown()
 
 void CCallerDlg::startSpinTimers()
 {
-    for (QTimer &timer : m_spinTimers)
-        timer.start();
+    for (QTimer *timer : m_spinTimers)
+        timer->start();
 }
 
 void CCallerDlg::playCue(GameCue cue)
@@ -377,8 +378,8 @@ void CCallerDlg::stopCountdown()
 
 void CCallerDlg::killSpinTimers()
 {
-    for (QTimer &timer : m_spinTimers)
-        timer.stop();
+    for (QTimer *timer : m_spinTimers)
+        timer->stop();
 }
 
 void CCallerDlg::playStopCue()

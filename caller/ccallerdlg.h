@@ -99,7 +99,8 @@ private:
     QTableWidget *m_drawnList = nullptr;
     QComboBox *m_topNumberBox = nullptr;
     CountdownPlayer *m_animation = nullptr;
-    std::array<QTimer, NumberDisplays::SpinTimers.size()> m_spinTimers;
+    // Timers 2, 3 and 4, named "timer2" and so on.
+    std::array<QTimer *, NumberDisplays::SpinTimers.size()> m_spinTimers{};
     QMenu m_systemMenu;
     QString m_startDir;
 };

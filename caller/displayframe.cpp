@@ -18,8 +18,16 @@ DisplayFrame::DisplayFrame(QWidget *parent)
 void DisplayFrame::resizeEvent(QResizeEvent *event)
 {
     QGroupBox::resizeEvent(event);
+    ensureImage();
+}
+
+void DisplayFrame::ensureImage()
+{
     const qreal ratio = devicePixelRatioF();
-    QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() == pixels)
+        return;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     // Point sizes convert at the screen's resolution, as they do on the widget itself.
     image.setDotsPerMeterX(qRound(logicalDpiX() * InchesPerMetre));
@@ -35,6 +43,7 @@ void DisplayFrame::resizeEvent(QResizeEvent *event)
 void DisplayFrame::drawText(QPoint topLeft, const QFont &font, const QString &text,
                             const QColor &textColour, const QColor &backColour)
 {
+    ensureImage();
     QPainter painter(&m_image);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();

@@ -26,5 +26,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // A frame that has not been shown yet gets its image at the first paint.
+    void ensureImage();
+
     QImage m_image;
 };
