@@ -39,8 +39,8 @@ public:
 
 // The four number displays: three slots that flicker random numbers while a draw spins, each
 // driven by its own timer, and the reveal that ends with the drawn number in the centre and
-// called slots. Colours come from the radio buttons, read at the moments the window design
-// reads them.
+// called slots. Colours come from the radio buttons as each tick and the reveal read them, so
+// a change shows at the next one.
 class NumberDisplays
 {
 public:
