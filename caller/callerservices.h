@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+class CountdownPlayer;
+class FileChooser;
+class MessagePresenter;
+class ProcessStarter;
+class Sleeper;
+class SoundOutput;
+class QWidget;
+
+// The widget of the countdown clip and the player that drives it; the player lives as long as
+// the widget (usually it is the widget).
+struct CountdownControl
+{
+    QWidget *widget = nullptr;
+    CountdownPlayer *player = nullptr;
+};
+
+// Everything outside the caller's dialog that it talks to. The program hands in the real
+// services; tests hand in ones they control. Each must outlive the dialog.
+struct CallerServices
+{
+    SoundOutput *sound = nullptr;
+    FileChooser *files = nullptr;
+    MessagePresenter *messages = nullptr;
+    ProcessStarter *processes = nullptr;
+    Sleeper *sleeper = nullptr;
+    // The generator's seed at initialisation; the current time when not given.
+    std::function<std::uint32_t()> seed;
+    // Makes the countdown clip's control; without it the area stays an empty placeholder.
+    std::function<CountdownControl(QWidget *parent)> makeCountdown;
+};

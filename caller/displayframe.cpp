@@ -1,0 +1,64 @@
+#include "displayframe.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+constexpr double InchesPerMetre = 39.37;
+} // namespace
+
+DisplayFrame::DisplayFrame(QWidget *parent)
+    : QGroupBox(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DisplayFrame::resizeEvent(QResizeEvent *event)
+{
+    QGroupBox::resizeEvent(event);
+    ensureImage();
+}
+
+void DisplayFrame::ensureImage()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() == pixels)
+        return;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    // Point sizes convert at the screen's resolution, as they do on the widget itself.
+    image.setDotsPerMeterX(qRound(logicalDpiX() * InchesPerMetre));
+    image.setDotsPerMeterY(qRound(logicalDpiY() * InchesPerMetre));
+    image.fill(Qt::transparent);
+    if (!m_image.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(QPoint(0, 0), m_image);
+    }
+    m_image = image;
+}
+
+void DisplayFrame::drawText(QPoint topLeft, const QFont &font, const QString &text,
+                            const QColor &textColour, const QColor &backColour)
+{
+    ensureImage();
+    QPainter painter(&m_image);
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect cells(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
+    painter.fillRect(cells, backColour);
+    painter.setPen(textColour);
+    painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    painter.end();
+    repaint(cells);
+}
+
+void DisplayFrame::paintEvent(QPaintEvent *event)
+{
+    QGroupBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_image);
+}

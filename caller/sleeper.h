@@ -1,0 +1,16 @@
+#pragma once
+
+// Holds the caller's only thread for a pause, so that nothing else is handled meanwhile. Tests
+// hand in one that returns at once.
+class Sleeper
+{
+public:
+    virtual ~Sleeper() = default;
+    virtual void sleep(int milliseconds) = 0;
+};
+
+class ThreadSleeper final : public Sleeper
+{
+public:
+    void sleep(int milliseconds) override;
+};

@@ -1,0 +1,108 @@
+#include "cuesounds.h"
+#include "qtsoundoutput.h"
+#include "soundoutput.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingOutput final : public SoundOutput
+{
+public:
+    QStringList calls;
+    bool opens = true;
+
+    bool open(const QString &path) override
+    {
+        calls << QStringLiteral("open ") + path;
+        return opens;
+    }
+    void play() override { calls << QStringLiteral("play"); }
+    void close() override { calls << QStringLiteral("close"); }
+};
+
+} // namespace
+
+class TestCueSounds : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cueOpensFromStartDir();
+    void newCueClosesTheOldDevice();
+    void failedOpenStillCountsAsOpen();
+    void destructorClosesTheLastCue();
+    void realOutputIsSilentOnBadFiles_data();
+    void realOutputIsSilentOnBadFiles();
+};
+
+void TestCueSounds::cueOpensFromStartDir()
+{
+    RecordingOutput output;
+    CueSounds cues(output);
+    cues.setStartDir(QStringLiteral("/opt/kit"));
+    cues.PlayCue(CueSounds::OpeningCue);
+    QCOMPARE(output.calls, (QStringList{"open /opt/kit/wave/file.wav", "play"}));
+    QVERIFY(cues.isOpen());
+}
+
+void TestCueSounds::newCueClosesTheOldDevice()
+{
+    RecordingOutput output;
+    CueSounds cues(output);
+    cues.setStartDir(QStringLiteral("/k"));
+    cues.PlayCue(CueSounds::StartCue);
+    cues.PlayCue(CueSounds::StopCue);
+    QCOMPARE(output.calls, (QStringList{"open /k/wave/start.wav", "play", "close",
+                                        "open /k/wave/stop.wav", "play"}));
+}
+
+void TestCueSounds::failedOpenStillCountsAsOpen()
+{
+    RecordingOutput output;
+    output.opens = false;
+    CueSounds cues(output);
+    cues.setStartDir(QStringLiteral("/k"));
+    cues.PlayCue(CueSounds::ClearCue);
+    QVERIFY(cues.isOpen());
+    output.opens = true;
+    cues.PlayCue(CueSounds::StopCue);
+    QCOMPARE(output.calls, (QStringList{"open /k/wave/clear.wav", "play", "close",
+                                        "open /k/wave/stop.wav", "play"}));
+}
+
+void TestCueSounds::destructorClosesTheLastCue()
+{
+    RecordingOutput output;
+    {
+        CueSounds idle(output);
+    }
+    QVERIFY(output.calls.isEmpty());
+    {
+        CueSounds cues(output);
+        cues.PlayCue(CueSounds::StopCue);
+    }
+    QCOMPARE(output.calls.last(), QStringLiteral("close"));
+}
+
+void TestCueSounds::realOutputIsSilentOnBadFiles_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("missing file") << "missing.wav";
+    QTest::newRow("a folder") << ".";
+}
+
+void TestCueSounds::realOutputIsSilentOnBadFiles()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QtSoundOutput output;
+    QVERIFY(!output.open(dir.filePath(name)));
+    output.play();
+    output.close();
+}
+
+QTEST_MAIN(TestCueSounds)
+#include "tst_cuesounds.moc"

@@ -1,0 +1,180 @@
+#include "numberdisplays.h"
+#include "randomsource.h"
+
+#include <QTest>
+
+#include <set>
+
+namespace {
+
+// Hands out the given values in turn.
+class ListedRandom final : public RandomSource
+{
+public:
+    QList<int> values;
+    int calls = 0;
+    int rand() override { return values.at(calls++ % values.size()); }
+};
+
+QString colourText(Rgb c)
+{
+    return QStringLiteral("%1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
+}
+
+class RecordingHost final : public DisplayHost
+{
+public:
+    std::set<DisplayRadio> checked{DisplayRadio::ColourBlue, DisplayRadio::BackOn};
+    QStringList calls;
+
+    bool isChecked(DisplayRadio radio) const override { return checked.count(radio) != 0; }
+    void drawText(int x, int y, int pointSize, const QString &text, Rgb textColour,
+                  Rgb backColour) override
+    {
+        calls << QStringLiteral("draw %1,%2 %3 \"%4\" text %5 back %6")
+                     .arg(x)
+                     .arg(y)
+                     .arg(pointSize)
+                     .arg(text, colourText(textColour), colourText(backColour));
+    }
+    void stopCountdown() override { calls << QStringLiteral("stopCountdown"); }
+    void killSpinTimers() override { calls << QStringLiteral("killTimers"); }
+    void playStopCue() override { calls << QStringLiteral("stopCue"); }
+    void sleep(int ms) override { calls << QStringLiteral("sleep %1").arg(ms); }
+
+    void check(DisplayRadio colour, DisplayRadio back) { checked = {colour, back}; }
+};
+
+} // namespace
+
+class TestNumberDisplays : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void revealSequence();
+    void timerTicks_data();
+    void timerTicks();
+    void textColourRadios_data();
+    void textColourRadios();
+    void colourChangeAtNextTick();
+    void eraseBlanksFourSlots();
+};
+
+void TestNumberDisplays::revealSequence()
+{
+    RecordingHost host;
+    host.check(DisplayRadio::ColourRed, DisplayRadio::BackOff);
+    ListedRandom random;
+    random.values = {4217, 99};
+    NumberDisplays displays(host, random);
+    displays.ReadTextColour();
+    displays.Reveal(5);
+
+    const QStringList expected{
+        "stopCountdown",
+        "killTimers",
+        "sleep 100",
+        "draw 30,345 1200 \"17\" text 255,0,0 back 255,150,255",
+        "stopCue",
+        "sleep 300",
+        "draw 530,345 1200 \"99\" text 255,0,0 back 255,255,0",
+        "stopCue",
+        "sleep 300",
+        "draw 270,325 1350 \"05\" text 255,0,0 back 190,190,190",
+        "draw 453,25 1850 \"05\" text 255,0,0 back 190,190,190",
+        "stopCue",
+    };
+    QCOMPARE(host.calls, expected);
+    QCOMPARE(random.calls, 2);
+}
+
+void TestNumberDisplays::timerTicks_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("backOn");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("timer 2 spins the centre on cyan with 有")
+        << 2 << true << QStringList{"draw 270,325 1350 \"67\" text 0,0,255 back 0,255,255"};
+    QTest::newRow("timer 2 spins the centre on grey with 無")
+        << 2 << false << QStringList{"draw 270,325 1350 \"67\" text 0,0,255 back 190,190,190"};
+    QTest::newRow("timer 3 spins the left slot on pink")
+        << 3 << true << QStringList{"draw 30,345 1200 \"67\" text 0,0,255 back 255,150,255"};
+    QTest::newRow("timer 4 spins the right slot on yellow")
+        << 4 << false << QStringList{"draw 530,345 1200 \"67\" text 0,0,255 back 255,255,0"};
+    QTest::newRow("another timer paints nothing") << 1 << true << QStringList{};
+}
+
+void TestNumberDisplays::timerTicks()
+{
+    QFETCH(int, id);
+    QFETCH(bool, backOn);
+    QFETCH(QStringList, expected);
+
+    RecordingHost host;
+    host.check(DisplayRadio::ColourBlue, backOn ? DisplayRadio::BackOn : DisplayRadio::BackOff);
+    ListedRandom random;
+    // 32767 % 100: the flicker runs to 99 whatever the top number.
+    random.values = {32767};
+    NumberDisplays displays(host, random);
+    displays.OnTimer(id);
+    QCOMPARE(host.calls, expected);
+}
+
+void TestNumberDisplays::textColourRadios_data()
+{
+    QTest::addColumn<QList<DisplayRadio>>("checked");
+    QTest::addColumn<QString>("colour");
+
+    QTest::newRow("青 gives blue") << QList{DisplayRadio::ColourBlue} << "0,0,255";
+    QTest::newRow("赤 gives red") << QList{DisplayRadio::ColourRed} << "255,0,0";
+    QTest::newRow("緑 gives green") << QList{DisplayRadio::ColourGreen} << "0,255,0";
+    QTest::newRow("none checked keeps the last colour") << QList<DisplayRadio>{} << "255,0,0";
+}
+
+void TestNumberDisplays::textColourRadios()
+{
+    QFETCH(QList<DisplayRadio>, checked);
+    QFETCH(QString, colour);
+
+    RecordingHost host;
+    ListedRandom random;
+    random.values = {1};
+    NumberDisplays displays(host, random);
+    host.checked = {DisplayRadio::ColourRed};
+    displays.ReadTextColour();
+    host.checked = std::set<DisplayRadio>(checked.begin(), checked.end());
+    displays.ReadTextColour();
+    QCOMPARE(colourText(displays.textColour()), colour);
+}
+
+void TestNumberDisplays::colourChangeAtNextTick()
+{
+    RecordingHost host;
+    ListedRandom random;
+    random.values = {12};
+    NumberDisplays displays(host, random);
+    displays.OnTimer(3);
+    host.check(DisplayRadio::ColourGreen, DisplayRadio::BackOn);
+    displays.OnTimer(4);
+    QCOMPARE(host.calls, (QStringList{"draw 30,345 1200 \"12\" text 0,0,255 back 255,150,255",
+                                      "draw 530,345 1200 \"12\" text 0,255,0 back 255,255,0"}));
+}
+
+void TestNumberDisplays::eraseBlanksFourSlots()
+{
+    RecordingHost host;
+    ListedRandom random;
+    random.values = {1};
+    NumberDisplays displays(host, random);
+    displays.Erase();
+    QCOMPARE(host.calls, (QStringList{"draw 270,325 1350 \"    \" text 0,0,0 back 190,190,190",
+                                      "draw 30,345 1200 \"    \" text 0,0,0 back 190,190,190",
+                                      "draw 530,345 1200 \"    \" text 0,0,0 back 190,190,190",
+                                      "draw 453,25 1850 \"    \" text 0,0,0 back 190,190,190"}));
+    QCOMPARE(random.calls, 0);
+}
+
+QTEST_APPLESS_MAIN(TestNumberDisplays)
+#include "tst_numberdisplays.moc"
