@@ -31,8 +31,10 @@ QFont pageNumberFont()
 }
 
 // Text with its top-left corner at `at` on an opaque box of the background, as a text output
-// call with the default alignment and background mode draws it. Text wider than maxWidth is
-// squeezed sideways to that width.
+// call with the default alignment and background mode draws it. The box is as high as the
+// character height asked for: the faces the design names have cells exactly one em high, while
+// their stand-ins report a deeper descent that would close the gaps between the cells. Text
+// wider than maxWidth is squeezed sideways to that width.
 void drawOpaqueText(QPainter &painter, QPointF at, const QString &text, qreal maxWidth = 0)
 {
     const QFontMetricsF metrics(painter.font());
@@ -41,8 +43,8 @@ void drawOpaqueText(QPainter &painter, QPointF at, const QString &text, qreal ma
     painter.translate(at);
     if (maxWidth > 0 && width > maxWidth)
         painter.scale(maxWidth / width, 1);
-    painter.fillRect(QRectF(0, 0, width, metrics.ascent() + metrics.descent()),
-                     painter.background());
+    painter.fillRect(QRectF(0, 0, width, painter.font().pixelSize()), painter.background());
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(QPointF(0, metrics.ascent()), text);
     painter.restore();
 }
@@ -72,7 +74,6 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
     painter.setFont(sheetFont(ink.fontHeight));
     painter.setPen(QColor(ink.colour.red, ink.colour.green, ink.colour.blue));
     painter.setBackground(yellow);
-    painter.setBackgroundMode(Qt::OpaqueMode);
     // Two digits fill a cell; wider values are squeezed to that width to stay inside it.
     const qreal cellWidth = QFontMetricsF(painter.font()).horizontalAdvance(QStringLiteral("00"));
     const QString star = QStringLiteral("★");
@@ -107,7 +108,6 @@ void printSheetPage(QPainter &painter, const SheetSet &set, int page, const Page
     // The text colours of a fresh device context, for a page without sheets.
     painter.setPen(Qt::black);
     painter.setBackground(Qt::white);
-    painter.setBackgroundMode(Qt::OpaqueMode);
 
     const SheetRange onPage = SheetLayout::sheetsOfPage(page, set.sheetCount());
     const SheetRun run(
