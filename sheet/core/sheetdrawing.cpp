@@ -82,9 +82,13 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
                                              SheetSet::CellsPerSheet);
         for (int c = 0; c < SheetSet::CellsPerSheet; ++c) {
             const QPoint at = SheetLayout::cellPosition(i, c);
-            drawOpaqueText(painter, at, numberText(sheet[static_cast<std::size_t>(c)]), cellWidth);
+            // The star's box covers the centre cell's digits whole, so they are left out: the
+            // pixels are the same and no hidden number reaches the text of a PDF file.
             if (c == 12)
                 drawOpaqueText(painter, at, star);
+            else
+                drawOpaqueText(painter, at, numberText(sheet[static_cast<std::size_t>(c)]),
+                               cellWidth);
         }
     }
     painter.setFont(previous);
