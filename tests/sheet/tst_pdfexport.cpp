@@ -34,8 +34,8 @@ struct Run
     QString err;
 };
 
-Run runBingo(const QStringList &arguments, const QProcessEnvironment &environment =
-                                               QProcessEnvironment::systemEnvironment())
+Run runBingo(const QStringList &arguments,
+             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -86,9 +86,7 @@ int pdfPageCount(const QString &pdf)
     process.waitForFinished(60000);
     const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"),
                                    QRegularExpression::MultilineOption);
-    return pages.match(QString::fromLocal8Bit(process.readAllStandardOutput()))
-        .captured(1)
-        .toInt();
+    return pages.match(QString::fromLocal8Bit(process.readAllStandardOutput())).captured(1).toInt();
 }
 
 // Where a word falls in the layout, in 0.01-inch units from the printable area's corner.
@@ -149,10 +147,11 @@ void TestPdfExport::writesThePagesPrintingWould()
     QFETCH(int, top);
     QFETCH(QString, paper);
     QFETCH(int, pages);
-    const QString pdf = m_dir.filePath(QStringLiteral("sheets-%1.pdf").arg(QTest::currentDataTag()));
-    const Run run = runBingo({"--sheets", QString::number(sheets), "--top", QString::number(top),
-                              "--color", "green", "--seed", "4711", "--page-size", paper, "--pdf",
-                              pdf});
+    const QString pdf =
+        m_dir.filePath(QStringLiteral("sheets-%1.pdf").arg(QTest::currentDataTag()));
+    const Run run =
+        runBingo({"--sheets", QString::number(sheets), "--top", QString::number(top), "--color",
+                  "green", "--seed", "4711", "--page-size", paper, "--pdf", pdf});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(pdfPageCount(pdf), pages);
 
@@ -217,8 +216,8 @@ void TestPdfExport::sameSeedSameOutput()
 {
     const auto textOf = [this](const QString &name, const QString &seed) {
         const QString pdf = m_dir.filePath(name);
-        const Run run = runBingo({"--sheets", "20", "--top", "75", "--color", "red", "--seed",
-                                  seed, "--pdf", pdf});
+        const Run run = runBingo(
+            {"--sheets", "20", "--top", "75", "--color", "red", "--seed", seed, "--pdf", pdf});
         QProcess text;
         text.start(tool("pdftotext"), {"-layout", pdf, "-"});
         text.waitForFinished();
@@ -248,16 +247,14 @@ void TestPdfExport::refusedArguments_data()
     QTest::addColumn<QString>("message");
     const QStringList good{"--sheets", "10", "--top", "50", "--color", "blue"};
     QTest::newRow("missing colour") << QStringList{"--sheets", "10", "--top", "50"} << "--color";
-    QTest::newRow("count not a number") << QStringList{"--sheets", "many", "--top", "50",
-                                                       "--color", "blue"}
-                                        << "--sheets";
+    QTest::newRow("count not a number")
+        << QStringList{"--sheets", "many", "--top", "50", "--color", "blue"} << "--sheets";
     QTest::newRow("count above the limit")
         << QStringList{"--sheets", "100001", "--top", "50", "--color", "blue"} << "--sheets";
     QTest::newRow("top below 24") << QStringList{"--sheets", "10", "--top", "23", "--color", "blue"}
                                   << "--top";
-    QTest::newRow("unknown colour") << QStringList{"--sheets", "10", "--top", "50", "--color",
-                                                   "pink"}
-                                    << "--color";
+    QTest::newRow("unknown colour")
+        << QStringList{"--sheets", "10", "--top", "50", "--color", "pink"} << "--color";
     QTest::newRow("unknown paper") << (good + QStringList{"--page-size", "B5"}) << "--page-size";
     QTest::newRow("bad seed") << (good + QStringList{"--seed", "x"}) << "--seed";
     QTest::newRow("unknown option") << (good + QStringList{"--colour", "blue"}) << "colour";
@@ -268,9 +265,10 @@ void TestPdfExport::refusedArguments()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const bool missingFolder = QTest::currentDataTag() == QLatin1String("folder that does not exist");
-    const QString pdf = missingFolder ? m_dir.filePath("no/such/folder/out.pdf")
-                                      : m_dir.filePath("refused.pdf");
+    const bool missingFolder =
+        QTest::currentDataTag() == QLatin1String("folder that does not exist");
+    const QString pdf =
+        missingFolder ? m_dir.filePath("no/such/folder/out.pdf") : m_dir.filePath("refused.pdf");
     const Run run = runBingo(arguments + QStringList{"--pdf", pdf});
     QVERIFY(run.exitCode > 0);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -282,8 +280,7 @@ void TestPdfExport::unwritableTargetLeavesItAlone()
     // A folder where the file should go cannot be replaced; it stays as it was.
     const QString target = m_dir.filePath("taken");
     QVERIFY(QDir().mkpath(target));
-    const Run run =
-        runBingo({"--sheets", "10", "--top", "50", "--color", "blue", "--pdf", target});
+    const Run run = runBingo({"--sheets", "10", "--top", "50", "--color", "blue", "--pdf", target});
     QVERIFY(run.exitCode > 0);
     QVERIFY2(run.err.contains(target), qPrintable(run.err));
     QVERIFY(QFileInfo(target).isDir());
@@ -294,8 +291,8 @@ void TestPdfExport::helpListsTheOptions()
 {
     const Run run = runBingo({"--help"});
     QCOMPARE(run.exitCode, 0);
-    for (const char *option : {"--sheets", "--top", "--color", "--seed", "--page-size", "--pdf",
-                               "--print"})
+    for (const char *option :
+         {"--sheets", "--top", "--color", "--seed", "--page-size", "--pdf", "--print"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
 }
 

@@ -31,23 +31,21 @@ void TestSheetCommandLine::accepted_data()
     const int a4 = QPageSize::A4;
     QTest::newRow("no arguments opens the window")
         << QStringList{} << Mode::Window << 10 << 50 << 0 << qint64(-1) << a4 << QString();
-    QTest::newRow("a document to open")
-        << QStringList{"sheets.bgo"} << Mode::Window << 10 << 50 << 0 << qint64(-1) << a4
-        << "sheets.bgo";
-    QTest::newRow("seed for the window")
-        << QStringList{"--seed", "1700000000"} << Mode::Window << 10 << 50 << 0
-        << qint64(1700000000) << a4 << QString();
+    QTest::newRow("a document to open") << QStringList{"sheets.bgo"} << Mode::Window << 10 << 50
+                                        << 0 << qint64(-1) << a4 << "sheets.bgo";
+    QTest::newRow("seed for the window") << QStringList{"--seed", "1700000000"} << Mode::Window
+                                         << 10 << 50 << 0 << qint64(1700000000) << a4 << QString();
     QTest::newRow("pdf with every option")
-        << QStringList{"--sheets", "12", "--top", "75", "--color", "red", "--seed", "4294967295",
-                       "--page-size", "Letter", "--pdf", "out.pdf"}
+        << QStringList{"--sheets", "12",         "--top",       "75",     "--color", "red",
+                       "--seed",   "4294967295", "--page-size", "Letter", "--pdf",   "out.pdf"}
         << Mode::Pdf << 12 << 75 << IDC_SHEET_RED << qint64(4294967295) << int(QPageSize::Letter)
         << QString();
     QTest::newRow("pdf defaults to A4 and no seed")
-        << QStringList{"--pdf=out.pdf", "--sheets=0", "--top=24", "--color=green"} << Mode::Pdf
-        << 0 << 24 << IDC_SHEET_GREEN << qint64(-1) << a4 << QString();
+        << QStringList{"--pdf=out.pdf", "--sheets=0", "--top=24", "--color=green"} << Mode::Pdf << 0
+        << 24 << IDC_SHEET_GREEN << qint64(-1) << a4 << QString();
     QTest::newRow("page size in any case")
-        << QStringList{"--sheets", "1", "--top", "100", "--color", "blue", "--page-size", "a4",
-                       "--pdf", "x.pdf"}
+        << QStringList{"--sheets", "1",           "--top", "100",   "--color",
+                       "blue",     "--page-size", "a4",    "--pdf", "x.pdf"}
         << Mode::Pdf << 1 << 100 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
     QTest::newRow("largest count")
         << QStringList{"--sheets", "100000", "--top", "50", "--color", "blue", "--pdf", "x.pdf"}
