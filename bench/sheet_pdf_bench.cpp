@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const qint64 bytes = QFileInfo(path).size();
-    std::printf("%d sheets, %d pages: %.2f s, %.1f pages/s, %lld bytes (%.0f bytes/page)\n",
-                Sheets, result.pages, seconds, result.pages / seconds,
-                static_cast<long long>(bytes), double(bytes) / result.pages);
+    std::printf("%d sheets, %d pages: %.2f s, %.1f pages/s, %lld bytes (%.0f bytes/page)\n", Sheets,
+                result.pages, seconds, result.pages / seconds, static_cast<long long>(bytes),
+                double(bytes) / result.pages);
     return 0;
 }
