@@ -1,0 +1,81 @@
+// Paint time of one screenful of the sheet view, with few and with many sheets, and what the
+// same screenful costs when every sheet is drawn (as a paint without culling would).
+#include "cbingoview.h"
+#include "csheetsetupdlg.h"
+#include "fontsubstitutions.h"
+#include "messagepresenter.h"
+#include "sheetdrawing.h"
+#include "sheetservices.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cstdio>
+
+namespace {
+
+constexpr QSize Screen(760, 560);
+
+double msPerPaint(QWidget *viewport, int rounds)
+{
+    QImage image(Screen, QImage::Format_RGB32);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < rounds; ++i)
+        viewport->render(&image);
+    return double(timer.nsecsElapsed()) / 1e6 / rounds;
+}
+
+double msPerFullDrawing(const CBINGOView &view, int rounds)
+{
+    QImage image(Screen, QImage::Format_RGB32);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < rounds; ++i) {
+        QPainter painter(&image);
+        painter.scale(view.logicalDpiX() / 100.0, view.logicalDpiY() / 100.0);
+        const SheetRun run(view.sheetSet().sheets());
+        DrawSheetBackgrounds(painter, run);
+        DrawSheetNumbers(painter, run, {view.sheetSet().colour(), view.sheetFontHeight()});
+    }
+    return double(timer.nsecsElapsed()) / 1e6 / rounds;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFontSubstitutions();
+
+    QtMessagePresenter messages;
+    QPrinter printer;
+    std::printf("%8s  %12s  %12s  %18s\n", "sheets", "top ms", "middle ms", "all sheets ms");
+    for (int count : {10, 10000}) {
+        SheetServices services;
+        services.messages = &messages;
+        services.runSetup = [count](CSheetSetupDlg &dialog) {
+            dialog.findChild<QLineEdit *>(QStringLiteral("IDC_SHEET_COUNT"))
+                ->setText(QString::number(count));
+            dialog.findChild<QPushButton *>(QStringLiteral("IDOK"))->click();
+            return dialog.result();
+        };
+        CBINGOView view(services, printer, 1);
+        view.resize(Screen);
+        view.OnInitialUpdate();
+        const double top = msPerPaint(view.viewport(), 200);
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+        const double middle = msPerPaint(view.viewport(), 200);
+        const double all = msPerFullDrawing(view, count > 100 ? 3 : 200);
+        std::printf("%8d  %12.3f  %12.3f  %18.3f\n", count, top, middle, all);
+    }
+    return 0;
+}

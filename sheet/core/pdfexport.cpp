@@ -1,0 +1,54 @@
+#include "pdfexport.h"
+
+#include "crtrandom.h"
+#include "sheetcommandline.h"
+#include "sheetdrawing.h"
+#include "sheetlayout.h"
+#include "sheetset.h"
+
+#include <QMarginsF>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <new>
+
+PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
+                                QPageSize::PageSizeId pageSize, int sheetFontHeight)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, 0, QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+
+    const int pages = SheetLayout::pageCount(set.sheetCount());
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QStringLiteral("BINGO"));
+        writer.setCreator(QStringLiteral("BINGO"));
+        writer.setPageSize(QPageSize(pageSize));
+        // A printer's usual unprintable edge; A4 then holds the page at its designed size.
+        writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        painted = printSheetPages(writer, set, 1, pages, sheetFontHeight);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return {false, 0, QStringLiteral("cannot draw the pages of %1").arg(path)};
+    }
+    if (!file.commit())
+        return {false, 0, QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+    return {true, pages, {}};
+}
+
+PdfExportResult exportFromCommandLine(const SheetCommandLine &commandLine, int sheetFontHeight)
+{
+    CrtRandom random(commandLine.seed.value_or(CrtRandom::timeSeed()));
+    SheetSet set;
+    try {
+        set.generate(commandLine.setup, random);
+    } catch (const std::bad_alloc &) {
+        return {
+            false, 0,
+            QStringLiteral("not enough memory for %1 sheets").arg(commandLine.setup.sheetCount)};
+    }
+    return exportSheetsPdf(set, commandLine.pdfPath, commandLine.pageSize, sheetFontHeight);
+}

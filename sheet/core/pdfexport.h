@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+class SheetSet;
+
+// Writes the pages that printing would print into a PDF file, atomically: on any failure the
+// file is left as it was and the message says what went wrong.
+struct PdfExportResult
+{
+    bool ok = false;
+    int pages = 0;
+    QString error;
+};
+
+PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
+                                QPageSize::PageSizeId pageSize, int sheetFontHeight);
+
+struct SheetCommandLine;
+
+// Makes the sheets a --pdf command line asks for, as the setup dialog would (seeded with its
+// seed, or the current time), and writes them.
+PdfExportResult exportFromCommandLine(const SheetCommandLine &commandLine, int sheetFontHeight);

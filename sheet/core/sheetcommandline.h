@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sheetsetup.h"
+
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// The sheet program's command line:
+//   bingo [--seed S] [--print] [FILE]
+//   bingo --sheets N --top T --color blue|red|green [--seed S] [--page-size A4|Letter] --pdf FILE
+// The first form opens the window (and FILE after the sheets are made); the second writes the
+// sheets to a PDF file without any window.
+struct SheetCommandLine
+{
+    enum class Mode {
+        Window, // the program with its window
+        Pdf,    // the sheets written to a file, no window
+        Help,   // the options listed
+        Error,  // the arguments refused; error says why
+    };
+
+    Mode mode = Mode::Window;
+    SheetSetup setup;
+    std::optional<std::uint32_t> seed;
+    QPageSize::PageSizeId pageSize = QPageSize::A4;
+    QString pdfPath;
+    QString documentFile;
+    bool printDirect = false; // print to the default printer without the dialog, then end
+    QString error;
+
+    // arguments[0] is the program.
+    static SheetCommandLine parse(const QStringList &arguments);
+    // The option list for --help; needs the application object for the program's name.
+    static QString helpText();
+};

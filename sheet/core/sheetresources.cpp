@@ -1,0 +1,216 @@
+#include "sheetresources.h"
+
+#include "sheetids.h"
+
+using namespace SheetIds;
+
+namespace {
+
+using Kind = MenuEntry::Kind;
+
+constexpr MenuEntry menuEntries[] = {
+    {Kind::Popup, "ﾌｧｲﾙ(&F)"},
+    {Kind::Item, "新規作成(&N)\tCtrl+N", ID_FILE_NEW},
+    {Kind::Item, "開く(&O)...\tCtrl+O", ID_FILE_OPEN},
+    {Kind::Item, "上書き保存(&S)\tCtrl+S", ID_FILE_SAVE},
+    {Kind::Item, "名前を付けて保存(&A)...", ID_FILE_SAVE_AS},
+    {Kind::Separator, nullptr},
+    {Kind::Item, "印刷(&P)...\tCtrl+P", ID_FILE_PRINT},
+    {Kind::Item, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", ID_FILE_PRINT_PREVIEW},
+    {Kind::Item, "ﾌﾟﾘﾝﾀの設定(&R)...", ID_FILE_PRINT_SETUP},
+    {Kind::Separator, nullptr},
+    {Kind::Item, "最近使ったﾌｧｲﾙ", ID_FILE_MRU_FILE1, true},
+    {Kind::Separator, nullptr},
+    {Kind::Item, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", ID_APP_EXIT},
+    {Kind::Popup, "編集(&E)"},
+    {Kind::Item, "元に戻す(&U)\tCtrl+Z", ID_EDIT_UNDO},
+    {Kind::Separator, nullptr},
+    {Kind::Item, "切り取り(&T)\tCtrl+X", ID_EDIT_CUT},
+    {Kind::Item, "ｺﾋﾟｰ(&C)\tCtrl+C", ID_EDIT_COPY},
+    {Kind::Item, "貼り付け(&P)\tCtrl+V", ID_EDIT_PASTE},
+    {Kind::Popup, "表示(&V)"},
+    {Kind::Item, "ﾂｰﾙ ﾊﾞｰ(&T)", ID_VIEW_TOOLBAR},
+    {Kind::Item, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", ID_VIEW_STATUS_BAR},
+    {Kind::Popup, "ﾍﾙﾌﾟ(&H)"},
+    {Kind::Item, "BINGO のﾊﾞｰｼﾞｮﾝ情報(&A)...", ID_APP_ABOUT},
+};
+
+constexpr Accelerator acceleratorEntries[] = {
+    {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},         {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+    {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+    {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},        {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},
+    {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},        {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},
+    {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO}, {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
+    {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},   {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
+    {QKeyCombination(Qt::Key_F6), ID_NEXT_PANE}, {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+};
+
+constexpr ToolBarButton toolBarButtons[] = {
+    {ID_FILE_NEW, "document-new", ":/bingo/icons/new.svg"},
+    {ID_FILE_OPEN, "document-open", ":/bingo/icons/open.svg"},
+    {ID_FILE_SAVE, "document-save", ":/bingo/icons/save.svg"},
+    {0, nullptr, nullptr},
+    {ID_EDIT_CUT, "edit-cut", ":/bingo/icons/cut.svg"},
+    {ID_EDIT_COPY, "edit-copy", ":/bingo/icons/copy.svg"},
+    {ID_EDIT_PASTE, "edit-paste", ":/bingo/icons/paste.svg"},
+    {0, nullptr, nullptr},
+    {ID_FILE_PRINT, "document-print", ":/bingo/icons/print.svg"},
+    {0, nullptr, nullptr},
+    {ID_APP_ABOUT, "help-about", ":/bingo/icons/about.svg"},
+};
+
+constexpr int indicatorIds[] = {ID_INDICATOR_KANA, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                                ID_INDICATOR_SCRL};
+
+struct StringEntry
+{
+    int firstId;
+    int lastId;
+    const char *text;
+};
+
+constexpr StringEntry strings[] = {
+    {IDR_MAINFRAME, IDR_MAINFRAME, "BINGO\n\nBINGO\n\n\nBINGO.Document\nBINGO Document"},
+    {57344, 57344, "BINGO"},
+    {57345, 57345, "ﾚﾃﾞｨ"},
+    {57600, 57600, "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"},
+    {57601, 57601, "既存のﾌｧｲﾙを開く\n開く"},
+    {57602, 57602, "作業中のﾌｧｲﾙを閉じる\n閉じる"},
+    {57603, 57603, "作業中のﾌｧｲﾙを上書きして保存\n保存"},
+    {57604, 57604, "作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存"},
+    {57605, 57605, "印刷ｵﾌﾟｼｮﾝの変更\nﾍﾟｰｼﾞ ﾚｲｱｳﾄの設定"},
+    {57606, 57606, "ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更\n印刷設定"},
+    {57607, 57607, "作業中のﾌｧｲﾙを印刷\n印刷"},
+    {57609, 57609, "印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
+    {57616, 57631, "指定のﾌｧｲﾙを開く"},
+    {57632, 57632, "選択範囲を消去\n消去"},
+    {57633, 57633, "すべて消去\nすべて消去"},
+    {57634, 57634, "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ"},
+    {57635, 57635, "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り"},
+    {57636, 57636, "指定した文字列の検索\n検索"},
+    {57637, 57637, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け\n貼り付け"},
+    {57640, 57640, "直前に行った動作を繰り返す\n繰り返し"},
+    {57641, 57641, "指定した文字列を他の文字列で置換\n置換"},
+    {57642, 57642, "ﾌｧｲﾙ内のすべてを選択\nすべて選択"},
+    {57643, 57643, "直前に行った動作を元に戻す\n元に戻す"},
+    {57644, 57644, "直前に行った動作を繰り返す\n繰り返す"},
+    {57653, 57653, "作業中のｳｨﾝﾄﾞｳを分割\n分割"},
+    {57664, 57664, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
+    {57665, 57665, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
+    {57680, 57680, "次のｳｨﾝﾄﾞｳに切り替える\n次のﾍﾟｲﾝ"},
+    {57681, 57681, "前のｳｨﾝﾄﾞｳに切り替える\n前のﾍﾟｲﾝ"},
+    {59136, 59136, "EXT"},
+    {59137, 59137, "CAP"},
+    {59138, 59138, "NUM"},
+    {59139, 59139, "SCRL"},
+    {59140, 59140, "上書"},
+    {59141, 59141, "記録"},
+    {59142, 59142, "ｶﾅ"},
+    {59392, 59392, "ﾂｰﾙ ﾊﾞｰの 表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え"},
+    {59393, 59393, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え"},
+    {61184, 61184, "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更"},
+    {61185, 61185, "ｳｨﾝﾄﾞｳの位置を変更"},
+    {61186, 61186, "ｳｨﾝﾄﾞｳを最小化する"},
+    {61187, 61187, "ｳｨﾝﾄﾞｳを最大化する"},
+    {61188, 61188, "次のｳｨﾝﾄﾞｳに切り替える"},
+    {61189, 61189, "前のｳｨﾝﾄﾞｳに切り替える"},
+    {61190, 61190, "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示"},
+    {61202, 61202, "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す"},
+    {61203, 61203, "ｱﾌﾟﾘｹｰｼｮﾝの切り替え"},
+    {61445, 61445, "印刷ﾌﾟﾚﾋﾞｭｰ ﾓｰﾄﾞの終わり\nﾌﾟﾚﾋﾞｭｰのｷｬﾝｾﾙ"},
+};
+
+constexpr ControlTemplate aboutControls[] = {
+    {-1, nullptr, ControlKind::Icon, {11, 17, 20, 20}, ":/bingo/icons/bingo.svg"},
+    {-1, nullptr, ControlKind::Label, {40, 10, 119, 8}, "BINGO Version 1.0"},
+    {-1, nullptr, ControlKind::Label, {40, 25, 119, 8}, "BINGO ｼｰﾄ印刷ﾌﾟﾛｸﾞﾗﾑ"},
+    {IDOK, "IDOK", ControlKind::PushButton, {178, 7, 50, 14}, "OK", DefaultButton | TabStop},
+};
+
+constexpr DialogTemplate aboutTemplate{
+    IDD_ABOUTBOX, "BINGOのﾊﾞｰｼﾞｮﾝ情報", "ＭＳ Ｐゴシック", 9, 235, 55, aboutControls};
+
+constexpr ControlTemplate setupControls[] = {
+    {IDOK, "IDOK", ControlKind::PushButton, {74, 48, 43, 14}, "OK", DefaultButton | TabStop},
+    {IDCANCEL, "IDCANCEL", ControlKind::PushButton, {74, 68, 42, 14}, "ｷｬﾝｾﾙ", TabStop},
+    {IDC_SHEET_COUNT, "IDC_SHEET_COUNT", ControlKind::Edit, {14, 26, 35, 13}, "", TabStop},
+    {1001, nullptr, ControlKind::Label, {50, 29, 8, 12}, "枚", StartsGroup},
+    {1002, nullptr, ControlKind::GroupBox, {7, 7, 121, 81}, "Ｓheet", CentredCaption},
+    {IDC_SHEET_TOP, "IDC_SHEET_TOP", ControlKind::ComboBox, {17, 59, 37, 58}, "", TabStop},
+    {1004, nullptr, ControlKind::GroupBox, {11, 46, 48, 35}, "数値", CentredCaption},
+    {IDC_SHEET_BLUE,
+     "IDC_SHEET_BLUE",
+     ControlKind::RadioButton,
+     {67, 27, 18, 12},
+     "青",
+     StartsGroup},
+    {IDC_SHEET_RED, "IDC_SHEET_RED", ControlKind::RadioButton, {86, 27, 19, 12}, "赤"},
+    {IDC_SHEET_GREEN, "IDC_SHEET_GREEN", ControlKind::RadioButton, {104, 27, 18, 12}, "緑"},
+    {1008, nullptr, ControlKind::GroupBox, {62, 17, 63, 25}, "色", CentredCaption},
+};
+
+constexpr DialogTemplate setupTemplate{IDD_SHEET_SETUP, "BINGOSHEET", "ＭＳ Ｐゴシック", 9, 135, 95,
+                                       setupControls};
+
+} // namespace
+
+namespace SheetResources {
+
+std::span<const MenuEntry> menu()
+{
+    return menuEntries;
+}
+
+std::span<const Accelerator> accelerators()
+{
+    return acceleratorEntries;
+}
+
+std::span<const ToolBarButton> toolBar()
+{
+    return toolBarButtons;
+}
+
+std::span<const int> indicators()
+{
+    return indicatorIds;
+}
+
+QString string(int id)
+{
+    for (const StringEntry &entry : strings) {
+        if (id >= entry.firstId && id <= entry.lastId)
+            return QString::fromUtf8(entry.text);
+    }
+    return {};
+}
+
+QString prompt(int id)
+{
+    const QString text = string(id);
+    return text.left(text.indexOf(QLatin1Char('\n')));
+}
+
+QString toolTip(int id)
+{
+    const QString text = string(id);
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    return lineEnd < 0 ? QString() : text.mid(lineEnd + 1);
+}
+
+QString documentString()
+{
+    return string(IDR_MAINFRAME);
+}
+
+const DialogTemplate &aboutDialog()
+{
+    return aboutTemplate;
+}
+
+const DialogTemplate &sheetSetupDialog()
+{
+    return setupTemplate;
+}
+
+} // namespace SheetResources

@@ -1,0 +1,150 @@
+#include "cbingoapp.h"
+
+#include "caboutdlg.h"
+#include "cbingodoc.h"
+#include "cbingoview.h"
+#include "cmainframe.h"
+#include "filechooser.h"
+#include "messagepresenter.h"
+#include "printerdialogs.h"
+#include "sheetcommandline.h"
+#include "sheetids.h"
+#include "sheetresources.h"
+
+#include <QAction>
+#include <QDir>
+
+using namespace SheetIds;
+
+CBINGOApp::CBINGOApp(const SheetServices &services, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_recentFiles(*services.settings)
+{}
+
+CBINGOApp::~CBINGOApp() = default;
+
+bool CBINGOApp::InitInstance(const SheetCommandLine &commandLine)
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_doc = new CBINGODoc(this);
+    m_view = new CBINGOView(m_services, m_printer, commandLine.seed, m_frame.get());
+    if (m_view->state() != CBINGOView::State::Ready) {
+        // Cancelled setup: the user chose to make no sheets, which is no failure.
+        m_exitCode = m_view->state() == CBINGOView::State::Declined ? 0 : 1;
+        return false;
+    }
+    m_frame->setCentralWidget(m_view);
+    connectCommands();
+    m_frame->setRecentFiles(m_recentFiles.files());
+    connect(m_doc, &CBINGODoc::titleChanged, this, &CBINGOApp::updateTitle);
+
+    OnFileNew();
+    if (!commandLine.documentFile.isEmpty())
+        OpenDocumentFile(commandLine.documentFile);
+    if (commandLine.printDirect) {
+        m_exitCode = m_view->OnFilePrintDirect() ? 0 : 1;
+        return false;
+    }
+    m_frame->show();
+    return true;
+}
+
+void CBINGOApp::connectCommands()
+{
+    const auto route = [this](int id, void (CBINGOApp::*handler)()) {
+        connect(m_frame->action(id), &QAction::triggered, this, handler);
+    };
+    route(ID_APP_ABOUT, &CBINGOApp::OnAppAbout);
+    route(ID_FILE_NEW, &CBINGOApp::OnFileNew);
+    route(ID_FILE_OPEN, &CBINGOApp::OnFileOpen);
+    route(ID_FILE_PRINT_SETUP, &CBINGOApp::OnFilePrintSetup);
+    route(ID_FILE_SAVE, &CBINGOApp::OnFileSave);
+    route(ID_FILE_SAVE_AS, &CBINGOApp::OnFileSaveAs);
+    connect(m_frame->action(ID_FILE_PRINT), &QAction::triggered, m_view, &CBINGOView::OnFilePrint);
+    connect(m_frame->action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, m_view,
+            &CBINGOView::OnFilePrintPreview);
+    connect(m_frame.get(), &CMainFrame::recentFileChosen, this, &CBINGOApp::OpenDocumentFile);
+}
+
+void CBINGOApp::OnAppAbout()
+{
+    CAboutDlg about(m_frame.get());
+    about.exec();
+}
+
+void CBINGOApp::OnFileNew()
+{
+    m_doc->OnNewDocument();
+    m_view->OnInitialUpdate();
+}
+
+void CBINGOApp::OnFileOpen()
+{
+    const QString path =
+        m_services.files->choose(m_frame.get(), FileChooser::Purpose::Open, QStringLiteral("開く"),
+                                 {QStringLiteral("すべてのﾌｧｲﾙ (*)")});
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void CBINGOApp::OpenDocumentFile(const QString &path)
+{
+    QString error;
+    if (!m_doc->OnOpenDocument(path, &error)) {
+        m_services.messages->show(
+            m_frame.get(), MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+            QStringLiteral("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
+        m_recentFiles.remove(path);
+        m_frame->setRecentFiles(m_recentFiles.files());
+        return;
+    }
+    addToRecentFileList(m_doc->pathName());
+    m_view->OnInitialUpdate();
+}
+
+void CBINGOApp::OnFilePrintSetup()
+{
+    m_services.printerDialogs->pageSetup(m_printer, m_frame.get());
+}
+
+void CBINGOApp::OnFileSave()
+{
+    if (m_doc->pathName().isEmpty())
+        OnFileSaveAs();
+    else
+        saveTo(m_doc->pathName());
+}
+
+void CBINGOApp::OnFileSaveAs()
+{
+    const QString path = m_services.files->choose(m_frame.get(), FileChooser::Purpose::Save,
+                                                  QStringLiteral("名前を付けて保存"),
+                                                  {QStringLiteral("すべてのﾌｧｲﾙ (*)")});
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+void CBINGOApp::saveTo(const QString &path)
+{
+    QString error;
+    if (!m_doc->OnSaveDocument(path, &error)) {
+        m_services.messages->show(
+            m_frame.get(), MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+            QStringLiteral("%1 に保存できません。\n%2").arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    addToRecentFileList(m_doc->pathName());
+}
+
+void CBINGOApp::addToRecentFileList(const QString &path)
+{
+    m_recentFiles.add(path);
+    m_frame->setRecentFiles(m_recentFiles.files());
+}
+
+void CBINGOApp::updateTitle()
+{
+    m_frame->setWindowTitle(
+        QStringLiteral("%1 - %2").arg(m_doc->title(), SheetResources::string(AFX_IDS_APP_TITLE)));
+}

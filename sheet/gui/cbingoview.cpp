@@ -1,0 +1,148 @@
+#include "cbingoview.h"
+
+#include "csheetsetupdlg.h"
+#include "messagepresenter.h"
+#include "printerdialogs.h"
+#include "sheetdrawing.h"
+#include "sheetlayout.h"
+#include "sheetservices.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <new>
+
+CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
+                       std::optional<std::uint32_t> seed, QWidget *parent)
+    : QAbstractScrollArea(parent)
+    , m_services(services)
+    , m_printer(printer)
+{
+    setObjectName(QStringLiteral("CBINGOView"));
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+
+    CSheetSetupDlg dialog(*m_services.messages);
+    if (m_services.runSetup(dialog) != QDialog::Accepted) {
+        m_state = State::Declined;
+        return;
+    }
+    // The dialog has refused any top number it could not read.
+    const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
+                           dialog.colorId()};
+    CrtRandom random(seed ? *seed : m_services.clock());
+    try {
+        m_sheetSet.generate(setup, random);
+        m_state = State::Ready;
+    } catch (const std::bad_alloc &) {
+        m_services.messages->show(
+            this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+            QStringLiteral("ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。").arg(setup.sheetCount));
+    }
+}
+
+int CBINGOView::sheetFontHeight() const
+{
+    return SheetLayout::sheetFontHeight(logicalDpiY());
+}
+
+void CBINGOView::OnInitialUpdate()
+{
+    m_totalSize = SheetLayout::scrollSize(m_sheetSet.sheetCount());
+    updateScrollBars();
+    viewport()->update();
+}
+
+void CBINGOView::updateScrollBars()
+{
+    // Page and line steps as a scroll view's defaults (a tenth of the range, a tenth of that),
+    // but a page never more than what the window shows.
+    const QSize shown = viewport()->size();
+    const auto setUp = [](QScrollBar *bar, int total, int visible) {
+        const int page = std::max(1, std::min(total / 10, visible));
+        bar->setRange(0, std::max(0, total - visible));
+        bar->setPageStep(page);
+        bar->setSingleStep(std::max(1, page / 10));
+    };
+    setUp(horizontalScrollBar(), m_totalSize.width(), shown.width());
+    setUp(verticalScrollBar(), m_totalSize.height(), shown.height());
+}
+
+void CBINGOView::OnDraw(QPainter &painter, const QRect &exposed)
+{
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.scale(logicalDpiX() / 100.0, logicalDpiY() / 100.0);
+    const QRectF area = painter.transform().inverted().mapRect(QRectF(exposed));
+    const SheetRun run(m_sheetSet.sheets(),
+                       SheetLayout::sheetsMeeting(area, m_sheetSet.sheetCount()));
+    DrawSheetBackgrounds(painter, run);
+    DrawSheetNumbers(painter, run, {m_sheetSet.colour(), sheetFontHeight()});
+}
+
+void CBINGOView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    OnDraw(painter, event->rect());
+}
+
+void CBINGOView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void CBINGOView::scrollContentsBy(int dx, int dy)
+{
+    // Only the strip that comes into view needs painting.
+    viewport()->scroll(dx, dy);
+}
+
+int CBINGOView::OnPreparePrinting() const
+{
+    return SheetLayout::pageCount(m_sheetSet.sheetCount());
+}
+
+bool CBINGOView::OnPrint(int fromPage, int toPage)
+{
+    if (printSheetPages(m_printer, m_sheetSet, fromPage, toPage, sheetFontHeight()))
+        return true;
+    m_services.messages->show(
+        this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+        QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
+            .arg(m_printer.printerName()));
+    return false;
+}
+
+void CBINGOView::OnFilePrint()
+{
+    const int lastPage = OnPreparePrinting();
+    if (!m_services.printerDialogs->choosePrint(m_printer, lastPage, this))
+        return;
+    int from = 1;
+    int to = lastPage;
+    if (m_printer.printRange() == QPrinter::PageRange) {
+        from = std::max(from, m_printer.fromPage());
+        to = std::min(to, m_printer.toPage());
+    }
+    if (from <= to)
+        OnPrint(from, to);
+}
+
+bool CBINGOView::OnFilePrintDirect()
+{
+    return OnPrint(1, OnPreparePrinting());
+}
+
+void CBINGOView::OnFilePrintPreview()
+{
+    const int lastPage = OnPreparePrinting();
+    m_services.printerDialogs->preview(
+        m_printer,
+        [this, lastPage](QPrinter *printer) {
+            printSheetPages(*printer, m_sheetSet, 1, lastPage, sheetFontHeight());
+        },
+        this);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "sheetset.h"
+
+#include <QAbstractScrollArea>
+#include <QSize>
+
+#include <cstdint>
+#include <optional>
+
+class QPainter;
+class QPrinter;
+struct SheetServices;
+
+// The scrolling view of the sheets. Creating it runs the setup dialog and makes the sheets;
+// painting draws only the rows that meet the area being painted. It also prints them.
+class CBINGOView : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    enum class State {
+        Ready,    // the sheets are made
+        Declined, // the setup dialog was cancelled
+        Failed,   // the sheets could not be made; the user has been told why
+    };
+
+    // The generator is seeded with seed, or with the services' clock when there is none.
+    CBINGOView(SheetServices &services, QPrinter &printer, std::optional<std::uint32_t> seed,
+               QWidget *parent = nullptr);
+
+    State state() const { return m_state; }
+    const SheetSet &sheetSet() const { return m_sheetSet; }
+    // The scroll range in pixels.
+    QSize totalSize() const { return m_totalSize; }
+    int sheetFontHeight() const;
+
+    void OnInitialUpdate();
+    // Paints the part `exposed` of the viewport.
+    void OnDraw(QPainter &painter, const QRect &exposed);
+
+    void OnFilePrint();
+    // Prints every page to the current printer without the dialog; false when that failed.
+    bool OnFilePrintDirect();
+    void OnFilePrintPreview();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    int OnPreparePrinting() const;
+    bool OnPrint(int fromPage, int toPage);
+    void updateScrollBars();
+
+    SheetServices &m_services;
+    QPrinter &m_printer;
+    SheetSet m_sheetSet;
+    State m_state = State::Failed;
+    QSize m_totalSize;
+};

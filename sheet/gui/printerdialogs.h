@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The printer's dialogs. The view talks to this interface so that tests can choose pages, look
+// at a preview or change the paper without a person; QtPrinterDialogs shows the real ones.
+class PrinterDialogs
+{
+public:
+    using Paint = std::function<void(QPrinter *)>;
+
+    virtual ~PrinterDialogs() = default;
+    // The print dialog offering pages 1..lastPage; false when the user cancelled.
+    virtual bool choosePrint(QPrinter &printer, int lastPage, QWidget *parent) = 0;
+    // The print preview; paint draws every page whenever the preview needs them.
+    virtual void preview(QPrinter &printer, const Paint &paint, QWidget *parent) = 0;
+    // Printer Setup: paper, orientation and the like.
+    virtual void pageSetup(QPrinter &printer, QWidget *parent) = 0;
+};
+
+class QtPrinterDialogs final : public PrinterDialogs
+{
+public:
+    bool choosePrint(QPrinter &printer, int lastPage, QWidget *parent) override;
+    void preview(QPrinter &printer, const Paint &paint, QWidget *parent) override;
+    void pageSetup(QPrinter &printer, QWidget *parent) override;
+};

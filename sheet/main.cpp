@@ -1,0 +1,90 @@
+#include "cbingoapp.h"
+#include "csheetsetupdlg.h"
+#include "filechooser.h"
+#include "fontsubstitutions.h"
+#include "messagepresenter.h"
+#include "pdfexport.h"
+#include "printerdialogs.h"
+#include "sheetcommandline.h"
+#include "sheetlayout.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+
+void printTo(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// The PDF export: no window, so it runs where no display exists.
+int exportPdf(int argc, char *argv[], const SheetCommandLine &commandLine)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    registerFontSubstitutions();
+    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    const PdfExportResult result =
+        exportFromCommandLine(commandLine, SheetLayout::sheetFontHeight(dpi));
+    if (!result.ok) {
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(result.error));
+        return 1;
+    }
+    return 0;
+}
+
+int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("BINGO"));
+    registerFontSubstitutions();
+
+    QSettings settings;
+    QtMessagePresenter messages;
+    QtFileChooser files;
+    QtPrinterDialogs printerDialogs;
+    SheetServices services;
+    services.runSetup = [](CSheetSetupDlg &dialog) { return dialog.exec(); };
+    services.messages = &messages;
+    services.files = &files;
+    services.printerDialogs = &printerDialogs;
+    services.settings = &settings;
+
+    CBINGOApp bingo(services);
+    if (!bingo.InitInstance(commandLine))
+        return bingo.exitCode();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const SheetCommandLine commandLine = SheetCommandLine::parse(arguments);
+
+    switch (commandLine.mode) {
+    case SheetCommandLine::Mode::Help: {
+        QCoreApplication app(argc, argv);
+        printTo(stdout, SheetCommandLine::helpText());
+        return 0;
+    }
+    case SheetCommandLine::Mode::Error:
+        printTo(stderr,
+                QStringLiteral("bingo: %1\nTry \"bingo --help\".\n").arg(commandLine.error));
+        return 2;
+    case SheetCommandLine::Mode::Pdf:
+        return exportPdf(argc, argv, commandLine);
+    case SheetCommandLine::Mode::Window:
+        break;
+    }
+    return runWindow(argc, argv, commandLine);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "csheetsetupdlg.h"
+#include "filechooser.h"
+#include "messagepresenter.h"
+#include "printerdialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+#include <functional>
+
+// Stand-ins for the person at the keyboard in the sheet program's tests.
+
+class FakeMessages final : public MessagePresenter
+{
+public:
+    struct Shown
+    {
+        Icon icon;
+        QString title;
+        QString text;
+    };
+
+    void show(QWidget *, Icon icon, const QString &title, const QString &text) override
+    {
+        shown.append({icon, title, text});
+    }
+
+    QList<Shown> shown;
+};
+
+class FakeFiles final : public FileChooser
+{
+public:
+    QString choose(QWidget *, Purpose purpose, const QString &, const QStringList &) override
+    {
+        purposes.append(purpose);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QStringList answers; // empty answer: the user cancelled
+    QList<Purpose> purposes;
+};
+
+class FakePrinterDialogs final : public PrinterDialogs
+{
+public:
+    bool choosePrint(QPrinter &printer, int lastPage, QWidget *) override
+    {
+        offeredLastPage = lastPage;
+        if (!acceptPrint)
+            return false;
+        printer.setPrintRange(fromPage > 0 ? QPrinter::PageRange : QPrinter::AllPages);
+        if (fromPage > 0)
+            printer.setFromTo(fromPage, toPage);
+        return true;
+    }
+    void preview(QPrinter &printer, const Paint &paint, QWidget *) override { paint(&printer); }
+    void pageSetup(QPrinter &printer, QWidget *) override { setUpPrinters.append(&printer); }
+
+    bool acceptPrint = true;
+    int fromPage = 0; // 0: all pages
+    int toPage = 0;
+    int offeredLastPage = 0;
+    QList<QPrinter *> setUpPrinters;
+};
+
+// Fills the setup dialog's fields as a user would and presses OK (or Cancel).
+struct SetupAnswers
+{
+    QString count = QStringLiteral("10");
+    QString top = QStringLiteral("50");
+    QString colour = QStringLiteral("IDC_SHEET_BLUE");
+    bool cancel = false;
+    int runs = 0;
+
+    int operator()(CSheetSetupDlg &dialog)
+    {
+        ++runs;
+        dialog.findChild<QLineEdit *>(QStringLiteral("IDC_SHEET_COUNT"))->setText(count);
+        dialog.findChild<QComboBox *>(QStringLiteral("IDC_SHEET_TOP"))->setEditText(top);
+        dialog.findChild<QRadioButton *>(colour)->setChecked(true);
+        dialog
+            .findChild<QPushButton *>(cancel ? QStringLiteral("IDCANCEL") : QStringLiteral("IDOK"))
+            ->click();
+        return dialog.result();
+    }
+};

@@ -1,0 +1,134 @@
+#include "sheetcommandline.h"
+#include "sheetids.h"
+
+#include <QTest>
+
+using Mode = SheetCommandLine::Mode;
+using namespace SheetIds;
+
+class TestSheetCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accepted_data();
+    void accepted();
+    void refused_data();
+    void refused();
+};
+
+void TestSheetCommandLine::accepted_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("sheets");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("colorId");
+    QTest::addColumn<qint64>("seed"); // -1: none
+    QTest::addColumn<int>("pageSize");
+    QTest::addColumn<QString>("file");
+
+    const int a4 = QPageSize::A4;
+    QTest::newRow("no arguments opens the window")
+        << QStringList{} << Mode::Window << 10 << 50 << 0 << qint64(-1) << a4 << QString();
+    QTest::newRow("a document to open") << QStringList{"sheets.bgo"} << Mode::Window << 10 << 50
+                                        << 0 << qint64(-1) << a4 << "sheets.bgo";
+    QTest::newRow("seed for the window") << QStringList{"--seed", "1700000000"} << Mode::Window
+                                         << 10 << 50 << 0 << qint64(1700000000) << a4 << QString();
+    QTest::newRow("pdf with every option")
+        << QStringList{"--sheets", "12",         "--top",       "75",     "--color", "red",
+                       "--seed",   "4294967295", "--page-size", "Letter", "--pdf",   "out.pdf"}
+        << Mode::Pdf << 12 << 75 << IDC_SHEET_RED << qint64(4294967295) << int(QPageSize::Letter)
+        << QString();
+    QTest::newRow("pdf defaults to A4 and no seed")
+        << QStringList{"--pdf=out.pdf", "--sheets=0", "--top=24", "--color=green"} << Mode::Pdf << 0
+        << 24 << IDC_SHEET_GREEN << qint64(-1) << a4 << QString();
+    QTest::newRow("page size in any case")
+        << QStringList{"--sheets", "1",           "--top", "100",   "--color",
+                       "blue",     "--page-size", "a4",    "--pdf", "x.pdf"}
+        << Mode::Pdf << 1 << 100 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
+    QTest::newRow("largest count")
+        << QStringList{"--sheets", "100000", "--top", "50", "--color", "blue", "--pdf", "x.pdf"}
+        << Mode::Pdf << 100000 << 50 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
+    QTest::newRow("help") << QStringList{"--help"} << Mode::Help << 10 << 50 << 0 << qint64(-1)
+                          << a4 << QString();
+}
+
+void TestSheetCommandLine::accepted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Mode, mode);
+    QFETCH(int, sheets);
+    QFETCH(int, top);
+    QFETCH(int, colorId);
+    QFETCH(qint64, seed);
+    QFETCH(int, pageSize);
+    QFETCH(QString, file);
+
+    const SheetCommandLine parsed = SheetCommandLine::parse(QStringList{"bingo"} + arguments);
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    QCOMPARE(parsed.mode, mode);
+    QCOMPARE(parsed.setup.sheetCount, sheets);
+    QCOMPARE(parsed.setup.topNumber, top);
+    QCOMPARE(parsed.setup.colorId, colorId);
+    QCOMPARE(parsed.seed.has_value(), seed >= 0);
+    if (seed >= 0)
+        QCOMPARE(qint64(*parsed.seed), seed);
+    QCOMPARE(int(parsed.pageSize), pageSize);
+    QCOMPARE(parsed.documentFile, file);
+}
+
+void TestSheetCommandLine::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QStringList pdf{"--pdf", "out.pdf"};
+    const QStringList good{"--sheets", "10", "--top", "50", "--color", "blue"};
+    const auto with = [&](const QString &option, const QString &value) {
+        QStringList arguments = good + pdf;
+        const qsizetype at = arguments.indexOf(option);
+        if (at >= 0)
+            arguments[at + 1] = value;
+        else
+            arguments << option << value;
+        return arguments;
+    };
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "frobnicate";
+    QTest::newRow("pdf without a file name") << QStringList{"--pdf"} << "pdf";
+    QTest::newRow("pdf with an empty file name") << with("--pdf", "") << "file name";
+    QTest::newRow("pdf without sheets")
+        << QStringList{"--top", "50", "--color", "blue", "--pdf", "x.pdf"} << "--sheets";
+    QTest::newRow("pdf without top")
+        << QStringList{"--sheets", "5", "--color", "blue", "--pdf", "x.pdf"} << "--top";
+    QTest::newRow("pdf without colour")
+        << QStringList{"--sheets", "5", "--top", "50", "--pdf", "x.pdf"} << "--color";
+    QTest::newRow("sheets not a number") << with("--sheets", "ten") << "--sheets";
+    QTest::newRow("sheets with trailing text") << with("--sheets", "10x") << "--sheets";
+    QTest::newRow("negative sheets") << with("--sheets", "-1") << "0 to 100000";
+    QTest::newRow("too many sheets") << with("--sheets", "100001") << "0 to 100000";
+    QTest::newRow("top that cannot fill a sheet") << with("--top", "23") << "24 to 100";
+    QTest::newRow("top above 100") << with("--top", "101") << "24 to 100";
+    QTest::newRow("top with trailing text") << with("--top", "50abc") << "--top";
+    QTest::newRow("unknown colour") << with("--color", "purple") << "blue, red or green";
+    QTest::newRow("unknown paper") << with("--page-size", "A3") << "A4 or Letter";
+    QTest::newRow("negative seed") << with("--seed", "-1") << "--seed";
+    QTest::newRow("seed beyond 32 bits") << with("--seed", "4294967296") << "--seed";
+    QTest::newRow("seed not a number") << with("--seed", "soon") << "--seed";
+    QTest::newRow("a document with pdf") << (good + pdf + QStringList{"doc.bgo"}) << "doc.bgo";
+    QTest::newRow("print with pdf") << (good + pdf + QStringList{"--print"}) << "--print";
+    QTest::newRow("sheets without pdf") << QStringList{"--sheets", "10"} << "only used with --pdf";
+    QTest::newRow("two documents") << QStringList{"a.bgo", "b.bgo"} << "one file";
+}
+
+void TestSheetCommandLine::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const SheetCommandLine parsed = SheetCommandLine::parse(QStringList{"bingo"} + arguments);
+    QCOMPARE(parsed.mode, Mode::Error);
+    QVERIFY2(parsed.error.contains(message), qPrintable(parsed.error));
+}
+
+QTEST_APPLESS_MAIN(TestSheetCommandLine)
+#include "tst_sheetcommandline.moc"
