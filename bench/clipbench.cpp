@@ -107,7 +107,7 @@ int main(int argc, char **argv)
     }
     int shown = 0;
     QObject::connect(&widget, &ClipWidget::frameChanged, [&shown] { ++shown; });
-    QTimer::singleShot(playSeconds * 1000, &app, &QApplication::quit);
+    QTimer::singleShot(playSeconds * 1000, Qt::PreciseTimer, &app, &QApplication::quit);
     QElapsedTimer clock;
     const double cpuBefore = cpuSeconds();
     clock.start();
