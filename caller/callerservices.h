@@ -30,6 +30,6 @@ struct CallerServices
     Sleeper *sleeper = nullptr;
     // The generator's seed at initialisation; the current time when not given.
     std::function<std::uint32_t()> seed;
-    // Makes the countdown clip's control; without it the area stays an empty placeholder.
+    // Makes the countdown clip's control; without it the dialog plays the clips itself.
     std::function<CountdownControl(QWidget *parent)> makeCountdown;
 };

@@ -1,9 +1,9 @@
 #include "ccallerdlg.h"
 
 #include "aboutdlgtemplate.h"
-#include "animateplaceholder.h"
 #include "caboutdlg.h"
 #include "callerdlgtemplate.h"
+#include "clipwidget.h"
 #include "compactstyle.h"
 #include "countdownplayer.h"
 #include "displayframe.h"
@@ -60,8 +60,8 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
         if (m_services.makeCountdown) {
             countdown = m_services.makeCountdown(parent);
         } else {
-            auto *placeholder = new AnimatePlaceholder(parent);
-            countdown = {placeholder, placeholder};
+            auto *clip = new ClipWidget(parent);
+            countdown = {clip, clip};
         }
         m_animation = countdown.player;
         return countdown.widget;
@@ -321,6 +321,8 @@ void CCallerDlg::setGridCell(int row, int column, const QString &text)
     auto *item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
     m_drawnList->setItem(row, column, item);
+    // Once the rows fill the grid, the newest number would otherwise fall out of sight.
+    m_drawnList->scrollToItem(item);
 }
 
 void CCallerDlg::clearGrid()

@@ -1,6 +1,7 @@
 #include "caboutdlg.h"
 #include "callerdlgtemplate.h"
 #include "ccallerdlg.h"
+#include "clipwidget.h"
 #include "countdownplayer.h"
 #include "displayframe.h"
 #include "drawnnumbersfile.h"
@@ -142,7 +143,10 @@ struct Fixture
     RecordingCountdown countdown;
     std::unique_ptr<CCallerDlg> dialog;
 
-    explicit Fixture(FileChooser *realFiles = nullptr, ProcessStarter *realStarter = nullptr)
+    enum class Clip { Recorded, Real };
+
+    explicit Fixture(FileChooser *realFiles = nullptr, ProcessStarter *realStarter = nullptr,
+                     Clip clip = Clip::Recorded)
     {
         CallerServices services;
         services.sound = &sound;
@@ -151,10 +155,12 @@ struct Fixture
         services.processes = realStarter ? realStarter : &starter;
         services.sleeper = &sleeper;
         services.seed = [] { return Seed; };
-        services.makeCountdown = [this](QWidget *parent) {
-            auto *area = new QWidget(parent);
-            return CountdownControl{area, &countdown};
-        };
+        if (clip == Clip::Recorded) {
+            services.makeCountdown = [this](QWidget *parent) {
+                auto *area = new QWidget(parent);
+                return CountdownControl{area, &countdown};
+            };
+        }
         dialog = std::make_unique<CCallerDlg>(services);
         messages.drawCount = [this] { return dialog->game().drawCount(); };
     }
@@ -201,6 +207,21 @@ QRect textBox(const DisplaySlot &slot, const QString &text)
     font.setPointSizeF(slot.pointSize / 10.0);
     const QFontMetrics metrics(font);
     return QRect(QPoint(slot.x, slot.y), QSize(metrics.horizontalAdvance(text), metrics.height()));
+}
+
+// A start-up directory laid out like the program folder: the still clip and, when asked for,
+// the "wave" folder with the countdown clip.
+bool layOutClips(const QString &dir, bool withWave)
+{
+    const QString programDir = QStringLiteral(KIT_PROGRAM_DIR);
+    if (!QFile::copy(programDir + QStringLiteral("/COUNT16.AVI"),
+                     dir + QStringLiteral("/COUNT16.AVI")))
+        return false;
+    if (!withWave)
+        return true;
+    return QDir(dir).mkdir(QStringLiteral("wave")) &&
+           QFile::copy(programDir + QStringLiteral("/wave/count16.AVI"),
+                       dir + QStringLiteral("/wave/count16.AVI"));
 }
 
 QColor pixel(const DisplayFrame *frame, QPoint p)
@@ -277,6 +298,9 @@ private slots:
     void sheetStartsForReal();
     void sheetMissingForReal();
     void aboutFromTheContextMenu();
+    void countdownClipsPlay();
+    void missingCountdownLeavesTheAreaEmpty();
+    void gridFollowsTheLatestRow();
 
 private:
     QString m_originalDir;
@@ -766,6 +790,77 @@ void TestCallerDlg::aboutFromTheContextMenu()
 
     QCOMPARE(title, QStringLiteral("Kaveloのﾊﾞｰｼﾞｮﾝ情報"));
     QVERIFY(texts.contains(QStringLiteral("Kavelo Version 1.0")));
+}
+
+void TestCallerDlg::countdownClipsPlay()
+{
+    QTemporaryDir dir;
+    QVERIFY(layOutClips(dir.path(), true));
+    QVERIFY(QDir::setCurrent(dir.path()));
+    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
+    QVERIFY(clip);
+
+    // After start-up the still clip of the start-up directory shows its first frame.
+    QVERIFY(clip->isOpen());
+    QCOMPARE(clip->fileName(), QDir::currentPath() + QStringLiteral("/COUNT16.AVI"));
+    QCOMPARE(clip->currentFrame(), 0);
+    QVERIFY(!clip->isPlaying());
+
+    f.click("IDC_START");
+    QCOMPARE(clip->fileName(), QStringLiteral("wave/count16.AVI"));
+    QVERIFY(clip->isPlaying());
+    QTRY_VERIFY(clip->currentFrame() > 0);
+
+    f.click("IDC_STOP");
+    QVERIFY(!clip->isPlaying());
+    const int held = clip->currentFrame();
+    QVERIFY(held > 0);
+    QTest::qWait(300);
+    QCOMPARE(clip->currentFrame(), held);
+
+    // Clear leaves the stopped frame; the next Start plays the countdown from its start.
+    f.click("IDC_CLEAR");
+    QCOMPARE(clip->currentFrame(), held);
+    f.click("IDC_START");
+    QVERIFY(clip->isPlaying());
+    QVERIFY(clip->currentFrame() < held);
+}
+
+void TestCallerDlg::missingCountdownLeavesTheAreaEmpty()
+{
+    QTemporaryDir dir;
+    QVERIFY(layOutClips(dir.path(), false));
+    QVERIFY(QDir::setCurrent(dir.path()));
+    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
+    QVERIFY(clip->isOpen());
+
+    f.click("IDC_START");
+    QVERIFY(!clip->isOpen());
+    QVERIFY(!clip->isPlaying());
+    QCOMPARE(clip->currentFrame(), -1);
+
+    // The game runs on unchanged.
+    f.click("IDC_STOP");
+    QCOMPARE(f.dialog->game().drawCount(), 1);
+    QCOMPARE(f.grid()->item(0, 0)->text(), numberText(expectedOrder(50)[0]));
+    QCOMPARE(f.buttons(), QStringLiteral("101100"));
+}
+
+void TestCallerDlg::gridFollowsTheLatestRow()
+{
+    Fixture f;
+    f.topNumber()->setEditText(QStringLiteral("75"));
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    for (int k = 0; k < 75; ++k)
+        f.draw();
+    QTableWidget *grid = f.grid();
+    QCOMPARE(grid->rowCount(), 15);
+    // The row of the last number drawn is in view without the operator scrolling.
+    const QRect last = grid->visualItemRect(grid->item(14, 4));
+    QVERIFY(grid->viewport()->rect().contains(last));
 }
 
 QTEST_MAIN(TestCallerDlg)
