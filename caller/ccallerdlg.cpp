@@ -2,6 +2,7 @@
 
 #include "aboutdlgtemplate.h"
 #include "caboutdlg.h"
+#include "callerlog.h"
 #include "callerdlgtemplate.h"
 #include "clipwidget.h"
 #include "compactstyle.h"
@@ -186,12 +187,16 @@ void CCallerDlg::OnTimer(int id)
 
 void CCallerDlg::OpenCountdown()
 {
-    m_animation->open(m_startDir + CountdownStill);
+    const QString path = m_startDir + CountdownStill;
+    const bool opened = m_animation->open(path);
+    qCDebug(lcCallerFiles) << (opened ? "clip opened:" : "clip missing:") << path;
 }
 
 void CCallerDlg::StartCountdown()
 {
-    m_animation->open(CountdownClip);
+    const bool opened = m_animation->open(CountdownClip);
+    qCDebug(lcCallerFiles) << (opened ? "clip opened:" : "clip missing:")
+                           << QDir::current().filePath(CountdownClip);
     m_animation->play(CountdownPlayer::RepeatUntilStopped, 0, CountdownPlayer::LastFrame);
 }
 

@@ -1,5 +1,7 @@
 #include "qtsoundoutput.h"
 
+#include "callerlog.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -18,8 +20,15 @@ bool QtSoundOutput::open(const QString &path)
 {
     close();
     const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable() || QMediaDevices::audioOutputs().isEmpty())
+    if (!file.isFile() || !file.isReadable()) {
+        qCDebug(lcCallerFiles) << "cue missing:" << path;
         return false;
+    }
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        qCDebug(lcCallerFiles) << "cue found, no audio output:" << path;
+        return false;
+    }
+    qCDebug(lcCallerFiles) << "cue found:" << path;
     m_audio = std::make_unique<QAudioOutput>();
     m_player = std::make_unique<QMediaPlayer>();
     m_player->setAudioOutput(m_audio.get());

@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-14-dev
-  poppler-utils xvfb xauth x11-utils imagemagick
+  poppler-utils xvfb xauth x11-utils xdotool imagemagick
   desktop-file-utils appstream
 )
 

@@ -1,0 +1,3 @@
+#include "callerlog.h"
+
+Q_LOGGING_CATEGORY(lcCallerFiles, "kavelo.files", QtWarningMsg)
