@@ -4,11 +4,8 @@
 // usage: bench_spin [seconds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
 #include "ccallerdlg.h"
-#include "filechooser.h"
+#include "desktopservices.h"
 #include "fontsubstitutions.h"
-#include "messagepresenter.h"
-#include "processstarter.h"
-#include "sleeper.h"
 #include "soundoutput.h"
 
 #include <QApplication>
@@ -24,14 +21,6 @@
 #include <vector>
 
 namespace {
-
-class SilentSound final : public SoundOutput
-{
-public:
-    bool open(const QString &) override { return false; }
-    void play() override {}
-    void close() override {}
-};
 
 double cpuSeconds()
 {
@@ -51,17 +40,10 @@ int main(int argc, char *argv[])
     registerFontSubstitutions();
     const double seconds = argc > 1 ? std::max(1.0, QString::fromLocal8Bit(argv[1]).toDouble()) : 5;
 
-    SilentSound sound;
-    QtFileChooser files;
-    QtMessagePresenter messages;
-    QtProcessStarter processes;
-    ThreadSleeper sleeper;
-    CallerServices services;
+    DesktopServices desktop;
+    SilentSoundOutput sound;
+    CallerServices services = desktop.services();
     services.sound = &sound;
-    services.files = &files;
-    services.messages = &messages;
-    services.processes = &processes;
-    services.sleeper = &sleeper;
     CCallerDlg dialog(services);
     dialog.show();
 

@@ -1,12 +1,8 @@
 #include "ccallerapp.h"
 
 #include "ccallerdlg.h"
-#include "filechooser.h"
+#include "desktopservices.h"
 #include "fontsubstitutions.h"
-#include "messagepresenter.h"
-#include "processstarter.h"
-#include "qtsoundoutput.h"
-#include "sleeper.h"
 
 CCallerApp::CCallerApp(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -19,19 +15,8 @@ int CCallerApp::InitInstance()
 {
     registerFontSubstitutions();
 
-    QtSoundOutput sound;
-    QtFileChooser files;
-    QtMessagePresenter messages;
-    QtProcessStarter processes;
-    ThreadSleeper sleeper;
-    CallerServices services;
-    services.sound = &sound;
-    services.files = &files;
-    services.messages = &messages;
-    services.processes = &processes;
-    services.sleeper = &sleeper;
-
-    CCallerDlg dialog(services);
+    DesktopServices desktop;
+    CCallerDlg dialog(desktop.services());
     dialog.exec();
     return 0;
 }

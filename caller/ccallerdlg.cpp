@@ -2,8 +2,8 @@
 
 #include "aboutdlgtemplate.h"
 #include "caboutdlg.h"
-#include "callerlog.h"
 #include "callerdlgtemplate.h"
+#include "callerlog.h"
 #include "clipwidget.h"
 #include "compactstyle.h"
 #include "countdownplayer.h"

@@ -15,3 +15,12 @@ public:
     // Cuts off what is playing and frees the device.
     virtual void close() = 0;
 };
+
+// A sound device that plays nothing, for running the dialog where no sound is wanted.
+class SilentSoundOutput final : public SoundOutput
+{
+public:
+    bool open(const QString &) override { return false; }
+    void play() override {}
+    void close() override {}
+};

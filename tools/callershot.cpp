@@ -4,11 +4,8 @@
 // usage: callershot <file.png> [draws]
 
 #include "ccallerdlg.h"
-#include "filechooser.h"
+#include "desktopservices.h"
 #include "fontsubstitutions.h"
-#include "messagepresenter.h"
-#include "processstarter.h"
-#include "sleeper.h"
 #include "soundoutput.h"
 
 #include <QApplication>
@@ -19,14 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentSound final : public SoundOutput
-{
-public:
-    bool open(const QString &) override { return false; }
-    void play() override {}
-    void close() override {}
-};
 
 class NoSleep final : public Sleeper
 {
@@ -47,16 +36,11 @@ int main(int argc, char *argv[])
     const QString output = QString::fromLocal8Bit(argv[1]);
     const int draws = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 13;
 
-    SilentSound sound;
-    QtFileChooser files;
-    QtMessagePresenter messages;
-    QtProcessStarter processes;
+    DesktopServices desktop;
+    SilentSoundOutput sound;
     NoSleep sleeper;
-    CallerServices services;
+    CallerServices services = desktop.services();
     services.sound = &sound;
-    services.files = &files;
-    services.messages = &messages;
-    services.processes = &processes;
     services.sleeper = &sleeper;
     CCallerDlg dialog(services);
     dialog.show();
