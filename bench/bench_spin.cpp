@@ -4,6 +4,7 @@
 // usage: bench_spin [seconds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
 #include "ccallerdlg.h"
+#include "cputime.h"
 #include "desktopservices.h"
 #include "fontsubstitutions.h"
 #include "soundoutput.h"
@@ -13,24 +14,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <map>
 #include <vector>
-
-namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

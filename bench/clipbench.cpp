@@ -4,13 +4,12 @@
 #include "avireader.h"
 #include "aviwriter.h"
 #include "clipwidget.h"
+#include "cputime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -18,14 +17,6 @@
 #include <vector>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // 100 frames of 320 by 240: a ball bouncing over slowly scrolling bands, coded as RLE8 updates.
 QByteArray bouncingClip()
