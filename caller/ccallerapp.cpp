@@ -3,6 +3,7 @@
 #include "ccallerdlg.h"
 #include "desktopservices.h"
 #include "fontsubstitutions.h"
+#include "qttranslation.h"
 
 CCallerApp::CCallerApp(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -14,6 +15,7 @@ CCallerApp::CCallerApp(int &argc, char **argv)
 int CCallerApp::InitInstance()
 {
     registerFontSubstitutions();
+    installQtJapanese(*this);
 
     DesktopServices desktop;
     CCallerDlg dialog(desktop.services());

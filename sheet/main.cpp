@@ -5,6 +5,7 @@
 #include "messagepresenter.h"
 #include "pdfexport.h"
 #include "printerdialogs.h"
+#include "qttranslation.h"
 #include "sheetcommandline.h"
 #include "sheetlayout.h"
 
@@ -44,6 +45,7 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("BINGO"));
     registerFontSubstitutions();
+    installQtJapanese(app);
 
     QSettings settings;
     QtMessagePresenter messages;
