@@ -105,44 +105,40 @@ int CBINGOView::OnPreparePrinting() const
     return SheetLayout::pageCount(m_sheetSet.sheetCount());
 }
 
-bool CBINGOView::OnPrint(int fromPage, int toPage)
+bool CBINGOView::OnPrint(QPrinter &printer)
 {
-    if (printSheetPages(m_printer, m_sheetSet, fromPage, toPage, sheetFontHeight()))
+    int from = 1;
+    int to = OnPreparePrinting();
+    if (printer.printRange() == QPrinter::PageRange) {
+        from = std::max(from, printer.fromPage());
+        to = std::min(to, printer.toPage());
+    }
+    if (from > to || printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight()))
         return true;
     m_services.messages->show(
         this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
         QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
-            .arg(m_printer.printerName()));
+            .arg(printer.printerName()));
     return false;
 }
 
 void CBINGOView::OnFilePrint()
 {
-    const int lastPage = OnPreparePrinting();
-    if (!m_services.printerDialogs->choosePrint(m_printer, lastPage, this))
-        return;
-    int from = 1;
-    int to = lastPage;
-    if (m_printer.printRange() == QPrinter::PageRange) {
-        from = std::max(from, m_printer.fromPage());
-        to = std::min(to, m_printer.toPage());
-    }
-    if (from <= to)
-        OnPrint(from, to);
+    if (m_services.printerDialogs->choosePrint(m_printer, OnPreparePrinting(), this))
+        OnPrint(m_printer);
 }
 
 bool CBINGOView::OnFilePrintDirect()
 {
-    return OnPrint(1, OnPreparePrinting());
+    m_printer.setPrintRange(QPrinter::AllPages);
+    return OnPrint(m_printer);
 }
 
 void CBINGOView::OnFilePrintPreview()
 {
-    const int lastPage = OnPreparePrinting();
+    // The preview shows every page, whatever range an earlier printout asked for; its own Print
+    // button then prints the range chosen in its print dialog.
+    m_printer.setPrintRange(QPrinter::AllPages);
     m_services.printerDialogs->preview(
-        m_printer,
-        [this, lastPage](QPrinter *printer) {
-            printSheetPages(*printer, m_sheetSet, 1, lastPage, sheetFontHeight());
-        },
-        this);
+        m_printer, [this](QPrinter *printer) { OnPrint(*printer); }, this);
 }

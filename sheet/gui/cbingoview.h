@@ -51,7 +51,8 @@ protected:
 
 private:
     int OnPreparePrinting() const;
-    bool OnPrint(int fromPage, int toPage);
+    // Prints the pages the printer's range asks for; false, with the user told why, on failure.
+    bool OnPrint(QPrinter &printer);
     void updateScrollBars();
 
     SheetServices &m_services;

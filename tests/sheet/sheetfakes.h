@@ -55,15 +55,30 @@ public:
         offeredLastPage = lastPage;
         if (!acceptPrint)
             return false;
+        chooseRange(printer);
+        return true;
+    }
+    // The preview paints every page; with printFromPreview its own Print button is then pressed
+    // and its print dialog answered with the same range as the main one.
+    void preview(QPrinter &printer, const Paint &paint, QWidget *) override
+    {
+        paint(&printer);
+        if (printFromPreview) {
+            chooseRange(printer);
+            paint(&printer);
+        }
+    }
+    void pageSetup(QPrinter &printer, QWidget *) override { setUpPrinters.append(&printer); }
+
+    void chooseRange(QPrinter &printer) const
+    {
         printer.setPrintRange(fromPage > 0 ? QPrinter::PageRange : QPrinter::AllPages);
         if (fromPage > 0)
             printer.setFromTo(fromPage, toPage);
-        return true;
     }
-    void preview(QPrinter &printer, const Paint &paint, QWidget *) override { paint(&printer); }
-    void pageSetup(QPrinter &printer, QWidget *) override { setUpPrinters.append(&printer); }
 
     bool acceptPrint = true;
+    bool printFromPreview = false;
     int fromPage = 0; // 0: all pages
     int toPage = 0;
     int offeredLastPage = 0;

@@ -76,6 +76,8 @@ private slots:
     void printChosenPagesOnly();
     void cancelledPrintPrintsNothing();
     void previewShowsThePagesPrintingWould();
+    void previewPrintsTheChosenPages_data();
+    void previewPrintsTheChosenPages();
     void directPrintUsesThePrinterAndEnds();
     void printerSetupChangesTheAppPrinter();
     void aboutBox();
@@ -360,6 +362,49 @@ void TestBingoApp::previewShowsThePagesPrintingWould()
     QFile::rename(path("printed.pdf"), path("previewed.pdf"));
     app->mainFrame()->action(ID_FILE_PRINT)->trigger();
     QCOMPARE(pdfText(path("printed.pdf")), pdfText(path("previewed.pdf")));
+}
+
+void TestBingoApp::previewPrintsTheChosenPages_data()
+{
+    QTest::addColumn<bool>("printedBefore"); // pages 2 to 2 printed before the preview opens
+    QTest::addColumn<bool>("printFromPreview");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QStringList>("pageNumbers"); // of the file written last
+    QTest::newRow("earlier range leaves the preview whole")
+        << true << false << 0 << 0 << QStringList{"1", "2", "3"};
+    QTest::newRow("preview prints every page")
+        << false << true << 0 << 0 << QStringList{"1", "2", "3"};
+    QTest::newRow("preview prints pages 2 to 3 only")
+        << false << true << 2 << 3 << QStringList{"2", "3"};
+    QTest::newRow("preview prints a range beyond the last page")
+        << false << true << 3 << 9 << QStringList{"3"};
+}
+
+void TestBingoApp::previewPrintsTheChosenPages()
+{
+    QFETCH(bool, printedBefore);
+    QFETCH(bool, printFromPreview);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QStringList, pageNumbers);
+    m_answers.count = "17";
+    const auto app = start();
+    if (printedBefore) {
+        m_printerDialogs.fromPage = 2;
+        m_printerDialogs.toPage = 2;
+        app->mainFrame()->action(ID_FILE_PRINT)->trigger();
+        QCOMPARE(pdfPages(path("printed.pdf")).size(), 1);
+    }
+    m_printerDialogs.fromPage = from;
+    m_printerDialogs.toPage = to;
+    m_printerDialogs.printFromPreview = printFromPreview;
+    app->mainFrame()->action(ID_FILE_PRINT_PREVIEW)->trigger();
+    QVERIFY(m_messages.shown.isEmpty());
+    QStringList printed;
+    for (const QString &page : pdfPages(path("printed.pdf")))
+        printed.append(lastWord(page));
+    QCOMPARE(printed, pageNumbers);
 }
 
 void TestBingoApp::directPrintUsesThePrinterAndEnds()
