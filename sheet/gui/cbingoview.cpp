@@ -7,6 +7,7 @@
 #include "sheetlayout.h"
 #include "sheetservices.h"
 
+#include <QDir>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -14,6 +15,22 @@
 
 #include <algorithm>
 #include <new>
+
+namespace {
+
+// Why nothing was printed, naming where the pages should have gone.
+QString printFailure(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("印刷できませんでした。ﾌｧｲﾙ \"%1\" に書き込めません。")
+            .arg(QDir::toNativeSeparators(printer.outputFileName()));
+    if (printer.printerName().isEmpty())
+        return QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀが設定されていません。");
+    return QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
+        .arg(printer.printerName());
+}
+
+} // namespace
 
 CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
                        std::optional<std::uint32_t> seed, QWidget *parent)
@@ -115,10 +132,8 @@ bool CBINGOView::OnPrint(QPrinter &printer)
     }
     if (from > to || printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight()))
         return true;
-    m_services.messages->show(
-        this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
-        QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
-            .arg(printer.printerName()));
+    m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+                              printFailure(printer));
     return false;
 }
 

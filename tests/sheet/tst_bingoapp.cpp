@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,6 +80,8 @@ private slots:
     void previewPrintsTheChosenPages_data();
     void previewPrintsTheChosenPages();
     void directPrintUsesThePrinterAndEnds();
+    void printFailureNamesTheFile_data();
+    void printFailureNamesTheFile();
     void printerSetupChangesTheAppPrinter();
     void aboutBox();
 
@@ -419,6 +422,37 @@ void TestBingoApp::directPrintUsesThePrinterAndEnds()
     const QStringList pages = pdfPages(path("printed.pdf"));
     QCOMPARE(pages.size(), 1);
     QCOMPARE(pages.constFirst().trimmed(), QStringLiteral("1"));
+}
+
+void TestBingoApp::printFailureNamesTheFile_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::addColumn<int>("command");
+    QTest::newRow("print dialog") << false << int(ID_FILE_PRINT);
+    QTest::newRow("print from the preview") << false << int(ID_FILE_PRINT_PREVIEW);
+    QTest::newRow("direct print ends with failure") << true << 0;
+}
+
+void TestBingoApp::printFailureNamesTheFile()
+{
+    QFETCH(bool, direct);
+    QFETCH(int, command);
+    // A folder where the printed file should go: the printer cannot be opened.
+    const QString target = path("printed.pdf");
+    QVERIFY(QDir().mkpath(target));
+    m_printerDialogs.printFromPreview = true;
+    SheetCommandLine commandLine;
+    commandLine.printDirect = direct;
+    const auto app = start(commandLine);
+    if (direct)
+        QCOMPARE(app->exitCode(), 1);
+    else
+        app->mainFrame()->action(command)->trigger();
+    QVERIFY(!m_messages.shown.isEmpty());
+    const FakeMessages::Shown &shown = m_messages.shown.constLast();
+    QCOMPARE(shown.icon, MessagePresenter::Icon::Critical);
+    QVERIFY2(shown.text.contains(QDir::toNativeSeparators(target)), qPrintable(shown.text));
+    QVERIFY(QFileInfo(target).isDir());
 }
 
 void TestBingoApp::printerSetupChangesTheAppPrinter()
