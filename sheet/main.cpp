@@ -22,11 +22,12 @@ void printTo(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// The PDF export: no window, so it runs where no display exists.
+// The PDF export shows no window, so it always runs on the offscreen platform: it works where
+// no display exists, whatever platform the environment names, and every machine gives it the
+// same screen resolution.
 int exportPdf(int argc, char *argv[], const SheetCommandLine &commandLine)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     registerFontSubstitutions();
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());

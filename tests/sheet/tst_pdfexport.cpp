@@ -111,6 +111,7 @@ private slots:
     void writesThePagesPrintingWould_data();
     void writesThePagesPrintingWould();
     void sameSeedSameOutput();
+    void runsWithoutDisplay_data();
     void runsWithoutDisplay();
     void refusedArguments_data();
     void refusedArguments();
@@ -229,12 +230,23 @@ void TestPdfExport::sameSeedSameOutput()
     QVERIFY(textOf("seed-c.pdf", "124") != first);
 }
 
+void TestPdfExport::runsWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, none when empty
+    QTest::newRow("no platform asked for") << QString();
+    QTest::newRow("X11 asked for, no display") << QStringLiteral("xcb");
+    QTest::newRow("a platform that is not installed") << QStringLiteral("no-such-platform");
+}
+
 void TestPdfExport::runsWithoutDisplay()
 {
+    QFETCH(QString, platform);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QString::fromLatin1(name));
-    const QString pdf = m_dir.filePath("headless.pdf");
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    const QString pdf = m_dir.filePath(QStringLiteral("headless-%1.pdf").arg(platform));
     const Run run =
         runBingo({"--sheets", "3", "--top", "50", "--color", "blue", "--pdf", pdf}, environment);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
