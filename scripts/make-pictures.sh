@@ -25,10 +25,10 @@ echo "caller mid-game"
 (cd "$build/program" && QT_QPA_PLATFORM=offscreen "$build/tools/callershot" "$top/docs/kavelo-game.png" 13)
 
 echo "sheet window"
-display=:$((50 + RANDOM % 200))
-Xvfb "$display" -screen 0 1024x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 QT_QPA_PLATFORM=xcb "$build/program/bingo" --seed 7 >/dev/null 2>&1 &
 for _ in $(seq 100); do
