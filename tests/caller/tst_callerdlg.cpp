@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -292,6 +293,8 @@ private slots:
     void save_data();
     void save();
     void typedTopNumberSurvivesSave();
+    void typedTopNumberIsPlayedAsTyped_data();
+    void typedTopNumberIsPlayedAsTyped();
     void realFileDialogKeepsTheCurrentDirectory();
     void sheetButton_data();
     void sheetButton();
@@ -665,6 +668,33 @@ void TestCallerDlg::typedTopNumberSurvivesSave()
     f.click("IDC_CLEAR");
     f.draw();
     QCOMPARE(f.dialog->game().topNumber(), 7);
+}
+
+void TestCallerDlg::typedTopNumberIsPlayedAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("topNumber");
+    QTest::newRow("7 is not completed to 75") << "7" << 7;
+    QTest::newRow("2 is not completed to 25") << "2" << 2;
+    QTest::newRow("5 is not completed to 50") << "5" << 5;
+    QTest::newRow("a listed number typed in full") << "25" << 25;
+}
+
+void TestCallerDlg::typedTopNumberIsPlayedAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, topNumber);
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    QLineEdit *edit = f.topNumber()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(f.topNumber()->currentText(), typed);
+    f.draw();
+    QCOMPARE(f.dialog->game().topNumber(), topNumber);
 }
 
 void TestCallerDlg::realFileDialogKeepsTheCurrentDirectory()
