@@ -220,10 +220,10 @@ void CCallerDlg::SaveDrawnNumbers()
     const QString path = m_services.files->choose(
         this, FileChooser::Purpose::Write, QStringLiteral("保存"),
         {QStringLiteral("TXT Files(*.txt)"), QStringLiteral("All Files(*.*)")});
-    if (path.isEmpty())
+    if (path.isEmpty() || !WriteDrawnNumbers(path)) {
+        m_game.endSave(false);
         return;
-    if (!WriteDrawnNumbers(path))
-        return;
+    }
     UpdateData(false);
     EnableStopAfterSave(path);
 }

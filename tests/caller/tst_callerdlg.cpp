@@ -292,6 +292,7 @@ private slots:
     void clearErasesTheDisplays();
     void save_data();
     void save();
+    void finishedGameCanBeSavedAgain();
     void typedTopNumberSurvivesSave();
     void typedTopNumberIsPlayedAsTyped_data();
     void typedTopNumberIsPlayedAsTyped();
@@ -654,6 +655,32 @@ void TestCallerDlg::save()
         QVERIFY(box.text.contains(f.files.answer));
         QCOMPARE(f.dialog->game().drawCount(), 7);
     }
+}
+
+void TestCallerDlg::finishedGameCanBeSavedAgain()
+{
+    QTemporaryDir dir;
+    Fixture f;
+    f.topNumber()->setEditText(QStringLiteral("5"));
+    for (int k = 0; k < 5; ++k)
+        f.draw();
+    // A folder that is not there fails the write; the operator can still save the game.
+    f.files.answer = dir.filePath(QStringLiteral("missing/five.txt"));
+    f.click("IDC_SAVE");
+    QCOMPARE(f.messages.shown.size(), 2);
+    QCOMPARE(f.messages.shown.last().icon, MessagePresenter::Icon::Critical);
+    QCOMPARE(f.buttons(), QStringLiteral("001100"));
+
+    f.files.answer.clear();
+    f.click("IDC_SAVE");
+    QCOMPARE(f.buttons(), QStringLiteral("001100"));
+
+    f.files.answer = dir.filePath(QStringLiteral("five.txt"));
+    f.click("IDC_SAVE");
+    QCOMPARE(f.buttons(), QStringLiteral("001000"));
+    QFile file(f.files.answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), drawnNumbersFileContent(f.dialog->game().drawnNumbers()));
 }
 
 void TestCallerDlg::typedTopNumberSurvivesSave()
