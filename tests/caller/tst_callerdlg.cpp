@@ -305,6 +305,7 @@ private slots:
     void countdownClipsPlay();
     void missingCountdownLeavesTheAreaEmpty();
     void gridFollowsTheLatestRow();
+    void gridMarksNoNumber();
 
 private:
     QString m_originalDir;
@@ -918,6 +919,20 @@ void TestCallerDlg::gridFollowsTheLatestRow()
     // The row of the last number drawn is in view without the operator scrolling.
     const QRect last = grid->visualItemRect(grid->item(14, 4));
     QVERIFY(grid->viewport()->rect().contains(last));
+}
+
+void TestCallerDlg::gridMarksNoNumber()
+{
+    Fixture f;
+    f.dialog->show();
+    f.dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    for (int k = 0; k < 3; ++k)
+        f.draw();
+    // Focus passes on from the buttons as they are disabled; the grid must not take it, or
+    // its current cell is drawn as if that number were marked.
+    QVERIFY(QApplication::focusWidget() != f.grid());
+    QVERIFY(!f.grid()->currentIndex().isValid());
 }
 
 QTEST_MAIN(TestCallerDlg)
