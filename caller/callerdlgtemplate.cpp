@@ -13,7 +13,9 @@ constexpr ControlTemplate controls[] = {
     {IDC_STOP, "IDC_STOP", ControlKind::PushButton, {94, 35, 77, 76}, "ストップ", DefButton},
     {IDC_CLEAR, "IDC_CLEAR", ControlKind::PushButton, {192, 117, 50, 16}, "クリア", DefButton},
     {IDC_ANIMATE, "IDC_ANIMATE", ControlKind::Custom, {190, 37, 52, 46}, ""},
-    {IDC_DRAWN_LIST, "IDC_DRAWN_LIST", ControlKind::ListView, {10, 117, 166, 110}, "", TabStop},
+    // Not a tab stop: the focus that leaves a button as it is disabled would land on the grid,
+    // and its current cell would look marked.
+    {IDC_DRAWN_LIST, "IDC_DRAWN_LIST", ControlKind::ListView, {10, 117, 166, 110}, ""},
     {IDC_CALLED_PANEL, "IDC_CALLED_PANEL", ControlKind::Frame, {258, 34, 150, 192}, ""},
     {IDC_SAVE, "IDC_SAVE", ControlKind::PushButton, {192, 91, 49, 16}, "保存", Button},
     {IDC_SHEET, "IDC_SHEET", ControlKind::PushButton, {192, 141, 50, 16}, "ビンゴ用紙", DefButton},

@@ -143,6 +143,13 @@ void CallerGame::beginSave()
 
 void CallerGame::endSave(bool written)
 {
-    if (written && !isFinished())
-        m_view.setControlEnabled(GameControl::Stop, true);
+    if (!isFinished()) {
+        if (written)
+            m_view.setControlEnabled(GameControl::Stop, true);
+        return;
+    }
+    // No Stop is left to enable Save again, so a finished game that was not written can be
+    // saved on another try instead of being lost.
+    if (!written)
+        m_view.setControlEnabled(GameControl::Save, true);
 }

@@ -49,7 +49,8 @@ public:
     void clear();
     // The buttons as Save sets them before its file dialog opens.
     void beginSave();
-    // Save ended: a file was written, or not (cancelled or failed).
+    // Save ended: a file was written, or not (cancelled or failed). Between draws a written
+    // file enables Stop; after the last number a save that wrote nothing can be tried again.
     void endSave(bool written);
 
     bool isFinished() const { return m_started && m_drawCount >= m_topNumber; }

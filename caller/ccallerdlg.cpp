@@ -70,6 +70,8 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
     m_controls = builder.build(this, callerDialogTemplate);
     m_drawnList = m_controls.get<QTableWidget>(IDC_DRAWN_LIST);
     m_topNumberBox = m_controls.get<QComboBox>(IDC_TOP_NUMBER);
+    // Completing from the list would turn a typed 7 into 75 and play that game instead.
+    m_topNumberBox->setCompleter(nullptr);
     // A child made after the controls is deleted after them.
     auto *compact = new CompactStyle;
     compact->setParent(this);
@@ -218,10 +220,10 @@ void CCallerDlg::SaveDrawnNumbers()
     const QString path = m_services.files->choose(
         this, FileChooser::Purpose::Write, QStringLiteral("保存"),
         {QStringLiteral("TXT Files(*.txt)"), QStringLiteral("All Files(*.*)")});
-    if (path.isEmpty())
+    if (path.isEmpty() || !WriteDrawnNumbers(path)) {
+        m_game.endSave(false);
         return;
-    if (!WriteDrawnNumbers(path))
-        return;
+    }
     UpdateData(false);
     EnableStopAfterSave(path);
 }

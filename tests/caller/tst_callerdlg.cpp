@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -291,7 +292,10 @@ private slots:
     void clearErasesTheDisplays();
     void save_data();
     void save();
+    void finishedGameCanBeSavedAgain();
     void typedTopNumberSurvivesSave();
+    void typedTopNumberIsPlayedAsTyped_data();
+    void typedTopNumberIsPlayedAsTyped();
     void realFileDialogKeepsTheCurrentDirectory();
     void sheetButton_data();
     void sheetButton();
@@ -301,6 +305,7 @@ private slots:
     void countdownClipsPlay();
     void missingCountdownLeavesTheAreaEmpty();
     void gridFollowsTheLatestRow();
+    void gridMarksNoNumber();
 
 private:
     QString m_originalDir;
@@ -653,6 +658,32 @@ void TestCallerDlg::save()
     }
 }
 
+void TestCallerDlg::finishedGameCanBeSavedAgain()
+{
+    QTemporaryDir dir;
+    Fixture f;
+    f.topNumber()->setEditText(QStringLiteral("5"));
+    for (int k = 0; k < 5; ++k)
+        f.draw();
+    // A folder that is not there fails the write; the operator can still save the game.
+    f.files.answer = dir.filePath(QStringLiteral("missing/five.txt"));
+    f.click("IDC_SAVE");
+    QCOMPARE(f.messages.shown.size(), 2);
+    QCOMPARE(f.messages.shown.last().icon, MessagePresenter::Icon::Critical);
+    QCOMPARE(f.buttons(), QStringLiteral("001100"));
+
+    f.files.answer.clear();
+    f.click("IDC_SAVE");
+    QCOMPARE(f.buttons(), QStringLiteral("001100"));
+
+    f.files.answer = dir.filePath(QStringLiteral("five.txt"));
+    f.click("IDC_SAVE");
+    QCOMPARE(f.buttons(), QStringLiteral("001000"));
+    QFile file(f.files.answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), drawnNumbersFileContent(f.dialog->game().drawnNumbers()));
+}
+
 void TestCallerDlg::typedTopNumberSurvivesSave()
 {
     QTemporaryDir dir;
@@ -665,6 +696,33 @@ void TestCallerDlg::typedTopNumberSurvivesSave()
     f.click("IDC_CLEAR");
     f.draw();
     QCOMPARE(f.dialog->game().topNumber(), 7);
+}
+
+void TestCallerDlg::typedTopNumberIsPlayedAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("topNumber");
+    QTest::newRow("7 is not completed to 75") << "7" << 7;
+    QTest::newRow("2 is not completed to 25") << "2" << 2;
+    QTest::newRow("5 is not completed to 50") << "5" << 5;
+    QTest::newRow("a listed number typed in full") << "25" << 25;
+}
+
+void TestCallerDlg::typedTopNumberIsPlayedAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, topNumber);
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    QLineEdit *edit = f.topNumber()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(f.topNumber()->currentText(), typed);
+    f.draw();
+    QCOMPARE(f.dialog->game().topNumber(), topNumber);
 }
 
 void TestCallerDlg::realFileDialogKeepsTheCurrentDirectory()
@@ -861,6 +919,20 @@ void TestCallerDlg::gridFollowsTheLatestRow()
     // The row of the last number drawn is in view without the operator scrolling.
     const QRect last = grid->visualItemRect(grid->item(14, 4));
     QVERIFY(grid->viewport()->rect().contains(last));
+}
+
+void TestCallerDlg::gridMarksNoNumber()
+{
+    Fixture f;
+    f.dialog->show();
+    f.dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    for (int k = 0; k < 3; ++k)
+        f.draw();
+    // Focus passes on from the buttons as they are disabled; the grid must not take it, or
+    // its current cell is drawn as if that number were marked.
+    QVERIFY(QApplication::focusWidget() != f.grid());
+    QVERIFY(!f.grid()->currentIndex().isValid());
 }
 
 QTEST_MAIN(TestCallerDlg)

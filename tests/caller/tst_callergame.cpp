@@ -117,6 +117,7 @@ private slots:
     void acceptedTopNumbers_data();
     void acceptedTopNumbers();
     void saveBetweenDraws();
+    void saveAfterTheLastNumber_data();
     void saveAfterTheLastNumber();
 };
 
@@ -312,17 +313,28 @@ void TestCallerGame::saveBetweenDraws()
     QCOMPARE(f.view.buttons(), QStringLiteral("101100"));
 }
 
+void TestCallerGame::saveAfterTheLastNumber_data()
+{
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("buttons");
+    // Start and Stop stay off either way: every number of the game has been drawn.
+    QTest::newRow("written, Save is done") << true << QStringLiteral("001000");
+    // No Stop is left to enable Save again, so it stays usable for another try.
+    QTest::newRow("nothing written, Save can be tried again") << false << QStringLiteral("001100");
+}
+
 void TestCallerGame::saveAfterTheLastNumber()
 {
+    QFETCH(bool, written);
+    QFETCH(QString, buttons);
     Fixture f;
     f.view.input = QStringLiteral("5");
     for (int k = 0; k < 5; ++k)
         f.draw();
     QCOMPARE(f.view.buttons(), QStringLiteral("001100"));
     f.game.beginSave();
-    f.game.endSave(true);
-    // Start and Stop stay off: every number of the game has been drawn.
-    QCOMPARE(f.view.buttons(), QStringLiteral("001000"));
+    f.game.endSave(written);
+    QCOMPARE(f.view.buttons(), buttons);
     f.game.clear();
     QCOMPARE(f.view.buttons(), QStringLiteral("100011"));
     f.draw();
