@@ -70,8 +70,6 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
     m_controls = builder.build(this, callerDialogTemplate);
     m_drawnList = m_controls.get<QTableWidget>(IDC_DRAWN_LIST);
     m_topNumberBox = m_controls.get<QComboBox>(IDC_TOP_NUMBER);
-    // Completing from the list would turn a typed 7 into 75 and play that game instead.
-    m_topNumberBox->setCompleter(nullptr);
     // A child made after the controls is deleted after them.
     auto *compact = new CompactStyle;
     compact->setParent(this);

@@ -60,6 +60,8 @@ QWidget *DialogBuilder::create(const ControlTemplate &control, QWidget *parent) 
         auto *combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // Typed text stays as typed: completing from the list would turn a typed 7 into 75.
+        combo->setCompleter(nullptr);
         return combo;
     }
     case ControlKind::RadioButton:

@@ -35,6 +35,7 @@ private slots:
     void buildsTheTable();
     void radioGroupsAreSeparate();
     void decorationsLetClicksThrough();
+    void comboBoxKeepsWhatIsTyped();
 };
 
 void TestDialogBuilder::unitsConvert()
@@ -105,6 +106,20 @@ void TestDialogBuilder::decorationsLetClicksThrough()
     QCOMPARE(dialog.childAt(red->geometry().center()), red);
     QTest::mouseClick(red, Qt::LeftButton);
     QVERIFY(red->isChecked());
+}
+
+void TestDialogBuilder::comboBoxKeepsWhatIsTyped()
+{
+    QDialog dialog;
+    const BuiltDialog built = DialogBuilder({7, 12}).build(&dialog, sample);
+    auto *combo = built.get<QComboBox>(30);
+    combo->addItems({QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("75")});
+    combo->clearEditText();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_7);
+    QCOMPARE(combo->currentText(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(TestDialogBuilder)
