@@ -185,6 +185,14 @@ void CCallerDlg::OnTimer(int id)
     m_displays.OnTimer(id);
 }
 
+void CCallerDlg::reject()
+{
+    // A stray Escape must not end the event's game and lose the numbers drawn so far.
+    if (m_game.drawCount() > 0 && !m_services.messages->ask(this, ApplicationTitle, QuitQuestion))
+        return;
+    QDialog::reject();
+}
+
 void CCallerDlg::OpenCountdown()
 {
     const QString path = m_startDir + CountdownStill;

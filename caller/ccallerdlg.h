@@ -34,6 +34,8 @@ public:
     static inline const QString CountdownStill = QStringLiteral("/COUNT16.AVI");
     static inline const QString CountdownClip = QStringLiteral("wave/count16.AVI");
     static inline const QString SheetProgram = QStringLiteral("/bingo");
+    static inline const QString QuitQuestion =
+        QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
 
     explicit CCallerDlg(const CallerServices &services, QWidget *parent = nullptr);
     ~CCallerDlg() override;
@@ -48,6 +50,9 @@ public:
     void OnSave();
     void OnSheet();
     void OnAbout();
+
+    // Escape and the close box end the program; mid-game it asks first.
+    void reject() override;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

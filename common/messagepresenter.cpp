@@ -22,3 +22,16 @@ void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title, 
     }
     box.exec();
 }
+
+bool QtMessagePresenter::ask(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -14,10 +14,13 @@ public:
     virtual ~MessagePresenter() = default;
     // Returns when the user has closed the box.
     virtual void show(QWidget *parent, Icon icon, const QString &title, const QString &text) = 0;
+    // Asks a yes-or-no question; true when the user answered yes. No is the default answer.
+    virtual bool ask(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 class QtMessagePresenter final : public MessagePresenter
 {
 public:
     void show(QWidget *parent, Icon icon, const QString &title, const QString &text) override;
+    bool ask(QWidget *parent, const QString &title, const QString &text) override;
 };

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +84,13 @@ public:
     void show(QWidget *, Icon icon, const QString &title, const QString &text) override
     {
         shown.append({icon, title, text, drawCount()});
+    }
+    QStringList questions;
+    bool answer = false;
+    bool ask(QWidget *, const QString &title, const QString &text) override
+    {
+        questions << title + u'|' + text;
+        return answer;
     }
 };
 
@@ -302,6 +310,8 @@ private slots:
     void sheetStartsForReal();
     void sheetMissingForReal();
     void aboutFromTheContextMenu();
+    void closingMidGameAsksFirst_data();
+    void closingMidGameAsksFirst();
     void countdownClipsPlay();
     void missingCountdownLeavesTheAreaEmpty();
     void gridFollowsTheLatestRow();
@@ -848,6 +858,49 @@ void TestCallerDlg::aboutFromTheContextMenu()
 
     QCOMPARE(title, QStringLiteral("Kaveloのﾊﾞｰｼﾞｮﾝ情報"));
     QVERIFY(texts.contains(QStringLiteral("Kavelo Version 1.0")));
+}
+
+void TestCallerDlg::closingMidGameAsksFirst_data()
+{
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("before the first draw Escape closes at once")
+        << 0 << true << false << false << true;
+    QTest::newRow("mid-game Escape answered no keeps the game")
+        << 3 << true << false << true << false;
+    QTest::newRow("mid-game close box answered no keeps the game")
+        << 3 << false << false << true << false;
+    QTest::newRow("mid-game Escape answered yes closes") << 3 << true << true << true << true;
+}
+
+void TestCallerDlg::closingMidGameAsksFirst()
+{
+    QFETCH(int, draws);
+    QFETCH(bool, byEscape);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    Fixture f;
+    f.messages.answer = answer;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    for (int k = 0; k < draws; ++k)
+        f.draw();
+    QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
+    if (byEscape)
+        QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    else
+        f.dialog->close();
+    QCOMPARE(f.messages.questions.size(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(f.messages.questions.first(),
+                 QStringLiteral("Kavelo|") + CCallerDlg::QuitQuestion);
+    QCOMPARE(rejected.size(), closed ? 1 : 0);
+    QCOMPARE(f.dialog->isVisible(), !closed);
+    QCOMPARE(f.dialog->game().drawCount(), draws);
 }
 
 void TestCallerDlg::countdownClipsPlay()

@@ -30,6 +30,11 @@ public:
     {
         shown.append({icon, title, text});
     }
+    bool ask(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append({Icon::Warning, title, text});
+        return true;
+    }
 
     QList<Shown> shown;
 };
