@@ -23,8 +23,9 @@ const std::array<CallerGame::ButtonRow, 7> CallerGame::buttonTable{{
     {Event::SaveFinished, Off, Off, On, Off, Keep, Keep},
 }};
 
-CallerGame::CallerGame(GameView &view, RandomSource &random)
-    : m_view(view)
+CallerGame::CallerGame(GameView &view, RandomSource &random, QObject *parent)
+    : QObject(parent)
+    , m_view(view)
     , m_random(random)
 {}
 
@@ -85,20 +86,29 @@ void CallerGame::start()
 
     m_view.readTextColour();
     apply(Event::Start);
-    if (!m_started) {
+    const bool firstStart = !m_started;
+    if (firstStart) {
         m_topNumber = topNumber;
         fillDrawOrder();
     }
     m_view.startCountdown();
     m_view.startSpinTimers();
     m_view.playCue(GameCue::Start);
+    // A Start after a save between draws spins again for the same number.
+    if (firstStart && m_drawCount == 0) {
+        const std::span<const int> order = drawOrder();
+        emit gameStarted(m_topNumber, QList<int>(order.begin(), order.end()));
+    }
+    emit spinStarted(m_drawCount);
 }
 
 void CallerGame::stop()
 {
     if (m_topNumber < 1 || m_drawCount >= m_topNumber)
         return;
-    const int number = m_drawOrder[static_cast<std::size_t>(m_drawCount)];
+    const int index = m_drawCount;
+    const int number = m_drawOrder[static_cast<std::size_t>(index)];
+    emit numberDrawn(index, number);
     m_view.reveal(number);
     m_numberText = ::numberText(number);
 
@@ -111,11 +121,12 @@ void CallerGame::stop()
     }
     m_view.setGridCell(m_listRow, m_listCol, m_numberText);
 
-    if (m_drawCount == m_topNumber - 1) {
-        apply(Event::StopLastNumber);
+    const bool last = index == m_topNumber - 1;
+    apply(last ? Event::StopLastNumber : Event::StopMoreRemain);
+    emit numberRevealed(index, number);
+    if (last) {
+        emit gameFinished();
         m_view.showBingoEnd();
-    } else {
-        apply(Event::StopMoreRemain);
     }
     ++m_listCol;
     ++m_drawCount;
@@ -124,6 +135,7 @@ void CallerGame::stop()
 
 void CallerGame::clear()
 {
+    const int drawn = m_drawCount;
     apply(Event::Clear);
     m_view.clearGrid();
     m_view.eraseDisplays();
@@ -134,6 +146,7 @@ void CallerGame::clear()
     m_listRow = 0;
     m_started = 0;
     m_view.playCue(GameCue::Clear);
+    emit gameCleared(drawn);
 }
 
 void CallerGame::beginSave()
@@ -146,10 +159,10 @@ void CallerGame::endSave(bool written)
     if (!isFinished()) {
         if (written)
             m_view.setControlEnabled(GameControl::Stop, true);
-        return;
-    }
-    // No Stop is left to enable Save again, so a finished game that was not written can be
-    // saved on another try instead of being lost.
-    if (!written)
+    } else if (!written) {
+        // No Stop is left to enable Save again, so a finished game that was not written can
+        // be saved on another try instead of being lost.
         m_view.setControlEnabled(GameControl::Save, true);
+    }
+    emit saveEnded(written);
 }

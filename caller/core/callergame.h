@@ -2,6 +2,8 @@
 
 #include "gameview.h"
 
+#include <QList>
+#include <QObject>
 #include <QString>
 
 #include <array>
@@ -12,9 +14,14 @@ class RandomSource;
 // The state of one game of the caller and the operations that change it. Start draws a fresh
 // order of distinct numbers at the first Start of a game, each Stop reveals the next one into
 // a five-column grid, and Clear prepares a new game. The window is reached only through
-// GameView, so the whole game runs without one.
-class CallerGame
+// GameView, so the whole game runs without one. What happened is also published as signals,
+// so that any number of observers (a screen for the room, a record on disk) follow the game
+// without the window relaying to them; they are emitted after the window's own calls of the
+// same step, so connecting an observer never changes what the window sees.
+class CallerGame : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int MaxTopNumber = 100;
     static constexpr int GridColumns = 5;
@@ -40,7 +47,7 @@ public:
 
     static const std::array<ButtonRow, 7> buttonTable;
 
-    CallerGame(GameView &view, RandomSource &random);
+    CallerGame(GameView &view, RandomSource &random, QObject *parent = nullptr);
 
     // Puts the buttons in their state for a dialog that has just opened.
     void initialise();
@@ -73,6 +80,25 @@ public:
     void setTopNumberText(const QString &text) { m_topNumberText = text; }
     // The message shown when the top-number text cannot be played.
     static QString topNumberRefusal(const QString &input);
+
+signals:
+    // The first Start of a game drew its order; only the first topNumber entries are played.
+    void gameStarted(int topNumber, const QList<int> &drawOrder);
+    // Start set the displays spinning for the number at index (0 for the first of a game).
+    void spinStarted(int index);
+    // Stop took the number at index from the order. Emitted before the reveal shows it, so a
+    // record of it can be made durable before anyone sees it.
+    void numberDrawn(int index, int number);
+    // The number stands in the centre and called slots and in the grid. The message of the
+    // last number and drawCount() follow this signal, so observers go by its arguments: index
+    // + 1 numbers are drawn now.
+    void numberRevealed(int index, int number);
+    // The last number was revealed; emitted before the "Bingo End" message opens.
+    void gameFinished();
+    // Clear ended the game; drawCount numbers of it had been drawn.
+    void gameCleared(int drawCount);
+    // Save ended, with a file written or not.
+    void saveEnded(bool written);
 
 private:
     void apply(Event event);

@@ -119,6 +119,7 @@ private slots:
     void saveBetweenDraws();
     void saveAfterTheLastNumber_data();
     void saveAfterTheLastNumber();
+    void publishedEvents();
 };
 
 void TestCallerGame::initialState()
@@ -342,4 +343,60 @@ void TestCallerGame::saveAfterTheLastNumber()
 }
 
 QTEST_APPLESS_MAIN(TestCallerGame)
+// Observers see every step of a game, interleaved with the window's calls: a number is
+// published as drawn before the reveal shows it, and as revealed once it is in the grid.
+void TestCallerGame::publishedEvents()
+{
+    Fixture f;
+    f.view.input = QStringLiteral("5");
+    QStringList &calls = f.view.calls;
+    QObject::connect(&f.game, &CallerGame::gameStarted, [&](int top, const QList<int> &order) {
+        QStringList numbers;
+        for (int n : order)
+            numbers << QString::number(n);
+        calls << QStringLiteral("started %1: %2").arg(top).arg(numbers.join(u' '));
+    });
+    QObject::connect(&f.game, &CallerGame::spinStarted,
+                     [&](int index) { calls << QStringLiteral("spin %1").arg(index); });
+    QObject::connect(&f.game, &CallerGame::numberDrawn, [&](int index, int number) {
+        calls << QStringLiteral("drawn %1=%2").arg(index).arg(number);
+    });
+    QObject::connect(&f.game, &CallerGame::numberRevealed, [&](int index, int number) {
+        calls << QStringLiteral("revealed %1=%2").arg(index).arg(number);
+    });
+    QObject::connect(&f.game, &CallerGame::gameFinished,
+                     [&] { calls << QStringLiteral("finished"); });
+    QObject::connect(&f.game, &CallerGame::gameCleared,
+                     [&](int drawn) { calls << QStringLiteral("cleared %1").arg(drawn); });
+    QObject::connect(&f.game, &CallerGame::saveEnded, [&](bool written) {
+        calls << QStringLiteral("saved %1").arg(written ? "yes" : "no");
+    });
+
+    f.draw();
+    // Seed 12345 and top number 5 draw 4, 5, 0, 1, 3.
+    QCOMPARE(calls, (QStringList{"readTextColour", "startCountdown", "startSpinTimers", "cue start",
+                                 "started 5: 4 5 0 1 3", "spin 0", "drawn 0=4", "reveal",
+                                 "insertRow", "setCell", "revealed 0=4"}));
+
+    // A save between draws and the Start after it spin for the next number only.
+    calls.clear();
+    f.game.beginSave();
+    f.game.endSave(true);
+    f.game.start();
+    QCOMPARE(calls, (QStringList{"saved yes", "readTextColour", "startCountdown", "startSpinTimers",
+                                 "cue start", "spin 1"}));
+    f.game.stop();
+    for (int i = 0; i < 3; ++i)
+        f.draw();
+    QCOMPARE(calls.mid(calls.size() - 5),
+             (QStringList{"reveal", "setCell", "revealed 4=3", "finished", "bingoEnd"}));
+
+    calls.clear();
+    f.game.clear();
+    QCOMPARE(calls, (QStringList{"clearGrid", "erase", "cue clear", "cleared 5"}));
+    f.draw();
+    QVERIFY(calls.contains(QStringLiteral("spin 0")));
+    QVERIFY(calls.filter(QStringLiteral("started 5:")).size() == 1);
+}
+
 #include "tst_callergame.moc"
