@@ -20,7 +20,10 @@ CBINGOApp::CBINGOApp(const SheetServices &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_recentFiles(*services.settings)
-{}
+{
+    // Names the print jobs in the print queue and the title of a printed PDF file.
+    m_printer.setDocName(QStringLiteral("BINGO"));
+}
 
 CBINGOApp::~CBINGOApp() = default;
 

@@ -8,6 +8,7 @@
 #include "sheetservices.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -18,9 +19,20 @@
 
 namespace {
 
+// Where no print server answers, Qt falls back to writing a PDF file it was given no name for.
+bool printerUnreachable(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+}
+
 // Why nothing was printed, naming where the pages should have gone.
 QString printFailure(const QPrinter &printer)
 {
+    if (printerUnreachable(printer))
+        return printer.printerName().isEmpty()
+                   ? QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀに接続できません。")
+                   : QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" に接続できません。")
+                         .arg(printer.printerName());
     if (printer.outputFormat() == QPrinter::PdfFormat)
         return QStringLiteral("印刷できませんでした。ﾌｧｲﾙ \"%1\" に書き込めません。")
             .arg(QDir::toNativeSeparators(printer.outputFileName()));
@@ -99,6 +111,20 @@ void CBINGOView::OnDraw(QPainter &painter, const QRect &exposed)
     DrawSheetNumbers(painter, run, {m_sheetSet.colour(), sheetFontHeight()});
 }
 
+void CBINGOView::keyPressEvent(QKeyEvent *event)
+{
+    // Home and End go to the first and last sheets; with Ctrl also to the left or right edge.
+    const bool home = event->key() == Qt::Key_Home;
+    if (!home && event->key() != Qt::Key_End) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    const auto edge = home ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum;
+    verticalScrollBar()->triggerAction(edge);
+    if (event->modifiers() & Qt::ControlModifier)
+        horizontalScrollBar()->triggerAction(edge);
+}
+
 void CBINGOView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
@@ -130,7 +156,10 @@ bool CBINGOView::OnPrint(QPrinter &printer)
         from = std::max(from, printer.fromPage());
         to = std::min(to, printer.toPage());
     }
-    if (from > to || printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight()))
+    if (from > to)
+        return true;
+    if (!printerUnreachable(printer) &&
+        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight()))
         return true;
     m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
                               printFailure(printer));

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -146,11 +147,18 @@ void CMainFrame::setRecentFiles(const QStringList &files)
     qDeleteAll(m_recentActions);
     m_recentActions.clear();
     m_recentPlaceholder->setVisible(files.isEmpty());
+    // A long path loses its middle, so the menu stays as wide as a desktop's menus are; the
+    // tool tip keeps it whole.
+    const QFontMetrics metrics = m_fileMenu->fontMetrics();
+    const int widest = RecentEntryChars * metrics.averageCharWidth();
+    m_fileMenu->setToolTipsVisible(true);
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
-        QString shown = QDir::toNativeSeparators(path);
+        const QString native = QDir::toNativeSeparators(path);
+        QString shown = metrics.elidedText(native, Qt::ElideMiddle, widest);
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
         auto *entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this);
+        entry->setToolTip(native);
         entry->setData(ID_FILE_MRU_FILE1 + int(i));
         entry->setStatusTip(SheetResources::prompt(ID_FILE_MRU_FILE1 + int(i)));
         connect(entry, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });

@@ -17,6 +17,9 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 
 public:
+    // How many average characters of a recent file's path the File menu shows at most.
+    static constexpr int RecentEntryChars = 60;
+
     explicit CMainFrame(QWidget *parent = nullptr);
 
     QAction *action(int id) const { return m_actions.value(id); }

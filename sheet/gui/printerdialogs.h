@@ -1,9 +1,19 @@
 #pragma once
 
+#include <QPageLayout>
+
 #include <functional>
 
+class QPageSize;
 class QPrinter;
 class QWidget;
+
+// Qt's print dialog on this platform puts the printer back on the paper its driver defaults to
+// when it closes, whatever Printer Setup chose. Returns the layout to print with: the one in
+// force before the dialog, unless the dialog left anything but the driver's default paper in
+// portrait, which the user must then have chosen there.
+QPageLayout layoutKeptThroughPrintDialog(const QPageLayout &before, const QPageLayout &after,
+                                         const QPageSize &driverDefault);
 
 // The printer's dialogs. The view talks to this interface so that tests can choose pages, look
 // at a preview or change the paper without a person; QtPrinterDialogs shows the real ones.

@@ -4,6 +4,7 @@
 #include "cmainframe.h"
 #include "crtrandom.h"
 #include "fontsubstitutions.h"
+#include "printerdialogs.h"
 #include "sheetcommandline.h"
 #include "sheetfakes.h"
 #include "sheetids.h"
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSize>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -83,6 +86,12 @@ private slots:
     void printFailureNamesTheFile_data();
     void printFailureNamesTheFile();
     void printerSetupChangesTheAppPrinter();
+    void printDialogKeepsThePaperOfPrinterSetup_data();
+    void printDialogKeepsThePaperOfPrinterSetup();
+    void realPrintDialogKeepsThePaper();
+    void unreachablePrinterIsNamed();
+    void printJobsCarryTheDocumentName();
+    void homeAndEndReachTheEnds();
     void aboutBox();
 
 private:
@@ -474,6 +483,111 @@ void TestBingoApp::aboutBox()
     });
     app->mainFrame()->action(ID_APP_ABOUT)->trigger();
     QCOMPARE(title, QStringLiteral("BINGOのﾊﾞｰｼﾞｮﾝ情報"));
+}
+
+void TestBingoApp::printDialogKeepsThePaperOfPrinterSetup_data()
+{
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, {});
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {});
+    const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, {});
+    const QPageLayout a4Landscape(QPageSize(QPageSize::A4), QPageLayout::Landscape, {});
+    QTest::addColumn<QPageLayout>("before");
+    QTest::addColumn<QPageLayout>("after");
+    QTest::addColumn<QPageLayout>("kept");
+    QTest::newRow("reset to the driver's A4 undone") << letter << a4 << letter;
+    QTest::newRow("reset undone for A5 too") << a5 << a4 << a5;
+    QTest::newRow("other paper chosen in the dialog stays") << letter << a5 << a5;
+    QTest::newRow("landscape chosen in the dialog stays") << letter << a4Landscape << a4Landscape;
+    QTest::newRow("nothing changed") << a4 << a4 << a4;
+}
+
+void TestBingoApp::printDialogKeepsThePaperOfPrinterSetup()
+{
+    QFETCH(QPageLayout, before);
+    QFETCH(QPageLayout, after);
+    QFETCH(QPageLayout, kept);
+    const QPageLayout result =
+        layoutKeptThroughPrintDialog(before, after, QPageSize(QPageSize::A4));
+    QVERIFY(result.pageSize().isEquivalentTo(kept.pageSize()));
+    QCOMPARE(result.orientation(), kept.orientation());
+}
+
+// Qt's own print dialog, with a real print server: US Letter chosen before it survives it.
+void TestBingoApp::realPrintDialogKeepsThePaper()
+{
+    const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
+    if (destination.isNull())
+        QSKIP("no print server with a default printer here (CUPS with a printer runs this)");
+    QPrinter printer(destination);
+    const QPageSize other(destination.defaultPageSize().isEquivalentTo(QPageSize(QPageSize::Letter))
+                              ? QPageSize::A5
+                              : QPageSize::Letter);
+    printer.setPageSize(other);
+    QTimer::singleShot(0, this, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    QtPrinterDialogs dialogs;
+    QVERIFY(dialogs.choosePrint(printer, 3, nullptr));
+    QVERIFY2(printer.pageLayout().pageSize().isEquivalentTo(other),
+             qPrintable(printer.pageLayout().pageSize().name()));
+}
+
+void TestBingoApp::unreachablePrinterIsNamed()
+{
+    const auto app = start();
+    // What Qt leaves when no print server answers: a PDF printer without a file.
+    app->printer().setOutputFileName(QString());
+    app->printer().setOutputFormat(QPrinter::PdfFormat);
+    QTest::failOnWarning(QRegularExpression("QPainter"));
+    app->mainFrame()->action(ID_FILE_PRINT)->trigger();
+    QCOMPARE(m_messages.shown.size(), 1);
+    QCOMPARE(m_messages.shown.constFirst().text,
+             QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀに接続できません。"));
+}
+
+void TestBingoApp::printJobsCarryTheDocumentName()
+{
+    const auto app = start();
+    QCOMPARE(app->printer().docName(), QStringLiteral("BINGO"));
+    app->mainFrame()->action(ID_FILE_PRINT)->trigger();
+    QProcess info;
+    info.start(QStandardPaths::findExecutable("pdfinfo"), {path("printed.pdf")});
+    QVERIFY(info.waitForFinished(60000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(
+        text.contains(QRegularExpression("^Title: +BINGO$", QRegularExpression::MultilineOption)),
+        qPrintable(text));
+}
+
+void TestBingoApp::homeAndEndReachTheEnds()
+{
+    m_answers.count = "1000";
+    const auto app = start();
+    app->mainFrame()->resize(400, 400);
+    app->mainFrame()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(app->mainFrame()));
+    CBINGOView *view = app->view();
+    QScrollBar *vertical = view->verticalScrollBar();
+    QScrollBar *horizontal = view->horizontalScrollBar();
+    QTRY_VERIFY(vertical->maximum() > 0 && horizontal->maximum() > 0);
+    horizontal->setValue(horizontal->maximum() / 2);
+
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(vertical->value(), vertical->maximum());
+    QCOMPARE(horizontal->value(), horizontal->maximum() / 2);
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(vertical->value(), 0);
+    QCOMPARE(horizontal->value(), horizontal->maximum() / 2);
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(vertical->value(), vertical->maximum());
+    QCOMPARE(horizontal->value(), horizontal->maximum());
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(vertical->value(), 0);
+    QCOMPARE(horizontal->value(), 0);
+    // The page keys still scroll as before.
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QCOMPARE(vertical->value(), vertical->pageStep());
 }
 
 QTEST_MAIN(TestBingoApp)

@@ -260,6 +260,22 @@ void TestMainFrame::recentFilesReplaceThePlaceholder()
 
     m_frame->setRecentFiles({});
     QCOMPARE(captions(), empty);
+
+    // A path of 10 KB keeps its start and its end around an ellipsis, the menu stays narrow,
+    // and the tool tip and the command keep the whole path.
+    const QString longPath = QStringLiteral("/home/hall/") + QString(10000, u'x') +
+                             QStringLiteral("/sheets-of-the-evening.bgo");
+    m_frame->setRecentFiles({longPath});
+    QAction *entry = visibleActions(file).at(first);
+    QVERIFY2(entry->text().startsWith(QStringLiteral("&1 /home/hall/")), qPrintable(entry->text()));
+    QVERIFY(entry->text().endsWith(QStringLiteral(".bgo")));
+    QVERIFY(entry->text().contains(QChar(0x2026)));
+    QVERIFY(file->fontMetrics().horizontalAdvance(entry->text()) <=
+            (CMainFrame::RecentEntryChars + 4) * file->fontMetrics().averageCharWidth());
+    QCOMPARE(entry->toolTip(), longPath);
+    QVERIFY(file->toolTipsVisible());
+    entry->trigger();
+    QCOMPARE(chosen.constLast().constFirst().toString(), longPath);
 }
 
 QTEST_MAIN(TestMainFrame)
