@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   poppler-utils xvfb xauth x11-utils xdotool imagemagick
   desktop-file-utils appstream
+  dpkg-dev lintian
 )
 
 missing=()
