@@ -13,6 +13,7 @@ packages=(
   poppler-utils xvfb xauth x11-utils xdotool imagemagick
   desktop-file-utils appstream
   cups cups-client printer-driver-cups-pdf
+  dpkg-dev lintian
 )
 
 missing=()

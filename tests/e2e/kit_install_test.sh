@@ -56,8 +56,12 @@ lib/bingo-kit/wave/start.wav
 lib/bingo-kit/wave/stop.wav
 share/applications/io.github.bingokit.Bingo.desktop
 share/applications/io.github.bingokit.Kavelo.desktop
+share/doc/bingo-kit/changelog.gz
+share/doc/bingo-kit/copyright
 share/icons/hicolor/scalable/apps/io.github.bingokit.Bingo.svg
 share/icons/hicolor/scalable/apps/io.github.bingokit.Kavelo.svg
+share/man/man1/bingo.1.gz
+share/man/man1/kavelo.1.gz
 share/metainfo/io.github.bingokit.Bingo.metainfo.xml
 share/metainfo/io.github.bingokit.Kavelo.metainfo.xml
 LIST
