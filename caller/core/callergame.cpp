@@ -23,9 +23,11 @@ const std::array<CallerGame::ButtonRow, 7> CallerGame::buttonTable{{
     {Event::SaveFinished, Off, Off, On, Off, Keep, Keep},
 }};
 
-CallerGame::CallerGame(GameView &view, RandomSource &random, QObject *parent)
+CallerGame::CallerGame(GameView &view, GameDisplays &displays, RandomSource &random,
+                       QObject *parent)
     : QObject(parent)
     , m_view(view)
+    , m_displays(displays)
     , m_random(random)
 {}
 
@@ -84,15 +86,15 @@ void CallerGame::start()
         topNumber = parsed.value;
     }
 
-    m_view.readTextColour();
+    m_displays.ReadTextColour();
     apply(Event::Start);
     const bool firstStart = !m_started;
     if (firstStart) {
         m_topNumber = topNumber;
         fillDrawOrder();
     }
-    m_view.startCountdown();
-    m_view.startSpinTimers();
+    m_view.StartCountdown();
+    m_displays.StartSpin();
     m_view.playCue(GameCue::Start);
     // A Start after a save between draws spins again for the same number.
     if (firstStart && m_drawCount == 0) {
@@ -109,7 +111,7 @@ void CallerGame::stop()
     const int index = m_drawCount;
     const int number = m_drawOrder[static_cast<std::size_t>(index)];
     emit numberDrawn(index, number);
-    m_view.reveal(number);
+    m_displays.Reveal(number);
     m_numberText = ::numberText(number);
 
     if (m_drawCount == 0) {
@@ -138,7 +140,7 @@ void CallerGame::clear()
     const int drawn = m_drawCount;
     apply(Event::Clear);
     m_view.clearGrid();
-    m_view.eraseDisplays();
+    m_displays.Erase();
     // The fresh order is replaced at the next Start; drawing it still advances the generator.
     fillDrawOrder();
     m_drawCount = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedisplays.h"
 #include "gameview.h"
 
 #include <QList>
@@ -14,7 +15,8 @@ class RandomSource;
 // The state of one game of the caller and the operations that change it. Start draws a fresh
 // order of distinct numbers at the first Start of a game, each Stop reveals the next one into
 // a five-column grid, and Clear prepares a new game. The window is reached only through
-// GameView, so the whole game runs without one. What happened is also published as signals,
+// GameView and the number displays through GameDisplays, so the whole game runs without a
+// window. What happened is also published as signals,
 // so that any number of observers (a screen for the room, a record on disk) follow the game
 // without the window relaying to them; they are emitted after the window's own calls of the
 // same step, so connecting an observer never changes what the window sees.
@@ -47,7 +49,8 @@ public:
 
     static const std::array<ButtonRow, 7> buttonTable;
 
-    CallerGame(GameView &view, RandomSource &random, QObject *parent = nullptr);
+    CallerGame(GameView &view, GameDisplays &displays, RandomSource &random,
+               QObject *parent = nullptr);
 
     // Puts the buttons in their state for a dialog that has just opened.
     void initialise();
@@ -72,9 +75,6 @@ public:
     int drawCount() const { return m_drawCount; }
     int topNumber() const { return m_topNumber; }
     bool started() const { return m_started != 0; }
-    int listRow() const { return m_listRow; }
-    int listCol() const { return m_listCol; }
-    const QString &numberText() const { return m_numberText; }
     // The combobox text as the dialog exchanges it.
     const QString &topNumberText() const { return m_topNumberText; }
     void setTopNumberText(const QString &text) { m_topNumberText = text; }
@@ -105,6 +105,7 @@ private:
     void fillDrawOrder();
 
     GameView &m_view;
+    GameDisplays &m_displays;
     RandomSource &m_random;
 
     std::array<int, MaxTopNumber> m_drawOrder{};

@@ -27,13 +27,12 @@ public:
     void setStartDir(const QString &startDir) { m_startDir = startDir; }
 
     void PlayCue(const QString &fileName);
+
+private:
     void OpenWave(const QString &path);
     void PlayWave();
     void CloseWave();
 
-    bool isOpen() const { return m_mciOpen != 0; }
-
-private:
     SoundOutput &m_output;
     QString m_startDir;
     // Set by every open request, whether or not the file could be opened.

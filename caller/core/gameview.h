@@ -9,7 +9,8 @@ enum class GameControl { Start, Stop, Clear, Save, Sheet, Number };
 enum class GameCue { Start, Clear };
 
 // What the caller's window does for the game, called by CallerGame at fixed points of Start,
-// Stop, Clear and Save. The dialog implements it; tests record the calls.
+// Stop, Clear and Save: the buttons, the top number, the countdown clip, the cues and the grid.
+// The dialog implements it; tests record the calls.
 class GameView
 {
 public:
@@ -19,16 +20,12 @@ public:
     virtual QString topNumberInput() const = 0;
     // Start was refused because the top number cannot be played; tells the operator why.
     virtual void refuseTopNumber(const QString &message) = 0;
-    virtual void readTextColour() = 0;
-    virtual void startCountdown() = 0;
-    virtual void startSpinTimers() = 0;
+    // Opens the countdown clip and plays it until the reveal stops it.
+    virtual void StartCountdown() = 0;
     virtual void playCue(GameCue cue) = 0;
-    // Stops the countdown and the spin timers and reveals the drawn number in large type.
-    virtual void reveal(int number) = 0;
     virtual void insertGridRow(int row) = 0;
     virtual void setGridCell(int row, int column, const QString &text) = 0;
     virtual void clearGrid() = 0;
-    virtual void eraseDisplays() = 0;
     // The modal "Bingo End" message; returns when it has been closed.
     virtual void showBingoEnd() = 0;
 };

@@ -58,6 +58,11 @@ void NumberDisplays::ReadBackColour()
         setBackColour(Grey);
 }
 
+void NumberDisplays::StartSpin()
+{
+    m_host.startSpinTimers();
+}
+
 void NumberDisplays::Erase()
 {
     // Four spaces cover the two digits; a fresh device context draws them in its default
@@ -95,7 +100,7 @@ void NumberDisplays::OnTimer(int id)
 void NumberDisplays::Reveal(int drawn)
 {
     m_drawn = drawn;
-    m_host.stopCountdown();
+    m_host.StopCountdown();
     m_host.killSpinTimers();
     m_host.sleep(RevealFirstPause);
 

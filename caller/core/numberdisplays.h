@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedisplays.h"
 #include "textcolour.h"
 
 #include <QString>
@@ -30,7 +31,8 @@ public:
     // every character cell filled with the background, and shows it at once.
     virtual void drawText(int x, int y, int pointSize, const QString &text, Rgb textColour,
                           Rgb backColour) = 0;
-    virtual void stopCountdown() = 0;
+    virtual void startSpinTimers() = 0;
+    virtual void StopCountdown() = 0;
     virtual void killSpinTimers() = 0;
     virtual void playStopCue() = 0;
     // Holds the window; what was drawn before stays on screen meanwhile.
@@ -41,7 +43,7 @@ public:
 // driven by its own timer, and the reveal that ends with the drawn number in the centre and
 // called slots. Colours come from the radio buttons as each tick and the reveal read them, so
 // a change shows at the next one.
-class NumberDisplays
+class NumberDisplays final : public GameDisplays
 {
 public:
     static constexpr DisplaySlot Centre{270, 325, 1350};
@@ -69,13 +71,14 @@ public:
 
     void Paint(int x, int y);
     void SpinPaint(int x, int y);
-    void ReadTextColour();
+    void ReadTextColour() override;
     void ReadBackColour();
-    void Erase();
+    void StartSpin() override;
+    void Erase() override;
     void OnTimer(int id);
     // The first part of Stop: stops the countdown and the timers, gives the side slots a last
     // random number each with a stop cue and a pause, then shows the drawn number.
-    void Reveal(int drawn);
+    void Reveal(int drawn) override;
 
     Rgb textColour() const { return {m_textRed, m_textGreen, m_textBlue}; }
     Rgb backColour() const { return {m_backRed, m_backGreen, m_backBlue}; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "crtrandom.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -28,8 +30,8 @@ struct CallerServices
     MessagePresenter *messages = nullptr;
     ProcessStarter *processes = nullptr;
     Sleeper *sleeper = nullptr;
-    // The generator's seed at initialisation; the current time when not given.
-    std::function<std::uint32_t()> seed;
+    // The generator's seed at initialisation: the current time in whole seconds.
+    std::function<std::uint32_t()> seed = &CrtRandom::timeSeed;
     // Makes the countdown clip's control; without it the dialog plays the clips itself.
     std::function<CountdownControl(QWidget *parent)> makeCountdown;
 };

@@ -12,7 +12,6 @@
 #include "filechooser.h"
 #include "messagepresenter.h"
 #include "processstarter.h"
-#include "sleeper.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -37,19 +36,42 @@ DialogBaseUnits screenBaseUnits()
     return DialogBaseUnits::forResolution(screen ? screen->logicalDotsPerInchY() : 96.0);
 }
 
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 } // namespace
 
 CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_game(*this, m_random)
-    , m_displays(*this, m_random)
     , m_cues(*services.sound)
+    , m_controls(buildControls())
+    , m_panel(new DisplayPanel(*m_displayFrame, displayRadios(), *m_animation, m_cues,
+                               *services.sleeper, m_random, this))
+    , m_game(*this, m_panel->displays(), m_random)
+{
+    m_drawnList = m_controls.get<QTableWidget>(IDC_DRAWN_LIST);
+    m_topNumberBox = m_controls.get<QComboBox>(IDC_TOP_NUMBER);
+    // A child made after the controls is deleted after them.
+    auto *compact = new CompactStyle;
+    compact->setParent(this);
+    m_topNumberBox->setStyle(compact);
+    for (int id : {IDC_COLOR_BLUE, IDC_COLOR_RED, IDC_COLOR_GREEN, IDC_BACK_ON, IDC_BACK_OFF})
+        m_controls.widget(id)->setStyle(compact);
+
+    connect(m_controls.get<QPushButton>(IDC_START), &QPushButton::clicked, this,
+            &CCallerDlg::Start);
+    connect(m_controls.get<QPushButton>(IDC_STOP), &QPushButton::clicked, this, &CCallerDlg::Stop);
+    connect(m_controls.get<QPushButton>(IDC_CLEAR), &QPushButton::clicked, this,
+            &CCallerDlg::Clear);
+    connect(m_controls.get<QPushButton>(IDC_SAVE), &QPushButton::clicked, this,
+            &CCallerDlg::OnSave);
+    connect(m_controls.get<QPushButton>(IDC_SHEET), &QPushButton::clicked, this,
+            &CCallerDlg::OnSheet);
+
+    OnInitDialog();
+}
+
+CCallerDlg::~CCallerDlg() = default;
+
+BuiltDialog CCallerDlg::buildControls()
 {
     DialogBuilder builder(screenBaseUnits());
     builder.setFactory(IDC_DISPLAY_FRAME, [this](const ControlTemplate &, QWidget *parent) {
@@ -67,41 +89,16 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
         m_animation = countdown.player;
         return countdown.widget;
     });
-    m_controls = builder.build(this, callerDialogTemplate);
-    m_drawnList = m_controls.get<QTableWidget>(IDC_DRAWN_LIST);
-    m_topNumberBox = m_controls.get<QComboBox>(IDC_TOP_NUMBER);
-    // A child made after the controls is deleted after them.
-    auto *compact = new CompactStyle;
-    compact->setParent(this);
-    m_topNumberBox->setStyle(compact);
-    for (int id : {IDC_COLOR_BLUE, IDC_COLOR_RED, IDC_COLOR_GREEN, IDC_BACK_ON, IDC_BACK_OFF})
-        m_controls.widget(id)->setStyle(compact);
-
-    for (std::size_t i = 0; i < m_spinTimers.size(); ++i) {
-        auto *timer = new QTimer(this);
-        const int id = NumberDisplays::SpinTimers[i].id;
-        timer->setObjectName(QStringLiteral("timer%1").arg(id));
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(NumberDisplays::SpinTimers[i].periodMs);
-        connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
-        m_spinTimers[i] = timer;
-    }
-
-    connect(m_controls.get<QPushButton>(IDC_START), &QPushButton::clicked, this,
-            &CCallerDlg::Start);
-    connect(m_controls.get<QPushButton>(IDC_STOP), &QPushButton::clicked, this, &CCallerDlg::Stop);
-    connect(m_controls.get<QPushButton>(IDC_CLEAR), &QPushButton::clicked, this,
-            &CCallerDlg::Clear);
-    connect(m_controls.get<QPushButton>(IDC_SAVE), &QPushButton::clicked, this,
-            &CCallerDlg::OnSave);
-    connect(m_controls.get<QPushButton>(IDC_SHEET), &QPushButton::clicked, this,
-            &CCallerDlg::OnSheet);
-
-    OnCtlColor();
-    OnInitDialog();
+    return builder.build(this, callerDialogTemplate);
 }
 
-CCallerDlg::~CCallerDlg() = default;
+DisplayPanel::Radios CCallerDlg::displayRadios() const
+{
+    return {m_controls.get<QRadioButton>(IDC_COLOR_BLUE),
+            m_controls.get<QRadioButton>(IDC_COLOR_RED),
+            m_controls.get<QRadioButton>(IDC_COLOR_GREEN),
+            m_controls.get<QRadioButton>(IDC_BACK_ON), m_controls.get<QRadioButton>(IDC_BACK_OFF)};
+}
 
 void CCallerDlg::OnInitDialog()
 {
@@ -122,7 +119,7 @@ void CCallerDlg::OnInitDialog()
     m_controls.get<QRadioButton>(IDC_COLOR_BLUE)->setChecked(true);
     m_controls.get<QRadioButton>(IDC_BACK_ON)->setChecked(true);
 
-    m_random.srand(m_services.seed ? m_services.seed() : CrtRandom::timeSeed());
+    m_random.srand(m_services.seed());
     OpenCountdown();
 
     m_drawnList->setColumnCount(CallerGame::GridColumns);
@@ -144,14 +141,6 @@ void CCallerDlg::UpdateData(bool saveAndValidate)
     const QString &text = m_game.topNumberText();
     m_topNumberBox->setCurrentIndex(m_topNumberBox->findText(text, Qt::MatchExactly));
     m_topNumberBox->setEditText(text);
-}
-
-void CCallerDlg::OnCtlColor()
-{
-    // The frame's own text, its caption, stands on grey; it has none, so this shows nowhere.
-    QPalette palette = m_displayFrame->palette();
-    palette.setColor(QPalette::Window, toColor(NumberDisplays::Grey));
-    m_displayFrame->setPalette(palette);
 }
 
 void CCallerDlg::contextMenuEvent(QContextMenuEvent *event)
@@ -180,11 +169,6 @@ void CCallerDlg::Clear()
     m_game.clear();
 }
 
-void CCallerDlg::OnTimer(int id)
-{
-    m_displays.OnTimer(id);
-}
-
 void CCallerDlg::reject()
 {
     // A stray Escape must not end the event's game and lose the numbers drawn so far.
@@ -208,11 +192,6 @@ void CCallerDlg::StartCountdown()
     m_animation->play(CountdownPlayer::RepeatUntilStopped, 0, CountdownPlayer::LastFrame);
 }
 
-void CCallerDlg::StopCountdown()
-{
-    m_animation->stop();
-}
-
 void CCallerDlg::OnSave()
 {
     m_game.beginSave();
@@ -231,7 +210,7 @@ void CCallerDlg::SaveDrawnNumbers()
         return;
     }
     UpdateData(false);
-    EnableStopAfterSave(path);
+    EnableStopAfterSave();
 }
 
 bool CCallerDlg::WriteDrawnNumbers(const QString &path)
@@ -245,10 +224,10 @@ bool CCallerDlg::WriteDrawnNumbers(const QString &path)
     return true;
 }
 
-void CCallerDlg::EnableStopAfterSave(const QString &path)
+void CCallerDlg::EnableStopAfterSave()
 {
     UpdateData(true);
-    m_game.endSave(!path.isEmpty());
+    m_game.endSave(true);
 }
 
 void CCallerDlg::OnSheet()
@@ -298,30 +277,9 @@ void CCallerDlg::refuseTopNumber(const QString &message)
     m_services.messages->show(this, MessagePresenter::Icon::Warning, ApplicationTitle, message);
 }
 
-void CCallerDlg::readTextColour()
-{
-    m_displays.ReadTextColour();
-}
-
-void CCallerDlg::startCountdown()
-{
-    StartCountdown();
-}
-
-void CCallerDlg::startSpinTimers()
-{
-    for (QTimer *timer : m_spinTimers)
-        timer->start();
-}
-
 void CCallerDlg::playCue(GameCue cue)
 {
     m_cues.PlayCue(cue == GameCue::Start ? CueSounds::StartCue : CueSounds::ClearCue);
-}
-
-void CCallerDlg::reveal(int number)
-{
-    m_displays.Reveal(number);
 }
 
 void CCallerDlg::insertGridRow(int row)
@@ -343,66 +301,9 @@ void CCallerDlg::clearGrid()
     m_drawnList->setRowCount(0);
 }
 
-void CCallerDlg::eraseDisplays()
-{
-    m_displays.Erase();
-}
-
 void CCallerDlg::showBingoEnd()
 {
     // The framework's message box with only an OK button carries the exclamation icon.
     m_services.messages->show(this, MessagePresenter::Icon::Warning, ApplicationTitle,
                               BingoEndText);
-}
-
-bool CCallerDlg::isChecked(DisplayRadio radio) const
-{
-    int id = IDC_COLOR_BLUE;
-    switch (radio) {
-    case DisplayRadio::ColourBlue:
-        id = IDC_COLOR_BLUE;
-        break;
-    case DisplayRadio::ColourRed:
-        id = IDC_COLOR_RED;
-        break;
-    case DisplayRadio::ColourGreen:
-        id = IDC_COLOR_GREEN;
-        break;
-    case DisplayRadio::BackOn:
-        id = IDC_BACK_ON;
-        break;
-    case DisplayRadio::BackOff:
-        id = IDC_BACK_OFF;
-        break;
-    }
-    return m_controls.get<QRadioButton>(id)->isChecked();
-}
-
-void CCallerDlg::drawText(int x, int y, int pointSize, const QString &text, Rgb textColour,
-                          Rgb backColour)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(pointSize / 10.0);
-    m_displayFrame->drawText(QPoint(x, y), font, text, toColor(textColour), toColor(backColour));
-}
-
-void CCallerDlg::stopCountdown()
-{
-    StopCountdown();
-}
-
-void CCallerDlg::killSpinTimers()
-{
-    for (QTimer *timer : m_spinTimers)
-        timer->stop();
-}
-
-void CCallerDlg::playStopCue()
-{
-    m_cues.PlayCue(CueSounds::StopCue);
-}
-
-void CCallerDlg::sleep(int milliseconds)
-{
-    m_services.sleeper->sleep(milliseconds);
 }

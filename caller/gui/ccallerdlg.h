@@ -5,25 +5,21 @@
 #include "crtrandom.h"
 #include "cuesounds.h"
 #include "dialogbuilder.h"
+#include "displaypanel.h"
 #include "gameview.h"
-#include "numberdisplays.h"
 
 #include <QDialog>
 #include <QMenu>
-#include <QTimer>
-
-#include <array>
 
 class DisplayFrame;
 class QComboBox;
-class QRadioButton;
 class QTableWidget;
 
-// The caller's main window: dialog template 102. It shows the game of CallerGame, paints the
-// number displays, plays the cues and the countdown, saves the drawn numbers and starts the
-// sheet program. The About box is in its context menu, since this platform gives applications
-// no window menu.
-class CCallerDlg final : public QDialog, private GameView, private DisplayHost
+// The caller's main window: dialog template 102. It shows the game of CallerGame in its buttons
+// and grid, plays the cues and the countdown, saves the drawn numbers and starts the sheet
+// program; the number displays paint through their own DisplayPanel. The About box is in its
+// context menu, since this platform gives applications no window menu.
+class CCallerDlg final : public QDialog, private GameView
 {
     Q_OBJECT
 
@@ -58,15 +54,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    BuiltDialog buildControls();
+    DisplayPanel::Radios displayRadios() const;
     void OnInitDialog();
-    void OnTimer(int id);
-    void OnCtlColor();
     void OpenCountdown();
-    void StartCountdown();
-    void StopCountdown();
     void SaveDrawnNumbers();
     bool WriteDrawnNumbers(const QString &path);
-    void EnableStopAfterSave(const QString &path);
+    void EnableStopAfterSave();
     // The combobox text to and from m_topNumberText.
     void UpdateData(bool saveAndValidate);
 
@@ -74,38 +68,24 @@ private:
     void setControlEnabled(GameControl control, bool enabled) override;
     QString topNumberInput() const override;
     void refuseTopNumber(const QString &message) override;
-    void readTextColour() override;
-    void startCountdown() override;
-    void startSpinTimers() override;
+    void StartCountdown() override;
     void playCue(GameCue cue) override;
-    void reveal(int number) override;
     void insertGridRow(int row) override;
     void setGridCell(int row, int column, const QString &text) override;
     void clearGrid() override;
-    void eraseDisplays() override;
     void showBingoEnd() override;
-
-    // DisplayHost
-    bool isChecked(DisplayRadio radio) const override;
-    void drawText(int x, int y, int pointSize, const QString &text, Rgb textColour,
-                  Rgb backColour) override;
-    void stopCountdown() override;
-    void killSpinTimers() override;
-    void playStopCue() override;
-    void sleep(int milliseconds) override;
 
     CallerServices m_services;
     CrtRandom m_random;
-    CallerGame m_game;
-    NumberDisplays m_displays;
     CueSounds m_cues;
-    BuiltDialog m_controls;
+    // Set by the control factories while the controls are built.
     DisplayFrame *m_displayFrame = nullptr;
+    CountdownPlayer *m_animation = nullptr;
+    BuiltDialog m_controls;
+    DisplayPanel *m_panel;
+    CallerGame m_game;
     QTableWidget *m_drawnList = nullptr;
     QComboBox *m_topNumberBox = nullptr;
-    CountdownPlayer *m_animation = nullptr;
-    // Timers 2, 3 and 4, named "timer2" and so on.
-    std::array<QTimer *, NumberDisplays::SpinTimers.size()> m_spinTimers{};
     QMenu m_systemMenu;
     QString m_startDir;
 };

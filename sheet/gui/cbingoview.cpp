@@ -62,7 +62,7 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     // The dialog has refused any top number it could not read.
     const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
                            dialog.colorId()};
-    CrtRandom random(seed ? *seed : m_services.clock());
+    CrtRandom random(seed ? *seed : m_services.seed());
     try {
         m_sheetSet.generate(setup, random);
         m_state = State::Ready;

@@ -18,7 +18,7 @@ struct SheetServices
     // Runs the setup dialog and returns its result (QDialog::Accepted or Rejected).
     std::function<int(CSheetSetupDlg &)> runSetup;
     // The generator's seed when none is given: the current time in whole seconds.
-    std::function<std::uint32_t()> clock = &CrtRandom::timeSeed;
+    std::function<std::uint32_t()> seed = &CrtRandom::timeSeed;
     MessagePresenter *messages = nullptr;
     FileChooser *files = nullptr;
     PrinterDialogs *printerDialogs = nullptr;

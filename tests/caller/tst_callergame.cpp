@@ -1,6 +1,5 @@
 #include "callergame.h"
 #include "crtrandom.h"
-#include "numberfill.h"
 
 #include <QTest>
 
@@ -9,14 +8,16 @@
 
 namespace {
 
-// Records every call of the game, and keeps the enabled state and grid it was told about.
-class RecordingView final : public GameView
+// Records every call of the game into the window and the displays, in one list, and keeps the
+// enabled state and grid it was told about.
+class RecordingView final : public GameView, public GameDisplays
 {
 public:
     QString input = QStringLiteral("50");
     QStringList calls;
     std::map<GameControl, bool> enabled;
     std::map<std::pair<int, int>, QString> cells;
+    std::pair<int, int> lastCell{-1, -1};
     QList<int> insertedRows;
     QList<int> revealed;
     int bingoEnds = 0;
@@ -29,15 +30,15 @@ public:
         refusal = message;
         calls << QStringLiteral("refuse");
     }
-    void readTextColour() override { calls << QStringLiteral("readTextColour"); }
-    void startCountdown() override { calls << QStringLiteral("startCountdown"); }
-    void startSpinTimers() override { calls << QStringLiteral("startSpinTimers"); }
+    void ReadTextColour() override { calls << QStringLiteral("readTextColour"); }
+    void StartCountdown() override { calls << QStringLiteral("startCountdown"); }
+    void StartSpin() override { calls << QStringLiteral("startSpinTimers"); }
     void playCue(GameCue cue) override
     {
         calls << (cue == GameCue::Start ? QStringLiteral("cue start")
                                         : QStringLiteral("cue clear"));
     }
-    void reveal(int number) override
+    void Reveal(int number) override
     {
         revealed << number;
         calls << QStringLiteral("reveal");
@@ -50,6 +51,7 @@ public:
     void setGridCell(int row, int column, const QString &text) override
     {
         cells[{row, column}] = text;
+        lastCell = {row, column};
         calls << QStringLiteral("setCell");
     }
     void clearGrid() override
@@ -57,7 +59,7 @@ public:
         cells.clear();
         calls << QStringLiteral("clearGrid");
     }
-    void eraseDisplays() override { calls << QStringLiteral("erase"); }
+    void Erase() override { calls << QStringLiteral("erase"); }
     void showBingoEnd() override
     {
         ++bingoEnds;
@@ -81,7 +83,7 @@ struct Fixture
 {
     RecordingView view;
     CrtRandom random{12345};
-    CallerGame game{view, random};
+    CallerGame game{view, view, random};
     Fixture() { game.initialise(); }
 
     void draw()
@@ -91,13 +93,21 @@ struct Fixture
     }
 };
 
-std::vector<int> expectedOrder(quint32 seed, int n)
-{
-    CrtRandom random(seed);
-    std::vector<int> order(static_cast<std::size_t>(n));
-    fillUniqueNumbers(order, n, n, random);
-    return order;
-}
+// Draw orders of seed 12345, worked out by hand from the generator's formula and the fill's
+// upward search, apart from this code.
+const std::vector<int> orderOf50{34, 14, 45, 25, 28, 5,  27, 13, 22, 4,  9,  0,  43, 32, 35, 26, 16,
+                                 17, 29, 49, 18, 30, 19, 36, 37, 38, 1,  39, 31, 20, 21, 12, 33, 23,
+                                 2,  24, 40, 15, 3,  41, 42, 44, 10, 46, 47, 7,  6,  48, 50, 8};
+const std::vector<int> orderOf25{9, 14, 20, 0,  3,  5, 2,  13, 22, 4,  10, 1, 18,
+                                 7, 11, 6,  16, 17, 8, 24, 19, 12, 21, 15, 23};
+// The game of 75 after two fills of 50 (the first game and its Clear).
+const std::vector<int> orderOf75AfterTwoFills{
+    47, 31, 45, 11, 24, 6,  32, 5,  39, 53, 70, 33, 18, 20, 59, 44, 57, 15, 34,
+    60, 46, 67, 19, 38, 23, 14, 72, 51, 48, 25, 64, 1,  54, 26, 7,  61, 49, 22,
+    58, 65, 62, 73, 35, 68, 74, 50, 21, 71, 40, 36, 9,  27, 55, 37, 75, 28, 16,
+    2,  41, 63, 17, 52, 43, 29, 66, 42, 69, 30, 56, 3,  0,  4,  8,  12, 10};
+// The first value the generator gives for seed 12345.
+constexpr int FirstRandOf12345 = 7584;
 
 } // namespace
 
@@ -139,22 +149,21 @@ void TestCallerGame::startOrder()
              (QStringList{"readTextColour", "startCountdown", "startSpinTimers", "cue start"}));
     QCOMPARE(f.view.buttons(), QStringLiteral("010000"));
     QCOMPARE(f.game.topNumber(), 50);
-    const std::vector<int> order = expectedOrder(12345, 50);
-    QVERIFY(std::equal(order.begin(), order.end(), f.game.drawOrder().begin()));
+    QVERIFY(std::ranges::equal(orderOf50, f.game.drawOrder()));
 }
 
 void TestCallerGame::wholeGameOfTwentyFive()
 {
     Fixture f;
     f.view.input = QStringLiteral("25");
-    const std::vector<int> order = expectedOrder(12345, 25);
+    const std::vector<int> &order = orderOf25;
     for (int k = 0; k < 25; ++k) {
         f.game.start();
         QCOMPARE(f.view.buttons(), QStringLiteral("010000"));
         f.game.stop();
         QCOMPARE(f.view.revealed.last(), order[std::size_t(k)]);
-        QCOMPARE(f.game.numberText(), QString::asprintf("%02d", order[std::size_t(k)]));
         const std::pair<int, int> cell{k / 5, k % 5};
+        QCOMPARE(f.view.lastCell, cell);
         QCOMPARE(f.view.cells[cell], QString::asprintf("%02d", order[std::size_t(k)]));
         QCOMPARE(f.game.drawCount(), k + 1);
         if (k < 24) {
@@ -188,8 +197,7 @@ void TestCallerGame::stopOrderOfCalls()
     f.view.calls.clear();
     f.game.stop();
     QCOMPARE(f.view.calls, (QStringList{"reveal", "setCell"}));
-    QCOMPARE(f.game.listCol(), 2);
-    QCOMPARE(f.game.listRow(), 0);
+    QCOMPARE(f.view.lastCell, (std::pair{0, 1}));
 }
 
 void TestCallerGame::secondStartContinuesTheOrder()
@@ -200,8 +208,7 @@ void TestCallerGame::secondStartContinuesTheOrder()
     f.draw();
     f.draw();
     QCOMPARE(f.game.topNumber(), 50);
-    const std::vector<int> order = expectedOrder(12345, 50);
-    QCOMPARE(f.view.revealed, (QList<int>{order[0], order[1], order[2]}));
+    QCOMPARE(f.view.revealed, (QList<int>{orderOf50[0], orderOf50[1], orderOf50[2]}));
 }
 
 void TestCallerGame::clearThenNewTopNumber()
@@ -216,23 +223,17 @@ void TestCallerGame::clearThenNewTopNumber()
     QVERIFY(f.view.cells.empty());
     QVERIFY(!f.game.started());
     QCOMPARE(f.game.drawCount(), 0);
-    QCOMPARE(f.game.listRow(), 0);
-    QCOMPARE(f.game.listCol(), 0);
 
     // The generator went through two fills of 50 before the new game's fill of 75.
-    CrtRandom replay(12345);
-    std::vector<int> scratch(50);
-    fillUniqueNumbers(scratch, 50, 50, replay);
-    fillUniqueNumbers(scratch, 50, 50, replay);
-    std::vector<int> next(75);
-    fillUniqueNumbers(next, 75, 75, replay);
-
+    const std::vector<int> &next = orderOf75AfterTwoFills;
     f.view.input = QStringLiteral("75");
     f.draw();
     QCOMPARE(f.game.topNumber(), 75);
-    QVERIFY(std::equal(next.begin(), next.end(), f.game.drawOrder().begin()));
+    QVERIFY(std::ranges::equal(next, f.game.drawOrder()));
     QCOMPARE(f.view.revealed.last(), next[0]);
+    // The grid starts again from its first cell.
     const std::pair<int, int> firstCell{0, 0};
+    QCOMPARE(f.view.lastCell, firstCell);
     QCOMPARE(f.view.cells[firstCell], QString::asprintf("%02d", next[0]));
 }
 
@@ -261,7 +262,7 @@ void TestCallerGame::refusedTopNumbers()
     QCOMPARE(f.game.topNumber(), 0);
     QVERIFY(!f.game.started());
     // Nothing was drawn from the generator.
-    QCOMPARE(f.random.rand(), CrtRandom(12345).rand());
+    QCOMPARE(f.random.rand(), FirstRandOf12345);
     // A refused Stop cannot reveal anything either.
     f.game.stop();
     QVERIFY(f.view.revealed.isEmpty());

@@ -1,20 +1,11 @@
 #include "numberdisplays.h"
-#include "randomsource.h"
+#include "scriptedrandom.h"
 
 #include <QTest>
 
 #include <set>
 
 namespace {
-
-// Hands out the given values in turn.
-class ListedRandom final : public RandomSource
-{
-public:
-    QList<int> values;
-    int calls = 0;
-    int rand() override { return values.at(calls++ % values.size()); }
-};
 
 QString colourText(Rgb c)
 {
@@ -37,7 +28,8 @@ public:
                      .arg(pointSize)
                      .arg(text, colourText(textColour), colourText(backColour));
     }
-    void stopCountdown() override { calls << QStringLiteral("stopCountdown"); }
+    void startSpinTimers() override { calls << QStringLiteral("startTimers"); }
+    void StopCountdown() override { calls << QStringLiteral("stopCountdown"); }
     void killSpinTimers() override { calls << QStringLiteral("killTimers"); }
     void playStopCue() override { calls << QStringLiteral("stopCue"); }
     void sleep(int ms) override { calls << QStringLiteral("sleep %1").arg(ms); }
@@ -59,14 +51,14 @@ private slots:
     void textColourRadios();
     void colourChangeAtNextTick();
     void eraseBlanksFourSlots();
+    void spinStartsTheTimersAndPaintsNothing();
 };
 
 void TestNumberDisplays::revealSequence()
 {
     RecordingHost host;
     host.check(DisplayRadio::ColourRed, DisplayRadio::BackOff);
-    ListedRandom random;
-    random.values = {4217, 99};
+    ScriptedRandom random({4217, 99});
     NumberDisplays displays(host, random);
     displays.ReadTextColour();
     displays.Reveal(5);
@@ -86,7 +78,7 @@ void TestNumberDisplays::revealSequence()
         "stopCue",
     };
     QCOMPARE(host.calls, expected);
-    QCOMPARE(random.calls, 2);
+    QCOMPARE(random.calls(), std::size_t(2));
 }
 
 void TestNumberDisplays::timerTicks_data()
@@ -114,9 +106,8 @@ void TestNumberDisplays::timerTicks()
 
     RecordingHost host;
     host.check(DisplayRadio::ColourBlue, backOn ? DisplayRadio::BackOn : DisplayRadio::BackOff);
-    ListedRandom random;
     // 32767 % 100: the flicker runs to 99 whatever the top number.
-    random.values = {32767};
+    ScriptedRandom random({32767});
     NumberDisplays displays(host, random);
     displays.OnTimer(id);
     QCOMPARE(host.calls, expected);
@@ -139,8 +130,7 @@ void TestNumberDisplays::textColourRadios()
     QFETCH(QString, colour);
 
     RecordingHost host;
-    ListedRandom random;
-    random.values = {1};
+    ScriptedRandom random({1});
     NumberDisplays displays(host, random);
     host.checked = {DisplayRadio::ColourRed};
     displays.ReadTextColour();
@@ -152,8 +142,7 @@ void TestNumberDisplays::textColourRadios()
 void TestNumberDisplays::colourChangeAtNextTick()
 {
     RecordingHost host;
-    ListedRandom random;
-    random.values = {12};
+    ScriptedRandom random({12});
     NumberDisplays displays(host, random);
     displays.OnTimer(3);
     host.check(DisplayRadio::ColourGreen, DisplayRadio::BackOn);
@@ -165,15 +154,24 @@ void TestNumberDisplays::colourChangeAtNextTick()
 void TestNumberDisplays::eraseBlanksFourSlots()
 {
     RecordingHost host;
-    ListedRandom random;
-    random.values = {1};
+    ScriptedRandom random({1});
     NumberDisplays displays(host, random);
     displays.Erase();
     QCOMPARE(host.calls, (QStringList{"draw 270,325 1350 \"    \" text 0,0,0 back 190,190,190",
                                       "draw 30,345 1200 \"    \" text 0,0,0 back 190,190,190",
                                       "draw 530,345 1200 \"    \" text 0,0,0 back 190,190,190",
                                       "draw 453,25 1850 \"    \" text 0,0,0 back 190,190,190"}));
-    QCOMPARE(random.calls, 0);
+    QCOMPARE(random.calls(), std::size_t(0));
+}
+
+void TestNumberDisplays::spinStartsTheTimersAndPaintsNothing()
+{
+    RecordingHost host;
+    ScriptedRandom random({1});
+    NumberDisplays displays(host, random);
+    displays.StartSpin();
+    QCOMPARE(host.calls, QStringList{"startTimers"});
+    QCOMPARE(random.calls(), std::size_t(0));
 }
 
 QTEST_APPLESS_MAIN(TestNumberDisplays)

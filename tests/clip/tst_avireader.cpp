@@ -98,6 +98,26 @@ QByteArray patched16(QByteArray data, qsizetype at, quint32 value)
     return data;
 }
 
+quint32 read32(const QByteArray &data, qsizetype at)
+{
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | quint8(data[at + i]);
+    return value;
+}
+
+// A bit-field clip with the 12 bytes of its colour masks cut out, and every size around them
+// made to match: a plain 40-byte bitmap header with nothing after it.
+QByteArray withoutMasks(QByteArray data)
+{
+    const qsizetype strf = bodyOf(data, "strf");
+    data.remove(strf + 40, 12);
+    for (const qsizetype sizeAt :
+         {qsizetype(4), data.indexOf("hdrl") - 4, data.indexOf("strl") - 4, strf - 4})
+        data = patched32(data, sizeAt, read32(data, sizeAt) - 12);
+    return data;
+}
+
 QByteArray renamed(QByteArray data, const char *from, const char *to)
 {
     return data.replace(data.indexOf(from), 4, to);
@@ -315,6 +335,8 @@ void TestAviReader::rleUpdates_data()
     const QByteArray lineThenLiteral = bytes({0, 0, 0, 3, 6, 7, 6, 0, 0, 1});
     const QByteArray skipsAtStart = bytes({0, 2, 2, 0, 2, 1, 0, 1});
     const QByteArray noEndCode = bytes({1, 7});
+    // Down a line, one pixel, then a delta taken from where that pixel left off.
+    const QByteArray deltaAfterRun = bytes({0, 2, 0, 1, 1, 4, 0, 2, 1, 1, 1, 5, 0, 1});
     const QList<quint32> f0 = {0xFF0000FF, 0xFF0000FF, 0xFF0000FF, 0xFF0000FF,
                                0xFF00FF00, 0xFF00FF00, 0xFF00FF00, 0xFF00FF00,
                                0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFFFF0000};
@@ -333,6 +355,12 @@ void TestAviReader::rleUpdates_data()
     QTest::newRow("updates in order") << clip << QList<int>{0, 1, 2, 3} << frames;
     QTest::newRow("going back replays from the first") << clip << QList<int>{3, 1, 0, 2} << frames;
     QTest::newRow("jumping ahead applies the frames between") << clip << QList<int>{0, 3} << frames;
+    QList<quint32> movedOn = f0;
+    movedOn[4] = 0xFFFFFF00;
+    movedOn[2] = 0xFF00FFFF;
+    QTest::newRow("a delta moves on from where the codes before it left off")
+        << rleClip({whole, deltaAfterRun}) << QList<int>{0, 1}
+        << QList<QList<quint32>>{f0, movedOn};
     QList<quint32> skipped(12, 0xFF000000);
     skipped[10] = skipped[11] = 0xFFFF0000;
     QTest::newRow("pixels a first frame skips show colour 0")
@@ -457,6 +485,8 @@ void TestAviReader::refusals_data()
     QTest::newRow("bit fields of 8 bits") << patched32(base, strf + 16, 3) << "bit fields with 8";
     QTest::newRow("overlapping colour masks")
         << patched32(rgb, bodyOf(rgb, "strf") + 44, 0xFFE0) << "not usable";
+    QTest::newRow("bit fields of a 40-byte format without masks")
+        << withoutMasks(rgb) << "colour masks of the bit fields are missing";
     QTest::newRow("gapped colour mask")
         << patched32(rgb, bodyOf(rgb, "strf") + 48, 0x0015) << "not usable";
     QTest::newRow("palette claims 300 colours") << patched32(base, strf + 32, 300) << "at most 256";
@@ -488,6 +518,8 @@ void TestAviReader::refusals_data()
         << rleClip({bytes({0, 3, 1, 2})}) << "literal pixels are cut short";
     QTest::newRow("RLE delta past the frame")
         << rleClip({bytes({0, 2, 9, 0, 0, 1})}) << "delta moves past";
+    QTest::newRow("RLE delta past the frame from the middle of a line")
+        << rleClip({bytes({2, 1, 0, 2, 3, 0, 0, 1})}) << "delta moves past";
     QTest::newRow("RLE delta below the frame")
         << rleClip({bytes({0, 2, 0, 4, 0, 1})}) << "delta moves past";
     QTest::newRow("RLE delta cut short") << rleClip({bytes({0, 2, 1})}) << "delta is cut short";

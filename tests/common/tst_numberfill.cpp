@@ -1,5 +1,6 @@
 #include "crtrandom.h"
 #include "numberfill.h"
+#include "scriptedrandom.h"
 
 #include <QTest>
 
@@ -7,26 +8,6 @@
 #include <vector>
 
 namespace {
-
-// Hands out a fixed list of values, then repeats the last; counts the calls.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(std::vector<int> values)
-        : m_values(std::move(values))
-    {}
-    int rand() override
-    {
-        const int v = m_values[std::min(m_calls, m_values.size() - 1)];
-        ++m_calls;
-        return v;
-    }
-    std::size_t calls() const { return m_calls; }
-
-private:
-    std::vector<int> m_values;
-    std::size_t m_calls = 0;
-};
 
 std::vector<int> fill(int k, int n, RandomSource &random, std::size_t room = 0)
 {
@@ -51,6 +32,8 @@ private slots:
     void refusals_data();
     void refusals();
     void oneCallPerSlotInOrder();
+    void ordersFromSeeds_data();
+    void ordersFromSeeds();
 };
 
 void TestNumberFill::generatorSequence_data()
@@ -60,6 +43,10 @@ void TestNumberFill::generatorSequence_data()
     QTest::newRow("seed 1, the classic runtime start")
         << 1u << QList<int>{41, 18467, 6334, 26500, 19169};
     QTest::newRow("seed 0") << 0u << QList<int>{38, 7719, 21238, 2437, 8855};
+    QTest::newRow("the largest seed wraps the state")
+        << 0xFFFFFFFFu << QList<int>{35, 29739, 3374, 11141};
+    QTest::newRow("a seed of whole seconds")
+        << 1700000000u << QList<int>{28462, 1027, 22663, 25444};
 }
 
 void TestNumberFill::generatorSequence()
@@ -173,6 +160,32 @@ void TestNumberFill::oneCallPerSlotInOrder()
     QCOMPARE(both[0], raw[0]);
     QCOMPARE(both[25], raw[25]);
     QCOMPARE(first.rand(), second.rand());
+}
+
+void TestNumberFill::ordersFromSeeds_data()
+{
+    // Worked out by hand from the generator's formula and the upward search for a free value.
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::newRow("a game of 5 from seed 12345") << 12345u << 5 << 5 << QList<int>{4, 5, 0, 1, 3};
+    QTest::newRow("a game of 25 from seed 4242")
+        << 4242u << 25 << 25 << QList<int>{16, 21, 19, 18, 24, 17, 3,  14, 0, 20, 2, 13, 15,
+                                           22, 1,  10, 4,  11, 23, 25, 5,  6, 9,  8, 7};
+    QTest::newRow("a sheet of top 50 from seed 99")
+        << 99u << 25 << 50 << QList<int>{11, 35, 19, 9, 40, 27, 36, 29};
+}
+
+void TestNumberFill::ordersFromSeeds()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, k);
+    QFETCH(int, n);
+    QFETCH(QList<int>, expected);
+    CrtRandom random(seed);
+    const std::vector<int> got = fill(k, n, random);
+    QCOMPARE(QList<int>(got.begin(), got.begin() + expected.size()), expected);
 }
 
 QTEST_APPLESS_MAIN(TestNumberFill)

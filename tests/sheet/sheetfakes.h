@@ -1,56 +1,17 @@
 #pragma once
 
 #include "csheetsetupdlg.h"
-#include "filechooser.h"
-#include "messagepresenter.h"
 #include "printerdialogs.h"
+#include "recordingmessages.h"
+#include "scriptedfiles.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
-
-#include <functional>
 
 // Stand-ins for the person at the keyboard in the sheet program's tests.
-
-class FakeMessages final : public MessagePresenter
-{
-public:
-    struct Shown
-    {
-        Icon icon;
-        QString title;
-        QString text;
-    };
-
-    void show(QWidget *, Icon icon, const QString &title, const QString &text) override
-    {
-        shown.append({icon, title, text});
-    }
-    bool ask(QWidget *, const QString &title, const QString &text) override
-    {
-        shown.append({Icon::Warning, title, text});
-        return true;
-    }
-
-    QList<Shown> shown;
-};
-
-class FakeFiles final : public FileChooser
-{
-public:
-    QString choose(QWidget *, Purpose purpose, const QString &, const QStringList &) override
-    {
-        purposes.append(purpose);
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-
-    QStringList answers; // empty answer: the user cancelled
-    QList<Purpose> purposes;
-};
 
 class FakePrinterDialogs final : public PrinterDialogs
 {

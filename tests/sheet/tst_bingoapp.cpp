@@ -100,8 +100,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QSettings> m_settings;
-    FakeMessages m_messages;
-    FakeFiles m_files;
+    RecordingMessages m_messages;
+    ScriptedFiles m_files;
     FakePrinterDialogs m_printerDialogs;
     SetupAnswers m_answers;
 };
@@ -127,7 +127,7 @@ std::unique_ptr<CBINGOApp> TestBingoApp::start(const SheetCommandLine &commandLi
 {
     SheetServices services;
     services.runSetup = [this](CSheetSetupDlg &dialog) { return m_answers(dialog); };
-    services.clock = [] { return std::uint32_t(1700000000); };
+    services.seed = [] { return std::uint32_t(1700000000); };
     services.messages = &m_messages;
     services.files = &m_files;
     services.printerDialogs = &m_printerDialogs;
@@ -458,7 +458,7 @@ void TestBingoApp::printFailureNamesTheFile()
     else
         app->mainFrame()->action(command)->trigger();
     QVERIFY(!m_messages.shown.isEmpty());
-    const FakeMessages::Shown &shown = m_messages.shown.constLast();
+    const RecordingMessages::Shown &shown = m_messages.shown.constLast();
     QCOMPARE(shown.icon, MessagePresenter::Icon::Critical);
     QVERIFY2(shown.text.contains(QDir::toNativeSeparators(target)), qPrintable(shown.text));
     QVERIFY(QFileInfo(target).isDir());

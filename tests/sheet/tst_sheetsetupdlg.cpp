@@ -26,7 +26,7 @@ private slots:
     void cancelLeavesTheAnswersAsTheyWere();
 
 private:
-    FakeMessages m_messages;
+    RecordingMessages m_messages;
 };
 
 void TestSheetSetupDlg::builtFromItsTemplate()

@@ -1,0 +1,126 @@
+#include "caboutdlg.h"
+#include "callerdlgfixture.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Starting the sheet program, and the About box.
+class TestCallerDlgSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sheetButton_data();
+    void sheetButton();
+    void sheetStartsForReal();
+    void sheetMissingForReal();
+    void aboutFromTheContextMenu();
+};
+
+void TestCallerDlgSheet::sheetButton_data()
+{
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("each click starts one more") << false;
+    QTest::newRow("a failure names the path and the reason") << true;
+}
+
+void TestCallerDlgSheet::sheetButton()
+{
+    const KeepCurrentDir keep;
+    QFETCH(bool, fails);
+    QTemporaryDir start;
+    QTemporaryDir elsewhere;
+    QDir::setCurrent(start.path());
+    Fixture f;
+    if (fails)
+        f.starter.failure = QStringLiteral("no such file");
+    QDir::setCurrent(elsewhere.path());
+    f.click("IDC_SHEET");
+    f.click("IDC_SHEET");
+
+    const QString expected = f.dialog->startDir() + "/bingo in " + QDir::currentPath();
+    QCOMPARE(f.starter.started, (QStringList{expected, expected}));
+    QCOMPARE(f.messages.shown.size(), fails ? 2 : 0);
+    if (fails) {
+        QVERIFY(f.messages.shown.constFirst().text.contains(f.dialog->startDir() + "/bingo"));
+        QVERIFY(f.messages.shown.constFirst().text.contains(QStringLiteral("no such file")));
+    }
+    f.click("IDC_START");
+    QVERIFY(!f.button("IDC_SHEET")->isEnabled());
+}
+
+void TestCallerDlgSheet::sheetStartsForReal()
+{
+    const KeepCurrentDir keep;
+    QTemporaryDir start;
+    QTemporaryDir elsewhere;
+    QVERIFY(QFile::copy(QStringLiteral(RECORDLAUNCH_PATH), start.filePath("bingo")));
+    QDir::setCurrent(start.path());
+    QtProcessStarter processes;
+    Fixture f(nullptr, &processes);
+    QDir::setCurrent(elsewhere.path());
+    f.click("IDC_SHEET");
+
+    QFile record(QDir(elsewhere.path()).filePath("launch-record.txt"));
+    QTRY_VERIFY_WITH_TIMEOUT(record.exists(), 10000);
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QString expected = "args=0\ncwd=" + QDir(elsewhere.path()).canonicalPath() + "\n";
+    QCOMPARE(QString::fromLocal8Bit(record.readAll()), expected);
+    QVERIFY(f.messages.shown.isEmpty());
+}
+
+void TestCallerDlgSheet::sheetMissingForReal()
+{
+    const KeepCurrentDir keep;
+    QTemporaryDir start;
+    QDir::setCurrent(start.path());
+    QtProcessStarter processes;
+    Fixture f(nullptr, &processes);
+    f.click("IDC_SHEET");
+    QCOMPARE(f.messages.shown.size(), 1);
+    const QString text = f.messages.shown.constFirst().text;
+    QVERIFY(text.contains(f.dialog->startDir() + "/bingo"));
+    QVERIFY2(text.section(u'\n', 1).size() > 0, qPrintable(text));
+}
+
+void TestCallerDlgSheet::aboutFromTheContextMenu()
+{
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+
+    const QList<QAction *> actions = f.dialog->systemMenu().actions();
+    QCOMPARE(actions.size(), 2);
+    QVERIFY(actions.at(0)->isSeparator());
+    QCOMPARE(actions.at(1)->text(), QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+
+    QString title;
+    QStringList texts;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *popup = QApplication::activePopupWidget();
+        QCOMPARE(popup, &f.dialog->systemMenu());
+        QTimer::singleShot(0, this, [&] {
+            auto *about = qobject_cast<CAboutDlg *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            title = about->windowTitle();
+            for (auto *label : about->findChildren<QLabel *>())
+                texts << label->text();
+            QVERIFY(!about->findChild<QLabel *>("IDC_ABOUT_ICON")->pixmap().isNull());
+            QTest::mouseClick(about->findChild<QPushButton *>("IDOK"), Qt::LeftButton);
+        });
+        actions.at(1)->trigger();
+        f.dialog->systemMenu().close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            f.dialog->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(f.dialog.get(), &event);
+
+    QCOMPARE(title, QStringLiteral("Kaveloのﾊﾞｰｼﾞｮﾝ情報"));
+    QVERIFY(texts.contains(QStringLiteral("Kavelo Version 1.0")));
+}
+
+QTEST_MAIN(TestCallerDlgSheet)
+#include "tst_callerdlgsheet.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "messagepresenter.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+// Stands in for the person reading the message boxes: keeps every box shown and every question
+// asked, and answers the questions with `answer`.
+class RecordingMessages final : public MessagePresenter
+{
+public:
+    struct Shown
+    {
+        Icon icon;
+        QString title;
+        QString text;
+        // What `probe` gave as the box opened.
+        int probed;
+    };
+
+    void show(QWidget *, Icon icon, const QString &title, const QString &text) override
+    {
+        shown.append({icon, title, text, probe()});
+    }
+    bool ask(QWidget *, const QString &title, const QString &text) override
+    {
+        questions << title + u'|' + text;
+        return answer;
+    }
+
+    QList<Shown> shown;
+    // Each question as "title|text".
+    QStringList questions;
+    bool answer = false;
+    // Read as each box opens, so a test can see the program's state at that moment.
+    std::function<int()> probe = [] { return -1; };
+};
