@@ -1,7 +1,6 @@
 #include "sheetcommandline.h"
 
 #include "dialogint.h"
-#include "sheetids.h"
 
 #include <QCommandLineParser>
 
@@ -52,14 +51,14 @@ SheetCommandLine refused(const QString &why)
     return result;
 }
 
-std::optional<int> colorIdOf(const QString &name)
+std::optional<SheetColour> colourNamed(const QString &name)
 {
     if (name == QLatin1String("blue"))
-        return SheetIds::IDC_SHEET_BLUE;
+        return SheetColour::Blue;
     if (name == QLatin1String("red"))
-        return SheetIds::IDC_SHEET_RED;
+        return SheetColour::Red;
     if (name == QLatin1String("green"))
-        return SheetIds::IDC_SHEET_GREEN;
+        return SheetColour::Green;
     return std::nullopt;
 }
 
@@ -134,11 +133,11 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
                            .arg(SheetSetup::MinTopNumber)
                            .arg(SheetSetup::MaxTopNumber)
                            .arg(topText));
-    const QString colorText = parser.value(colorOption);
-    const std::optional<int> colorId = colorIdOf(colorText);
-    if (!colorId)
+    const QString colourText = parser.value(colorOption);
+    const std::optional<SheetColour> colour = colourNamed(colourText);
+    if (!colour)
         return refused(
-            QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(colorText));
+            QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(colourText));
     const QString sizeText = parser.value(pageSizeOption);
     if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
         result.pageSize = QPageSize::A4;
@@ -147,7 +146,7 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
     else
         return refused(QStringLiteral("--page-size needs A4 or Letter, not \"%1\"").arg(sizeText));
 
-    result.setup = {sheets.value, top.value, *colorId};
+    result.setup = {sheets.value, top.value, *colour};
     return result;
 }
 

@@ -1,10 +1,9 @@
 #include "sheetcommandline.h"
-#include "sheetids.h"
 
 #include <QTest>
 
 using Mode = SheetCommandLine::Mode;
-using namespace SheetIds;
+using Colour = std::optional<SheetColour>;
 
 class TestSheetCommandLine : public QObject
 {
@@ -23,35 +22,36 @@ void TestSheetCommandLine::accepted_data()
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<int>("sheets");
     QTest::addColumn<int>("top");
-    QTest::addColumn<int>("colorId");
+    QTest::addColumn<Colour>("colour");
     QTest::addColumn<qint64>("seed"); // -1: none
     QTest::addColumn<int>("pageSize");
     QTest::addColumn<QString>("file");
 
     const int a4 = QPageSize::A4;
     QTest::newRow("no arguments opens the window")
-        << QStringList{} << Mode::Window << 10 << 50 << 0 << qint64(-1) << a4 << QString();
+        << QStringList{} << Mode::Window << 10 << 50 << Colour() << qint64(-1) << a4 << QString();
     QTest::newRow("a document to open") << QStringList{"sheets.bgo"} << Mode::Window << 10 << 50
-                                        << 0 << qint64(-1) << a4 << "sheets.bgo";
-    QTest::newRow("seed for the window") << QStringList{"--seed", "1700000000"} << Mode::Window
-                                         << 10 << 50 << 0 << qint64(1700000000) << a4 << QString();
+                                        << Colour() << qint64(-1) << a4 << "sheets.bgo";
+    QTest::newRow("seed for the window")
+        << QStringList{"--seed", "1700000000"} << Mode::Window << 10 << 50 << Colour()
+        << qint64(1700000000) << a4 << QString();
     QTest::newRow("pdf with every option")
         << QStringList{"--sheets", "12",         "--top",       "75",     "--color", "red",
                        "--seed",   "4294967295", "--page-size", "Letter", "--pdf",   "out.pdf"}
-        << Mode::Pdf << 12 << 75 << IDC_SHEET_RED << qint64(4294967295) << int(QPageSize::Letter)
-        << QString();
+        << Mode::Pdf << 12 << 75 << Colour(SheetColour::Red) << qint64(4294967295)
+        << int(QPageSize::Letter) << QString();
     QTest::newRow("pdf defaults to A4 and no seed")
         << QStringList{"--pdf=out.pdf", "--sheets=0", "--top=24", "--color=green"} << Mode::Pdf << 0
-        << 24 << IDC_SHEET_GREEN << qint64(-1) << a4 << QString();
+        << 24 << Colour(SheetColour::Green) << qint64(-1) << a4 << QString();
     QTest::newRow("page size in any case")
         << QStringList{"--sheets", "1",           "--top", "100",   "--color",
                        "blue",     "--page-size", "a4",    "--pdf", "x.pdf"}
-        << Mode::Pdf << 1 << 100 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
+        << Mode::Pdf << 1 << 100 << Colour(SheetColour::Blue) << qint64(-1) << a4 << QString();
     QTest::newRow("largest count")
         << QStringList{"--sheets", "100000", "--top", "50", "--color", "blue", "--pdf", "x.pdf"}
-        << Mode::Pdf << 100000 << 50 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
-    QTest::newRow("help") << QStringList{"--help"} << Mode::Help << 10 << 50 << 0 << qint64(-1)
-                          << a4 << QString();
+        << Mode::Pdf << 100000 << 50 << Colour(SheetColour::Blue) << qint64(-1) << a4 << QString();
+    QTest::newRow("help") << QStringList{"--help"} << Mode::Help << 10 << 50 << Colour()
+                          << qint64(-1) << a4 << QString();
 }
 
 void TestSheetCommandLine::accepted()
@@ -60,7 +60,7 @@ void TestSheetCommandLine::accepted()
     QFETCH(Mode, mode);
     QFETCH(int, sheets);
     QFETCH(int, top);
-    QFETCH(int, colorId);
+    QFETCH(Colour, colour);
     QFETCH(qint64, seed);
     QFETCH(int, pageSize);
     QFETCH(QString, file);
@@ -70,7 +70,7 @@ void TestSheetCommandLine::accepted()
     QCOMPARE(parsed.mode, mode);
     QCOMPARE(parsed.setup.sheetCount, sheets);
     QCOMPARE(parsed.setup.topNumber, top);
-    QCOMPARE(parsed.setup.colorId, colorId);
+    QCOMPARE(parsed.setup.colour, colour);
     QCOMPARE(parsed.seed.has_value(), seed >= 0);
     if (seed >= 0)
         QCOMPARE(qint64(*parsed.seed), seed);

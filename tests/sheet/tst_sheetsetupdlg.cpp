@@ -66,6 +66,7 @@ void TestSheetSetupDlg::startsWithTheDefaults()
     QVERIFY(!dialog.findChild<QRadioButton *>("IDC_SHEET_RED")->isChecked());
     QVERIFY(!dialog.findChild<QRadioButton *>("IDC_SHEET_GREEN")->isChecked());
     QCOMPARE(dialog.colorId(), 0);
+    QCOMPARE(dialog.colour(), std::nullopt);
 }
 
 void TestSheetSetupDlg::enterAtOnceGivesTheDefaults()
@@ -80,6 +81,7 @@ void TestSheetSetupDlg::enterAtOnceGivesTheDefaults()
     QCOMPARE(dialog.sheetCount(), 10);
     QCOMPARE(dialog.topNumberText(), QStringLiteral("50"));
     QCOMPARE(dialog.colorId(), IDC_SHEET_BLUE);
+    QCOMPARE(dialog.colour(), SheetColour::Blue);
 }
 
 void TestSheetSetupDlg::tabMovesAmongFourControls()
@@ -110,21 +112,25 @@ void TestSheetSetupDlg::accepts_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<int>("sheetCount");
     QTest::addColumn<int>("colorId");
+    QTest::addColumn<SheetColour>("colour");
     QTest::newRow("no sheets") << "0"
                                << "50"
-                               << "IDC_SHEET_BLUE" << 0 << IDC_SHEET_BLUE;
+                               << "IDC_SHEET_BLUE" << 0 << IDC_SHEET_BLUE << SheetColour::Blue;
     QTest::newRow("most sheets") << "100000"
                                  << "75"
-                                 << "IDC_SHEET_RED" << 100000 << IDC_SHEET_RED;
-    QTest::newRow("typed 30 passes as typed") << "3"
-                                              << "30"
-                                              << "IDC_SHEET_GREEN" << 3 << IDC_SHEET_GREEN;
-    QTest::newRow("50 followed by letters") << "4"
-                                            << "50abc"
-                                            << "IDC_SHEET_BLUE" << 4 << IDC_SHEET_BLUE;
-    QTest::newRow("count with blanks") << " 12 "
-                                       << " 75"
-                                       << "IDC_SHEET_RED" << 12 << IDC_SHEET_RED;
+                                 << "IDC_SHEET_RED" << 100000 << IDC_SHEET_RED << SheetColour::Red;
+    QTest::newRow("typed 30 passes as typed")
+        << "3"
+        << "30"
+        << "IDC_SHEET_GREEN" << 3 << IDC_SHEET_GREEN << SheetColour::Green;
+    QTest::newRow("50 followed by letters")
+        << "4"
+        << "50abc"
+        << "IDC_SHEET_BLUE" << 4 << IDC_SHEET_BLUE << SheetColour::Blue;
+    QTest::newRow("count with blanks")
+        << " 12 "
+        << " 75"
+        << "IDC_SHEET_RED" << 12 << IDC_SHEET_RED << SheetColour::Red;
 }
 
 void TestSheetSetupDlg::accepts()
@@ -134,6 +140,7 @@ void TestSheetSetupDlg::accepts()
     QFETCH(QString, radio);
     QFETCH(int, sheetCount);
     QFETCH(int, colorId);
+    QFETCH(SheetColour, colour);
     m_messages.shown.clear();
     CSheetSetupDlg dialog(m_messages);
     SetupAnswers answers{count, top, radio};
@@ -142,6 +149,7 @@ void TestSheetSetupDlg::accepts()
     QCOMPARE(dialog.sheetCount(), sheetCount);
     QCOMPARE(dialog.topNumberText(), top);
     QCOMPARE(dialog.colorId(), colorId);
+    QCOMPARE(dialog.colour(), colour);
 }
 
 void TestSheetSetupDlg::refuses_data()
@@ -223,6 +231,7 @@ void TestSheetSetupDlg::refuses()
     QCOMPARE(dialog.sheetCount(), 10);
     QCOMPARE(dialog.topNumberText(), QStringLiteral("50"));
     QCOMPARE(dialog.colorId(), IDC_SHEET_GREEN);
+    QCOMPARE(dialog.colour(), SheetColour::Green);
 }
 
 void TestSheetSetupDlg::cancelLeavesTheAnswersAsTheyWere()
@@ -233,6 +242,7 @@ void TestSheetSetupDlg::cancelLeavesTheAnswersAsTheyWere()
     QCOMPARE(dialog.sheetCount(), 10);
     QCOMPARE(dialog.topNumberText(), QStringLiteral("50"));
     QCOMPARE(dialog.colorId(), 0);
+    QCOMPARE(dialog.colour(), std::nullopt);
 }
 
 QTEST_MAIN(TestSheetSetupDlg)
