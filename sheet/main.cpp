@@ -69,10 +69,7 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const SheetCommandLine commandLine = SheetCommandLine::parse(arguments);
+    const SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);
 
     switch (commandLine.mode) {
     case SheetCommandLine::Mode::Help: {

@@ -143,6 +143,7 @@ private slots:
     void refusedArguments_data();
     void refusedArguments();
     void unwritableTargetLeavesItAlone();
+    void nameThatIsNotUtf8IsRefused();
     void helpListsTheOptions();
 
 private:
@@ -313,6 +314,13 @@ void TestPdfExport::refusedArguments_data()
         << QStringList{"--sheets", "10", "--top", "50", "--color", "pink"} << "--color";
     QTest::newRow("unknown paper") << (good + QStringList{"--page-size", "B5"}) << "--page-size";
     QTest::newRow("bad seed") << (good + QStringList{"--seed", "x"}) << "--seed";
+    QTest::newRow("seed with a plus") << (good + QStringList{"--seed", "+5"}) << "--seed";
+    QTest::newRow("seed after a blank") << (good + QStringList{"--seed", " 5"}) << "--seed";
+    QTest::newRow("seed before a blank") << (good + QStringList{"--seed", "5 "}) << "--seed";
+    QTest::newRow("count with a plus")
+        << QStringList{"--sheets", "+5", "--top", "50", "--color", "blue"} << "--sheets";
+    QTest::newRow("top minus zero")
+        << QStringList{"--sheets", "5", "--top", "-0", "--color", "blue"} << "--top";
     QTest::newRow("unknown option") << (good + QStringList{"--colour", "blue"}) << "colour";
     QTest::newRow("folder that does not exist") << good << "cannot write";
 }
@@ -323,8 +331,11 @@ void TestPdfExport::refusedArguments()
     QFETCH(QString, message);
     const bool missingFolder =
         QTest::currentDataTag() == QLatin1String("folder that does not exist");
+    // A file of its own for each row, so that one wrongly written cannot fail the next.
     const QString pdf =
-        missingFolder ? m_dir.filePath("no/such/folder/out.pdf") : m_dir.filePath("refused.pdf");
+        missingFolder
+            ? m_dir.filePath("no/such/folder/out.pdf")
+            : m_dir.filePath(QStringLiteral("refused-%1.pdf").arg(QTest::currentDataTag()));
     const Run run = runBingo(arguments + QStringList{"--pdf", pdf});
     QVERIFY(run.exitCode > 0);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -343,10 +354,35 @@ void TestPdfExport::unwritableTargetLeavesItAlone()
     QCOMPARE(QDir(m_dir.path()).entryList({"taken*"}, QDir::AllEntries | QDir::Hidden).size(), 1);
 }
 
+void TestPdfExport::nameThatIsNotUtf8IsRefused()
+{
+    // The name's bytes go through a shell: QProcess would pass them as UTF-8 text.
+    const QString sh = tool("sh");
+    QVERIFY(!sh.isEmpty());
+    QDir dir(m_dir.filePath("names"));
+    QVERIFY(dir.mkpath("."));
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(sh, {"-c",
+                       "exec \"$0\" --sheets 1 --top 50 --color blue --pdf "
+                       "\"$(printf 'bad\\377\\376name.pdf')\"",
+                       QStringLiteral(BINGO_PATH)});
+    QVERIFY(process.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY2(err.contains(QStringLiteral("\"bad\\xFF\\xFEname.pdf\" is not valid UTF-8")),
+             qPrintable(err));
+    // Neither the name given nor a name with replacement characters was written.
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
 void TestPdfExport::helpListsTheOptions()
 {
     const Run run = runBingo({"--help"});
     QCOMPARE(run.exitCode, 0);
+    // One rule for every option, stated once.
+    QVERIFY2(run.out.contains(QLatin1String("any case")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QLatin1String("plain digits")), qPrintable(run.out));
     for (const char *option :
          {"--sheets", "--top", "--color", "--seed", "--page-size", "--pdf", "--print"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
