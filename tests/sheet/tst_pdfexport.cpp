@@ -144,6 +144,8 @@ private slots:
     void refusedArguments();
     void unwritableTargetLeavesItAlone();
     void nameThatIsNotUtf8IsRefused();
+    void successSaysNothingOnStandardError_data();
+    void successSaysNothingOnStandardError();
     void helpListsTheOptions();
 
 private:
@@ -374,6 +376,31 @@ void TestPdfExport::nameThatIsNotUtf8IsRefused()
              qPrintable(err));
     // Neither the name given nor a name with replacement characters was written.
     QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestPdfExport::successSaysNothingOnStandardError_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("pdf, colour and paper in capitals")
+        << QStringList{"--sheets", "3", "--top", "50", "--color", "RED", "--page-size", "letter"};
+    QTest::newRow("pdf with a seed")
+        << QStringList{"--sheets", "1", "--top", "75", "--color", "blue", "--seed", "5"};
+    QTest::newRow("help") << QStringList{"--help"};
+}
+
+void TestPdfExport::successSaysNothingOnStandardError()
+{
+    QFETCH(QStringList, arguments);
+    // As under cron or ssh, where no runtime folder is named.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    const QString pdf = m_dir.filePath(QStringLiteral("quiet-%1.pdf").arg(QTest::currentDataTag()));
+    const bool help = arguments.constFirst() == QLatin1String("--help");
+    const Run run = runBingo(help ? arguments : arguments + QStringList{"--pdf", pdf}, environment);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    if (!help)
+        QCOMPARE(pdfPageCount(pdf), 1);
 }
 
 void TestPdfExport::helpListsTheOptions()
