@@ -16,6 +16,8 @@ class TestSheetSetupDlg : public QObject
 
 private slots:
     void builtFromItsTemplate();
+    void placedAsDesigned_data();
+    void placedAsDesigned();
     void startsWithTheDefaults();
     void enterAtOnceGivesTheDefaults();
     void tabMovesAmongFourControls();
@@ -49,6 +51,31 @@ void TestSheetSetupDlg::builtFromItsTemplate()
         boxes << box->title();
     QCOMPARE(boxes, (QStringList{"Ｓheet", "数値", "色"}));
     QCOMPARE(dialog.findChild<QLabel *>()->text(), QStringLiteral("枚"));
+}
+
+// Rectangles from the design's dialog units, turned into pixels by hand with the base units of
+// 96 dots per inch (7 by 12 pixels): x = (u * 7 + 2) / 4, y = (u * 12 + 4) / 8.
+void TestSheetSetupDlg::placedAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("OK at 74, 48, 43, 14") << "IDOK" << QRect(130, 72, 75, 21);
+    QTest::newRow("Cancel at 74, 68, 42, 14") << "IDCANCEL" << QRect(130, 102, 74, 21);
+    QTest::newRow("count at 14, 26, 35, 13") << "IDC_SHEET_COUNT" << QRect(25, 39, 61, 20);
+    QTest::newRow("green at 104, 27, 18, 12") << "IDC_SHEET_GREEN" << QRect(182, 41, 32, 18);
+}
+
+void TestSheetSetupDlg::placedAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    CSheetSetupDlg dialog(m_messages);
+    QCOMPARE(dialog.logicalDpiY(), 96);
+    // 135 by 95 dialog units.
+    QCOMPARE(dialog.size(), QSize(236, 143));
+    QWidget *control = dialog.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), rect);
 }
 
 void TestSheetSetupDlg::startsWithTheDefaults()
