@@ -2,7 +2,6 @@
 #include "crtrandom.h"
 #include "fontsubstitutions.h"
 #include "pdfexport.h"
-#include "sheetids.h"
 #include "sheetset.h"
 
 #include <QElapsedTimer>
@@ -22,7 +21,7 @@ int main(int argc, char *argv[])
     constexpr int Sheets = 1000;
     CrtRandom random(1);
     SheetSet set;
-    set.generate({Sheets, 75, SheetIds::IDC_SHEET_BLUE}, random);
+    set.generate({Sheets, 75, SheetColour::Blue}, random);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.pdf"));

@@ -17,6 +17,21 @@
 
 namespace {
 
+QtMessageHandler previousMessageHandler = nullptr;
+
+// Where XDG_RUNTIME_DIR is unset (cron, ssh), Qt warns while it sets up and falls back to a
+// folder of its own. The program keeps nothing in that folder, so the warning would only make a
+// successful run look like a failed one.
+void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previousMessageHandler)
+        previousMessageHandler(type, context, message);
+}
+
 void printTo(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -69,10 +84,8 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const SheetCommandLine commandLine = SheetCommandLine::parse(arguments);
+    previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
+    const SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);
 
     switch (commandLine.mode) {
     case SheetCommandLine::Mode::Help: {

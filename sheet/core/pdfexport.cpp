@@ -10,7 +10,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <new>
+#include <optional>
 
 PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
                                 QPageSize::PageSizeId pageSize, int sheetFontHeight)
@@ -41,14 +41,11 @@ PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
 
 PdfExportResult exportFromCommandLine(const SheetCommandLine &commandLine, int sheetFontHeight)
 {
-    CrtRandom random(commandLine.seed.value_or(CrtRandom::timeSeed()));
-    SheetSet set;
-    try {
-        set.generate(commandLine.setup, random);
-    } catch (const std::bad_alloc &) {
+    const std::optional<SheetSet> set =
+        makeSheetSet(commandLine.setup, commandLine.seed.value_or(CrtRandom::timeSeed()));
+    if (!set)
         return {
             false, 0,
             QStringLiteral("not enough memory for %1 sheets").arg(commandLine.setup.sheetCount)};
-    }
-    return exportSheetsPdf(set, commandLine.pdfPath, commandLine.pageSize, sheetFontHeight);
+    return exportSheetsPdf(*set, commandLine.pdfPath, commandLine.pageSize, sheetFontHeight);
 }

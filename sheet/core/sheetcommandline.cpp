@@ -1,9 +1,7 @@
 #include "sheetcommandline.h"
 
-#include "dialogint.h"
-#include "sheetids.h"
-
 #include <QCommandLineParser>
+#include <QFile>
 
 namespace {
 
@@ -35,7 +33,10 @@ const QCommandLineOption printOption(
 
 void setUp(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Makes, shows and prints bingo sheets."));
+    parser.setApplicationDescription(
+        QStringLiteral("Makes, shows and prints bingo sheets.\n\nWords (colours, paper sizes) may "
+                       "be written in any case. Numbers are written as plain digits, without a "
+                       "sign, blanks or anything else."));
     parser.addHelpOption();
     parser.addOptions(
         {sheetsOption, topOption, colorOption, seedOption, pageSizeOption, pdfOption, printOption});
@@ -52,15 +53,63 @@ SheetCommandLine refused(const QString &why)
     return result;
 }
 
-std::optional<int> colorIdOf(const QString &name)
+// A number written as plain digits only, at most max.
+std::optional<std::uint32_t> plainNumber(const QString &text, std::uint32_t max)
 {
-    if (name == QLatin1String("blue"))
-        return SheetIds::IDC_SHEET_BLUE;
-    if (name == QLatin1String("red"))
-        return SheetIds::IDC_SHEET_RED;
-    if (name == QLatin1String("green"))
-        return SheetIds::IDC_SHEET_GREEN;
+    if (text.isEmpty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > max)
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+// A number option in plain digits within min..max.
+std::optional<int> plainNumberIn(const QString &text, int min, int max)
+{
+    const std::optional<std::uint32_t> value = plainNumber(text, static_cast<std::uint32_t>(max));
+    if (!value || static_cast<int>(*value) < min)
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+QString numberRefused(const QString &option, qint64 min, qint64 max, const QString &text)
+{
+    return QStringLiteral("--%1 needs a whole number from %2 to %3 in plain digits, not \"%4\"")
+        .arg(option)
+        .arg(min)
+        .arg(max)
+        .arg(text);
+}
+
+std::optional<SheetColour> colourNamed(const QString &name)
+{
+    if (name.compare(QLatin1String("blue"), Qt::CaseInsensitive) == 0)
+        return SheetColour::Blue;
+    if (name.compare(QLatin1String("red"), Qt::CaseInsensitive) == 0)
+        return SheetColour::Red;
+    if (name.compare(QLatin1String("green"), Qt::CaseInsensitive) == 0)
+        return SheetColour::Green;
     return std::nullopt;
+}
+
+// The bytes of an argument for a message: printable ASCII as it is, any other byte as \xHH.
+QString escapedBytes(const QByteArray &bytes)
+{
+    QString shown;
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b >= 0x20 && b < 0x7F && b != '\\')
+            shown.append(QLatin1Char(byte));
+        else
+            shown.append(QString::asprintf("\\x%02X", b));
+    }
+    return shown;
 }
 
 } // namespace
@@ -85,14 +134,11 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
         result.documentFile = files.constFirst();
 
     if (parser.isSet(seedOption)) {
-        bool ok = false;
         const QString text = parser.value(seedOption);
-        const std::uint32_t seed = text.toUInt(&ok);
-        if (!ok || text.startsWith(QLatin1Char('+')) || text.trimmed() != text)
-            return refused(
-                QStringLiteral("--seed needs a whole number from 0 to 4294967295, not \"%1\"")
-                    .arg(text));
-        result.seed = seed;
+        const std::optional<std::uint32_t> seed = plainNumber(text, UINT32_MAX);
+        if (!seed)
+            return refused(numberRefused(QStringLiteral("seed"), 0, UINT32_MAX, text));
+        result.seed = *seed;
     }
 
     if (!parser.isSet(pdfOption)) {
@@ -121,24 +167,22 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
     }
 
     const QString sheetsText = parser.value(sheetsOption);
-    const DialogInt sheets = readWholeInt(sheetsText);
-    if (!sheets.ok() || !SheetSetup::sheetCountAllowed(sheets.value))
-        return refused(QStringLiteral("--sheets needs a whole number from %1 to %2, not \"%3\"")
-                           .arg(SheetSetup::MinSheetCount)
-                           .arg(SheetSetup::MaxSheetCount)
-                           .arg(sheetsText));
+    const std::optional<int> sheets =
+        plainNumberIn(sheetsText, SheetSetup::MinSheetCount, SheetSetup::MaxSheetCount);
+    if (!sheets)
+        return refused(numberRefused(QStringLiteral("sheets"), SheetSetup::MinSheetCount,
+                                     SheetSetup::MaxSheetCount, sheetsText));
     const QString topText = parser.value(topOption);
-    const DialogInt top = readWholeInt(topText);
-    if (!top.ok() || !SheetSetup::topNumberAllowed(top.value))
-        return refused(QStringLiteral("--top needs a whole number from %1 to %2, not \"%3\"")
-                           .arg(SheetSetup::MinTopNumber)
-                           .arg(SheetSetup::MaxTopNumber)
-                           .arg(topText));
-    const QString colorText = parser.value(colorOption);
-    const std::optional<int> colorId = colorIdOf(colorText);
-    if (!colorId)
+    const std::optional<int> top =
+        plainNumberIn(topText, SheetSetup::MinTopNumber, SheetSetup::MaxTopNumber);
+    if (!top)
+        return refused(numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber,
+                                     SheetSetup::MaxTopNumber, topText));
+    const QString colourText = parser.value(colorOption);
+    const std::optional<SheetColour> colour = colourNamed(colourText);
+    if (!colour)
         return refused(
-            QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(colorText));
+            QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(colourText));
     const QString sizeText = parser.value(pageSizeOption);
     if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
         result.pageSize = QPageSize::A4;
@@ -147,8 +191,24 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
     else
         return refused(QStringLiteral("--page-size needs A4 or Letter, not \"%1\"").arg(sizeText));
 
-    result.setup = {sheets.value, top.value, *colorId};
+    result.setup = {*sheets, *top, *colour};
     return result;
+}
+
+SheetCommandLine SheetCommandLine::parse(int argc, const char *const *argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString decoded = QFile::decodeName(bytes);
+        // A name that does not survive the round trip would open or write another file.
+        if (QFile::encodeName(decoded) != bytes)
+            return refused(QStringLiteral("\"%1\" is not valid UTF-8; file names and other "
+                                          "arguments must be UTF-8 text")
+                               .arg(escapedBytes(bytes)));
+        arguments.append(decoded);
+    }
+    return parse(arguments);
 }
 
 QString SheetCommandLine::helpText()

@@ -34,6 +34,9 @@ struct SheetCommandLine
 
     // arguments[0] is the program.
     static SheetCommandLine parse(const QStringList &arguments);
+    // The program's own argument bytes; an argument that is not valid UTF-8 text is refused, so
+    // that a file name never stands for a file other than the one given.
+    static SheetCommandLine parse(int argc, const char *const *argv);
     // The option list for --help; needs the application object for the program's name.
     static QString helpText();
 };

@@ -1,8 +1,9 @@
 #include "sheetset.h"
 
+#include "crtrandom.h"
 #include "numberfill.h"
-#include "sheetids.h"
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -20,7 +21,7 @@ void SheetSet::generate(const SheetSetup &setup, RandomSource &random)
         std::make_unique<int[]>(static_cast<std::size_t>(setup.sheetCount) * CellsPerSheet);
     m_sheetCount = setup.sheetCount;
     m_topNumber = setup.topNumber;
-    m_colorId = setup.colorId;
+    m_colour = setup.colour;
     m_sheets = std::move(block);
     for (m_curSheet = 0; m_curSheet < m_sheetCount; ++m_curSheet)
         FillSheet(m_sheets.get(), random);
@@ -46,21 +47,33 @@ void SheetSet::FillSheet(int *sheets, RandomSource &random)
 
 void SheetSet::ApplyColorChoice()
 {
+    if (!m_colour)
+        return;
     Rgb chosen;
-    switch (m_colorId) {
-    case SheetIds::IDC_SHEET_BLUE:
+    switch (*m_colour) {
+    case SheetColour::Blue:
         chosen = TextColours::Blue;
         break;
-    case SheetIds::IDC_SHEET_RED:
+    case SheetColour::Red:
         chosen = TextColours::Red;
         break;
-    case SheetIds::IDC_SHEET_GREEN:
+    case SheetColour::Green:
         chosen = TextColours::Green;
         break;
-    default:
-        return;
     }
     m_red = chosen.red;
     m_green = chosen.green;
     m_blue = chosen.blue;
+}
+
+std::optional<SheetSet> makeSheetSet(const SheetSetup &setup, std::uint32_t seed)
+{
+    CrtRandom random(seed);
+    SheetSet set;
+    try {
+        set.generate(setup, random);
+    } catch (const std::bad_alloc &) {
+        return std::nullopt;
+    }
+    return set;
 }

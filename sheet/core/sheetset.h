@@ -4,7 +4,9 @@
 #include "sheetsetup.h"
 #include "textcolour.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 // The run's sheets: 25 numbers per sheet, sheet after sheet, made once and never changed.
@@ -22,8 +24,6 @@ public:
 
     int sheetCount() const { return m_sheetCount; }
     int topNumber() const { return m_topNumber; }
-    int colorId() const { return m_colorId; }
-    int curSheet() const { return m_curSheet; }
     // The text colour, from the low byte of each component.
     Rgb colour() const { return {m_red & 0xFF, m_green & 0xFF, m_blue & 0xFF}; }
 
@@ -36,7 +36,7 @@ private:
     void ApplyColorChoice();
 
     std::unique_ptr<int[]> m_sheets;
-    int m_colorId = 0;
+    std::optional<SheetColour> m_colour;
     int m_topNumber = 0;
     int m_curSheet = 0;
     int m_sheetCount = 0;
@@ -44,3 +44,9 @@ private:
     int m_green = 0;
     int m_blue = 0;
 };
+
+// The sheets of a setup, filled from the C runtime generator seeded with seed: the view and the
+// PDF export both make their sheets here, so the same setup and seed give the same sheets
+// everywhere. Empty when the sheet block cannot be allocated; answers outside the setup limits
+// throw std::invalid_argument as generate does.
+std::optional<SheetSet> makeSheetSet(const SheetSetup &setup, std::uint32_t seed);

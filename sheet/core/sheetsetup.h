@@ -1,6 +1,10 @@
 #pragma once
 
+#include "sheetcolour.h"
+
 #include <QStringView>
+
+#include <optional>
 
 // The answers the setup dialog gives, and the limits within which sheets can be made: a sheet
 // needs 25 distinct values from 0..top, and the count bounds the memory a run may take.
@@ -13,7 +17,7 @@ struct SheetSetup
 
     int sheetCount = 10;
     int topNumber = 50;
-    int colorId = 0; // IDC_SHEET_BLUE, IDC_SHEET_RED or IDC_SHEET_GREEN
+    std::optional<SheetColour> colour;
 
     static bool sheetCountAllowed(int count)
     {

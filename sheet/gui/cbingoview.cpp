@@ -15,7 +15,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <new>
+#include <utility>
 
 namespace {
 
@@ -61,12 +61,11 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     }
     // The dialog has refused any top number it could not read.
     const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
-                           dialog.colorId()};
-    CrtRandom random(seed ? *seed : m_services.seed());
-    try {
-        m_sheetSet.generate(setup, random);
+                           dialog.colour()};
+    if (std::optional<SheetSet> made = makeSheetSet(setup, seed ? *seed : m_services.seed())) {
+        m_sheetSet = std::move(*made);
         m_state = State::Ready;
-    } catch (const std::bad_alloc &) {
+    } else {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
             QStringLiteral("ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。").arg(setup.sheetCount));

@@ -41,6 +41,20 @@ void CSheetSetupDlg::OnInitDialog()
     m_controls.widget(IDOK)->setFocus();
 }
 
+std::optional<SheetColour> CSheetSetupDlg::colour() const
+{
+    switch (m_colorId) {
+    case IDC_SHEET_BLUE:
+        return SheetColour::Blue;
+    case IDC_SHEET_RED:
+        return SheetColour::Red;
+    case IDC_SHEET_GREEN:
+        return SheetColour::Green;
+    default:
+        return std::nullopt;
+    }
+}
+
 void CSheetSetupDlg::accept()
 {
     m_colorId = std::max(m_controls.radioGroups.constFirst()->checkedId(), 0);

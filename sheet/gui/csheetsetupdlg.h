@@ -1,9 +1,12 @@
 #pragma once
 
 #include "dialogbuilder.h"
+#include "sheetcolour.h"
 
 #include <QDialog>
 #include <QString>
+
+#include <optional>
 
 class MessagePresenter;
 
@@ -18,6 +21,8 @@ public:
     explicit CSheetSetupDlg(MessagePresenter &messages, QWidget *parent = nullptr);
 
     int colorId() const { return m_colorId; }
+    // The colour of the checked radio; none before OK has stored one.
+    std::optional<SheetColour> colour() const;
     int sheetCount() const { return m_sheetCount; }
     QString topNumberText() const { return m_topNumberText; }
 

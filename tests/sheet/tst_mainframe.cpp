@@ -38,6 +38,11 @@ private slots:
     void menuMatchesItsTable();
     void acceleratorsMatchTheirTable();
     void toolBarMatchesItsTable();
+    void commandsAsDesigned_data();
+    void commandsAsDesigned();
+    void keysAsDesigned_data();
+    void keysAsDesigned();
+    void toolBarAsDesigned();
     void editCommandsAreDisabled();
     void paneKeysDoNothing_data();
     void paneKeysDoNothing();
@@ -136,6 +141,89 @@ void TestMainFrame::toolBarMatchesItsTable()
     QCOMPARE(m_frame->action(ID_FILE_NEW)->toolTip(), QStringLiteral("新規ﾌｧｲﾙ"));
     QVERIFY(m_frame->toolBar()->isMovable());
     QCOMPARE(m_frame->toolBarArea(m_frame->toolBar()), Qt::TopToolBarArea);
+}
+
+// The values below are written out from the design, not read from the tables the frame is
+// built from, so a wrong entry in a table fails here.
+void TestMainFrame::commandsAsDesigned_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("New") << 57600 << "新規作成(&N)\tCtrl+N"
+                         << "新規にﾌｧｲﾙを作成";
+    QTest::newRow("Open") << 57601 << "開く(&O)...\tCtrl+O"
+                          << "既存のﾌｧｲﾙを開く";
+    QTest::newRow("Print") << 57607 << "印刷(&P)...\tCtrl+P"
+                           << "作業中のﾌｧｲﾙを印刷";
+    QTest::newRow("Printer Setup") << 57606 << "ﾌﾟﾘﾝﾀの設定(&R)..."
+                                   << "ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更";
+    QTest::newRow("Exit") << 57665 << "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"
+                          << "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示";
+    QTest::newRow("Paste") << 57637 << "貼り付け(&P)\tCtrl+V"
+                           << "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け";
+    QTest::newRow("Status bar") << 59393 << "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"
+                                << "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示";
+    QTest::newRow("About") << 57664 << "BINGO のﾊﾞｰｼﾞｮﾝ情報(&A)..."
+                           << "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示";
+}
+
+void TestMainFrame::commandsAsDesigned()
+{
+    QFETCH(int, id);
+    QFETCH(QString, caption);
+    QFETCH(QString, prompt);
+    QAction *action = m_frame->action(id);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->statusTip(), prompt);
+    QStringList popups;
+    for (QAction *popup : m_frame->menuBar()->actions())
+        popups << popup->text();
+    QCOMPARE(popups, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+}
+
+void TestMainFrame::keysAsDesigned_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("New") << 57600 << QStringList{"Ctrl+N"};
+    QTest::newRow("Save") << 57603 << QStringList{"Ctrl+S"};
+    QTest::newRow("Print") << 57607 << QStringList{"Ctrl+P"};
+    QTest::newRow("Undo") << 57643 << QStringList{"Ctrl+Z", "Alt+Backspace"};
+    QTest::newRow("Cut") << 57635 << QStringList{"Ctrl+X", "Shift+Del"};
+    QTest::newRow("Copy") << 57634 << QStringList{"Ctrl+C", "Ctrl+Ins"};
+    QTest::newRow("Paste") << 57637 << QStringList{"Ctrl+V", "Shift+Ins"};
+    QTest::newRow("Next pane") << 57680 << QStringList{"F6"};
+    QTest::newRow("Previous pane") << 57681 << QStringList{"Shift+F6"};
+    QTest::newRow("Save As has none") << 57604 << QStringList{};
+}
+
+void TestMainFrame::keysAsDesigned()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, keys);
+    QAction *action = m_frame->action(id);
+    QVERIFY(action);
+    QStringList shortcuts;
+    for (const QKeySequence &shortcut : action->shortcuts())
+        shortcuts << shortcut.toString(QKeySequence::PortableText);
+    QCOMPARE(shortcuts, keys);
+}
+
+void TestMainFrame::toolBarAsDesigned()
+{
+    QList<int> ids;
+    QStringList tips;
+    for (QAction *action : m_frame->toolBar()->actions()) {
+        ids << (action->isSeparator() ? 0 : action->data().toInt());
+        tips << action->toolTip();
+    }
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 0, 57664}));
+    QCOMPARE(tips.at(2), QStringLiteral("保存"));
+    QCOMPARE(tips.at(5), QStringLiteral("ｺﾋﾟｰ"));
+    QCOMPARE(tips.at(8), QStringLiteral("印刷"));
+    QCOMPARE(tips.at(10), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 }
 
 void TestMainFrame::editCommandsAreDisabled()

@@ -1,10 +1,11 @@
 #include "sheetcommandline.h"
-#include "sheetids.h"
 
 #include <QTest>
 
+#include <vector>
+
 using Mode = SheetCommandLine::Mode;
-using namespace SheetIds;
+using Colour = std::optional<SheetColour>;
 
 class TestSheetCommandLine : public QObject
 {
@@ -15,6 +16,8 @@ private slots:
     void accepted();
     void refused_data();
     void refused();
+    void argumentBytes_data();
+    void argumentBytes();
 };
 
 void TestSheetCommandLine::accepted_data()
@@ -23,34 +26,48 @@ void TestSheetCommandLine::accepted_data()
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<int>("sheets");
     QTest::addColumn<int>("top");
-    QTest::addColumn<int>("colorId");
+    QTest::addColumn<Colour>("colour");
     QTest::addColumn<qint64>("seed"); // -1: none
     QTest::addColumn<int>("pageSize");
     QTest::addColumn<QString>("file");
 
     const int a4 = QPageSize::A4;
+    const Colour none;
     QTest::newRow("no arguments opens the window")
-        << QStringList{} << Mode::Window << 10 << 50 << 0 << qint64(-1) << a4 << QString();
+        << QStringList{} << Mode::Window << 10 << 50 << none << qint64(-1) << a4 << QString();
     QTest::newRow("a document to open") << QStringList{"sheets.bgo"} << Mode::Window << 10 << 50
-                                        << 0 << qint64(-1) << a4 << "sheets.bgo";
-    QTest::newRow("seed for the window") << QStringList{"--seed", "1700000000"} << Mode::Window
-                                         << 10 << 50 << 0 << qint64(1700000000) << a4 << QString();
+                                        << none << qint64(-1) << a4 << "sheets.bgo";
+    QTest::newRow("seed for the window")
+        << QStringList{"--seed", "1700000000"} << Mode::Window << 10 << 50 << none
+        << qint64(1700000000) << a4 << QString();
     QTest::newRow("pdf with every option")
         << QStringList{"--sheets", "12",         "--top",       "75",     "--color", "red",
                        "--seed",   "4294967295", "--page-size", "Letter", "--pdf",   "out.pdf"}
-        << Mode::Pdf << 12 << 75 << IDC_SHEET_RED << qint64(4294967295) << int(QPageSize::Letter)
-        << QString();
+        << Mode::Pdf << 12 << 75 << Colour(SheetColour::Red) << qint64(4294967295)
+        << int(QPageSize::Letter) << QString();
     QTest::newRow("pdf defaults to A4 and no seed")
         << QStringList{"--pdf=out.pdf", "--sheets=0", "--top=24", "--color=green"} << Mode::Pdf << 0
-        << 24 << IDC_SHEET_GREEN << qint64(-1) << a4 << QString();
+        << 24 << Colour(SheetColour::Green) << qint64(-1) << a4 << QString();
     QTest::newRow("page size in any case")
         << QStringList{"--sheets", "1",           "--top", "100",   "--color",
                        "blue",     "--page-size", "a4",    "--pdf", "x.pdf"}
-        << Mode::Pdf << 1 << 100 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
+        << Mode::Pdf << 1 << 100 << Colour(SheetColour::Blue) << qint64(-1) << a4 << QString();
+    QTest::newRow("colour and paper in any case")
+        << QStringList{"--sheets", "2",           "--top",  "50",    "--color",
+                       "RED",      "--page-size", "letter", "--pdf", "x.pdf"}
+        << Mode::Pdf << 2 << 50 << Colour(SheetColour::Red) << qint64(-1) << int(QPageSize::Letter)
+        << QString();
+    QTest::newRow("colour in mixed case")
+        << QStringList{"--sheets", "2", "--top", "50", "--color", "Green", "--pdf", "x.pdf"}
+        << Mode::Pdf << 2 << 50 << Colour(SheetColour::Green) << qint64(-1) << a4 << QString();
+    QTest::newRow("leading zeros are still plain digits")
+        << QStringList{"--sheets", "007",    "--top", "050",   "--color",
+                       "blue",     "--seed", "00",    "--pdf", "x.pdf"}
+        << Mode::Pdf << 7 << 50 << Colour(SheetColour::Blue) << qint64(0) << a4 << QString();
     QTest::newRow("largest count")
         << QStringList{"--sheets", "100000", "--top", "50", "--color", "blue", "--pdf", "x.pdf"}
-        << Mode::Pdf << 100000 << 50 << IDC_SHEET_BLUE << qint64(-1) << a4 << QString();
-    QTest::newRow("help") << QStringList{"--help"} << Mode::Help << 10 << 50 << 0 << qint64(-1)
+        << Mode::Pdf << 100000 << 50 << Colour(SheetColour::Blue) << qint64(-1) << a4 << QString();
+    QTest::newRow("help") << QStringList{"--help"} << Mode::Help << 10 << 50 << none << qint64(-1)
                           << a4 << QString();
 }
 
@@ -60,7 +77,7 @@ void TestSheetCommandLine::accepted()
     QFETCH(Mode, mode);
     QFETCH(int, sheets);
     QFETCH(int, top);
-    QFETCH(int, colorId);
+    QFETCH(Colour, colour);
     QFETCH(qint64, seed);
     QFETCH(int, pageSize);
     QFETCH(QString, file);
@@ -70,7 +87,7 @@ void TestSheetCommandLine::accepted()
     QCOMPARE(parsed.mode, mode);
     QCOMPARE(parsed.setup.sheetCount, sheets);
     QCOMPARE(parsed.setup.topNumber, top);
-    QCOMPARE(parsed.setup.colorId, colorId);
+    QCOMPARE(parsed.setup.colour, colour);
     QCOMPARE(parsed.seed.has_value(), seed >= 0);
     if (seed >= 0)
         QCOMPARE(qint64(*parsed.seed), seed);
@@ -115,6 +132,14 @@ void TestSheetCommandLine::refused_data()
     QTest::newRow("negative seed") << with("--seed", "-1") << "--seed";
     QTest::newRow("seed beyond 32 bits") << with("--seed", "4294967296") << "--seed";
     QTest::newRow("seed not a number") << with("--seed", "soon") << "--seed";
+    // One rule for every number: plain digits, no sign, no blanks.
+    for (const char *option : {"--sheets", "--top", "--seed"}) {
+        for (const char *text : {" 5", "5 ", "+5", "-0", "5.0", "0x10", "", "５"}) {
+            const QString row = QStringLiteral("%1 \"%2\"").arg(option, text);
+            const QString value = QString::fromUtf8(text);
+            QTest::newRow(qPrintable(row)) << with(option, value) << option;
+        }
+    }
     QTest::newRow("a document with pdf") << (good + pdf + QStringList{"doc.bgo"}) << "doc.bgo";
     QTest::newRow("print with pdf") << (good + pdf + QStringList{"--print"}) << "--print";
     QTest::newRow("sheets without pdf") << QStringList{"--sheets", "10"} << "only used with --pdf";
@@ -128,6 +153,40 @@ void TestSheetCommandLine::refused()
     const SheetCommandLine parsed = SheetCommandLine::parse(QStringList{"bingo"} + arguments);
     QCOMPARE(parsed.mode, Mode::Error);
     QVERIFY2(parsed.error.contains(message), qPrintable(parsed.error));
+}
+
+void TestSheetCommandLine::argumentBytes_data()
+{
+    QTest::addColumn<QByteArray>("pdf");
+    QTest::addColumn<QString>("message"); // empty: accepted
+    QTest::newRow("ASCII name") << QByteArray("out.pdf") << QString();
+    QTest::newRow("UTF-8 name") << QByteArray("\xe3\x82\xb7\xe3\x83\xbc\xe3\x83\x88.pdf")
+                                << QString();
+    QTest::newRow("bytes that are not UTF-8")
+        << QByteArray("bad\xff\xfename.pdf")
+        << QStringLiteral("\"bad\\xFF\\xFEname.pdf\" is not valid UTF-8");
+    QTest::newRow("a lone continuation byte")
+        << QByteArray("x\x80.pdf") << QStringLiteral("\"x\\x80.pdf\" is not valid UTF-8");
+    QTest::newRow("an encoded surrogate")
+        << QByteArray("x\xed\xa0\x80.pdf") << QStringLiteral("not valid UTF-8");
+}
+
+void TestSheetCommandLine::argumentBytes()
+{
+    QFETCH(QByteArray, pdf);
+    QFETCH(QString, message);
+    std::vector<const char *> argv{"bingo",   "--sheets", "1",     "--top",        "50",
+                                   "--color", "green",    "--pdf", pdf.constData()};
+    const SheetCommandLine parsed = SheetCommandLine::parse(int(argv.size()), argv.data());
+    if (message.isEmpty()) {
+        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+        QCOMPARE(parsed.mode, Mode::Pdf);
+        // The name names the file given, byte for byte.
+        QCOMPARE(parsed.pdfPath.toUtf8(), pdf);
+    } else {
+        QCOMPARE(parsed.mode, Mode::Error);
+        QVERIFY2(parsed.error.contains(message), qPrintable(parsed.error));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSheetCommandLine)

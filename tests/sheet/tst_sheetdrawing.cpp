@@ -1,7 +1,6 @@
 #include "crtrandom.h"
 #include "fontsubstitutions.h"
 #include "sheetdrawing.h"
-#include "sheetids.h"
 #include "sheetset.h"
 
 #include <QImage>
@@ -69,11 +68,11 @@ QRect cellBox(int sheet, int cell)
     return QRect(SheetLayout::cellPosition(sheet, cell), QSize(48, 48));
 }
 
-SheetSet makeSet(int count, int colorId = SheetIds::IDC_SHEET_BLUE)
+SheetSet makeSet(int count, SheetColour colour = SheetColour::Blue)
 {
     CrtRandom random(2024);
     SheetSet set;
-    set.generate({count, 50, colorId}, random);
+    set.generate({count, 50, colour}, random);
     return set;
 }
 
@@ -242,7 +241,7 @@ void TestSheetDrawing::pageHoldsItsSheetsAndNumber()
     QFETCH(int, count);
     QFETCH(int, page);
     QFETCH(int, sheetsShown);
-    const SheetSet set = makeSet(count, SheetIds::IDC_SHEET_RED);
+    const SheetSet set = makeSet(count, SheetColour::Red);
     const QImage image = drawPage(set, page);
     for (int slot = 0; slot < 8; ++slot)
         QCOMPARE(at(image, SheetLayout::sheetRect(slot).topLeft()),

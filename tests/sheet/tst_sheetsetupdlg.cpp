@@ -16,6 +16,8 @@ class TestSheetSetupDlg : public QObject
 
 private slots:
     void builtFromItsTemplate();
+    void placedAsDesigned_data();
+    void placedAsDesigned();
     void startsWithTheDefaults();
     void enterAtOnceGivesTheDefaults();
     void tabMovesAmongFourControls();
@@ -51,6 +53,31 @@ void TestSheetSetupDlg::builtFromItsTemplate()
     QCOMPARE(dialog.findChild<QLabel *>()->text(), QStringLiteral("枚"));
 }
 
+// Rectangles from the design's dialog units, turned into pixels by hand with the base units of
+// 96 dots per inch (7 by 12 pixels): x = (u * 7 + 2) / 4, y = (u * 12 + 4) / 8.
+void TestSheetSetupDlg::placedAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("OK at 74, 48, 43, 14") << "IDOK" << QRect(130, 72, 75, 21);
+    QTest::newRow("Cancel at 74, 68, 42, 14") << "IDCANCEL" << QRect(130, 102, 74, 21);
+    QTest::newRow("count at 14, 26, 35, 13") << "IDC_SHEET_COUNT" << QRect(25, 39, 61, 20);
+    QTest::newRow("green at 104, 27, 18, 12") << "IDC_SHEET_GREEN" << QRect(182, 41, 32, 18);
+}
+
+void TestSheetSetupDlg::placedAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    CSheetSetupDlg dialog(m_messages);
+    QCOMPARE(dialog.logicalDpiY(), 96);
+    // 135 by 95 dialog units.
+    QCOMPARE(dialog.size(), QSize(236, 143));
+    QWidget *control = dialog.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), rect);
+}
+
 void TestSheetSetupDlg::startsWithTheDefaults()
 {
     CSheetSetupDlg dialog(m_messages);
@@ -66,6 +93,7 @@ void TestSheetSetupDlg::startsWithTheDefaults()
     QVERIFY(!dialog.findChild<QRadioButton *>("IDC_SHEET_RED")->isChecked());
     QVERIFY(!dialog.findChild<QRadioButton *>("IDC_SHEET_GREEN")->isChecked());
     QCOMPARE(dialog.colorId(), 0);
+    QCOMPARE(dialog.colour(), std::nullopt);
 }
 
 void TestSheetSetupDlg::enterAtOnceGivesTheDefaults()
@@ -80,6 +108,7 @@ void TestSheetSetupDlg::enterAtOnceGivesTheDefaults()
     QCOMPARE(dialog.sheetCount(), 10);
     QCOMPARE(dialog.topNumberText(), QStringLiteral("50"));
     QCOMPARE(dialog.colorId(), IDC_SHEET_BLUE);
+    QCOMPARE(dialog.colour(), SheetColour::Blue);
 }
 
 void TestSheetSetupDlg::tabMovesAmongFourControls()
@@ -110,21 +139,25 @@ void TestSheetSetupDlg::accepts_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<int>("sheetCount");
     QTest::addColumn<int>("colorId");
+    QTest::addColumn<SheetColour>("colour");
     QTest::newRow("no sheets") << "0"
                                << "50"
-                               << "IDC_SHEET_BLUE" << 0 << IDC_SHEET_BLUE;
+                               << "IDC_SHEET_BLUE" << 0 << IDC_SHEET_BLUE << SheetColour::Blue;
     QTest::newRow("most sheets") << "100000"
                                  << "75"
-                                 << "IDC_SHEET_RED" << 100000 << IDC_SHEET_RED;
-    QTest::newRow("typed 30 passes as typed") << "3"
-                                              << "30"
-                                              << "IDC_SHEET_GREEN" << 3 << IDC_SHEET_GREEN;
-    QTest::newRow("50 followed by letters") << "4"
-                                            << "50abc"
-                                            << "IDC_SHEET_BLUE" << 4 << IDC_SHEET_BLUE;
-    QTest::newRow("count with blanks") << " 12 "
-                                       << " 75"
-                                       << "IDC_SHEET_RED" << 12 << IDC_SHEET_RED;
+                                 << "IDC_SHEET_RED" << 100000 << IDC_SHEET_RED << SheetColour::Red;
+    QTest::newRow("typed 30 passes as typed")
+        << "3"
+        << "30"
+        << "IDC_SHEET_GREEN" << 3 << IDC_SHEET_GREEN << SheetColour::Green;
+    QTest::newRow("50 followed by letters")
+        << "4"
+        << "50abc"
+        << "IDC_SHEET_BLUE" << 4 << IDC_SHEET_BLUE << SheetColour::Blue;
+    QTest::newRow("count with blanks")
+        << " 12 "
+        << " 75"
+        << "IDC_SHEET_RED" << 12 << IDC_SHEET_RED << SheetColour::Red;
 }
 
 void TestSheetSetupDlg::accepts()
@@ -134,6 +167,7 @@ void TestSheetSetupDlg::accepts()
     QFETCH(QString, radio);
     QFETCH(int, sheetCount);
     QFETCH(int, colorId);
+    QFETCH(SheetColour, colour);
     m_messages.shown.clear();
     CSheetSetupDlg dialog(m_messages);
     SetupAnswers answers{count, top, radio};
@@ -142,6 +176,7 @@ void TestSheetSetupDlg::accepts()
     QCOMPARE(dialog.sheetCount(), sheetCount);
     QCOMPARE(dialog.topNumberText(), top);
     QCOMPARE(dialog.colorId(), colorId);
+    QCOMPARE(dialog.colour(), colour);
 }
 
 void TestSheetSetupDlg::refuses_data()
@@ -223,6 +258,7 @@ void TestSheetSetupDlg::refuses()
     QCOMPARE(dialog.sheetCount(), 10);
     QCOMPARE(dialog.topNumberText(), QStringLiteral("50"));
     QCOMPARE(dialog.colorId(), IDC_SHEET_GREEN);
+    QCOMPARE(dialog.colour(), SheetColour::Green);
 }
 
 void TestSheetSetupDlg::cancelLeavesTheAnswersAsTheyWere()
@@ -233,6 +269,7 @@ void TestSheetSetupDlg::cancelLeavesTheAnswersAsTheyWere()
     QCOMPARE(dialog.sheetCount(), 10);
     QCOMPARE(dialog.topNumberText(), QStringLiteral("50"));
     QCOMPARE(dialog.colorId(), 0);
+    QCOMPARE(dialog.colour(), std::nullopt);
 }
 
 QTEST_MAIN(TestSheetSetupDlg)

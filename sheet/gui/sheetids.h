@@ -4,7 +4,6 @@
 // standard ones, so the tables below read like the resources they stand for.
 namespace SheetIds {
 
-inline constexpr int IDR_MAINFRAME = 128;
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_SHEET_SETUP = 130;
 

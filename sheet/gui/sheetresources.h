@@ -50,8 +50,6 @@ QString string(int id);
 QString prompt(int id);
 // The tool tip of a command: its string after the line end, or empty.
 QString toolTip(int id);
-// Document string 128, its fields separated by line ends.
-QString documentString();
 
 const DialogTemplate &aboutDialog();
 const DialogTemplate &sheetSetupDialog();
