@@ -35,6 +35,7 @@
 #include <QTimerEvent>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -301,6 +302,7 @@ private slots:
     void save_data();
     void save();
     void finishedGameCanBeSavedAgain();
+    void saveNeverReplacesAFifo();
     void typedTopNumberSurvivesSave();
     void typedTopNumberIsPlayedAsTyped_data();
     void typedTopNumberIsPlayedAsTyped();
@@ -692,6 +694,26 @@ void TestCallerDlg::finishedGameCanBeSavedAgain()
     QFile file(f.files.answer);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), drawnNumbersFileContent(f.dialog->game().drawnNumbers()));
+}
+
+void TestCallerDlg::saveNeverReplacesAFifo()
+{
+    QTemporaryDir dir;
+    Fixture f;
+    f.draw();
+    f.files.answer = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(QFile::encodeName(f.files.answer).constData(), 0600) == 0);
+    // Nobody reads it: the save fails at once instead of waiting, and the FIFO stays.
+    f.click("IDC_SAVE");
+    QCOMPARE(f.messages.shown.size(), 1);
+    QCOMPARE(f.messages.shown.constFirst().icon, MessagePresenter::Icon::Critical);
+    QVERIFY(f.messages.shown.constFirst().text.contains(f.files.answer));
+    QCOMPARE(f.buttons(), QStringLiteral("101000"));
+    struct stat status
+    {
+    };
+    QVERIFY(::lstat(QFile::encodeName(f.files.answer).constData(), &status) == 0);
+    QVERIFY(S_ISFIFO(status.st_mode));
 }
 
 void TestCallerDlg::typedTopNumberSurvivesSave()
