@@ -1,3 +1,4 @@
+#include "../support/fifowatch.h"
 #include "caboutdlg.h"
 #include "callerdlgtemplate.h"
 #include "ccallerdlg.h"
@@ -315,6 +316,7 @@ private slots:
     void closingMidGameAsksFirst_data();
     void closingMidGameAsksFirst();
     void countdownClipsPlay();
+    void fifoClipsDoNotFreezeTheDialog();
     void missingCountdownLeavesTheAreaEmpty();
     void gridFollowsTheLatestRow();
     void gridMarksNoNumber();
@@ -923,6 +925,25 @@ void TestCallerDlg::closingMidGameAsksFirst()
     QCOMPARE(rejected.size(), closed ? 1 : 0);
     QCOMPARE(f.dialog->isVisible(), !closed);
     QCOMPARE(f.dialog->game().drawCount(), draws);
+}
+
+void TestCallerDlg::fifoClipsDoNotFreezeTheDialog()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("wave")));
+    FifoWatch still(dir.filePath(QStringLiteral("COUNT16.AVI")));
+    FifoWatch countdown(dir.filePath(QStringLiteral("wave/count16.AVI")));
+    QVERIFY(still.made() && countdown.made());
+    QVERIFY(QDir::setCurrent(dir.path()));
+    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
+    QVERIFY(!clip->isOpen());
+    f.click("IDC_START");
+    QVERIFY(!clip->isOpen());
+    f.click("IDC_STOP");
+    QCOMPARE(f.dialog->game().drawCount(), 1);
+    QVERIFY2(!still.readerSeen(), "opening COUNT16.AVI waited for a writer");
+    QVERIFY2(!countdown.readerSeen(), "opening wave/count16.AVI waited for a writer");
 }
 
 void TestCallerDlg::countdownClipsPlay()
