@@ -243,7 +243,8 @@ void TestSafeFileWriter::refusedTargets()
     } else if (kind == "block") {
         if (!isRoot())
             QSKIP("making a device node needs root");
-        QVERIFY(::mknod(name.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0);
+        if (::mknod(name.constData(), S_IFBLK | 0600, makedev(7, 0)) != 0)
+            QSKIP("this root may not make device nodes (a container without the right to)");
     } else if (kind == "readonly") {
         writeRaw(target, "old");
         QVERIFY(::chmod(name.constData(), 0444) == 0);
@@ -286,7 +287,8 @@ void TestSafeFileWriter::fullDiskKeepsTheOldFile()
     if (!isRoot())
         QSKIP("mounting a 12 KB tmpfs as a full disk needs root");
     TinyDisk disk(12);
-    QVERIFY(disk.mounted());
+    if (!disk.mounted())
+        QSKIP("this root may not mount a tmpfs (a container without the right to)");
     const QString path = disk.filePath(QStringLiteral("old.pdf"));
     const QByteArray old = pattern(5000, 'o');
     if (oldFile)
@@ -331,7 +333,8 @@ void TestSafeFileWriter::inPlaceFailurePutsTheOldContentBack()
     if (!isRoot())
         QSKIP("mounting a 12 KB tmpfs as a full disk needs root");
     TinyDisk disk(12);
-    QVERIFY(disk.mounted());
+    if (!disk.mounted())
+        QSKIP("this root may not mount a tmpfs (a container without the right to)");
     const QString path = disk.filePath(QStringLiteral("open.txt"));
     const QByteArray old = pattern(6000, 'o');
     writeRaw(path, old);
@@ -365,7 +368,8 @@ void TestSafeFileWriter::devicesAreWrittenInPlace()
         QSKIP("making a device node needs root");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("device"));
-    QVERIFY(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) == 0);
+    if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) != 0)
+        QSKIP("this root may not make device nodes (a container without the right to)");
     const auto error = writeFileSafely(path, pattern(100 * 1024, 'd'));
     if (reason.isEmpty())
         QVERIFY2(!error, qPrintable(error.value_or(QString())));

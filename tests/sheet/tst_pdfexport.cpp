@@ -320,7 +320,8 @@ void TestPdfExport::fullDiskKeepsTheOldPdf()
     QVERIFY(old.size() > 4096 && old.size() < 8192); // two of the disk's three pages
 
     TinyDisk disk(12);
-    QVERIFY(disk.mounted());
+    if (!disk.mounted())
+        QSKIP("this root may not mount a tmpfs (a container without the right to)");
     const QString oldPdf = disk.filePath(QStringLiteral("old.pdf"));
     QVERIFY(QFile::copy(good, oldPdf));
     // Small enough to sit whole in a write buffer until the last flush, where it fails.
@@ -370,7 +371,8 @@ void TestPdfExport::targetsThatAreNotFiles()
         if (::geteuid() != 0)
             QSKIP("making a device node needs root");
         const unsigned minor = kind == "full" ? 7 : 3;
-        QVERIFY(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, minor)) == 0);
+        if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, minor)) != 0)
+            QSKIP("this root may not make device nodes (a container without the right to)");
     }
     struct stat before
     {
