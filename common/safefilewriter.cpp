@@ -131,13 +131,14 @@ bool SafeFileWriter::openExisting()
         m_target = resolveLinks(m_target); // a link to a file not made yet
         return openTemporary(nullptr);
     }
-    m_target = resolveLinks(m_target);
     if (S_ISDIR(existing.st_mode))
         return fail(QStringLiteral("it is a folder"));
+    // Opened by the name given: links such as /dev/stdout name a pipe no path leads to.
     if (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))
         return openStream();
     if (!S_ISREG(existing.st_mode))
         return fail(QStringLiteral("it is not a regular file, a FIFO or a character device"));
+    m_target = resolveLinks(m_target);
     if (::access(m_target.constData(), W_OK) != 0)
         return failWithErrno(errno);
     if (openTemporary(&existing))

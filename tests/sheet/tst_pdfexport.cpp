@@ -124,6 +124,7 @@ private slots:
     void fullDiskKeepsTheOldPdf();
     void targetsThatAreNotFiles_data();
     void targetsThatAreNotFiles();
+    void writesToAPipeThroughDevStdout();
     void helpListsTheOptions();
 
 private:
@@ -394,6 +395,25 @@ void TestPdfExport::targetsThatAreNotFiles()
     QCOMPARE(QDir(dir.path())
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"target.pdf"});
+}
+
+void TestPdfExport::writesToAPipeThroughDevStdout()
+{
+    // /dev/stdout is a link to a pipe that no path leads to: it is written where it is.
+    QProcess process;
+    process.start(QStringLiteral(BINGO_PATH),
+                  {"--sheets", "9", "--top", "50", "--color", "green", "--pdf", "/dev/stdout"});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray pdf = process.readAllStandardOutput();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    const QString copy = m_dir.filePath(QStringLiteral("from-stdout.pdf"));
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(pdf);
+    file.close();
+    QCOMPARE(pdfPageCount(copy), 2);
 }
 
 void TestPdfExport::helpListsTheOptions()
