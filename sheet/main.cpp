@@ -8,10 +8,10 @@
 #include "qttranslation.h"
 #include "sheetcommandline.h"
 #include "sheetlayout.h"
+#include "sheetsettingsfile.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QSettings>
 
 #include <cstdio>
 
@@ -63,7 +63,9 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     registerFontSubstitutions();
     installQtJapanese(app);
 
-    QSettings settings;
+    SheetSettingsFile settingsFile;
+    if (!settingsFile.warning().isEmpty())
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(settingsFile.warning()));
     QtMessagePresenter messages;
     QtFileChooser files;
     QtPrinterDialogs printerDialogs;
@@ -72,7 +74,7 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     services.messages = &messages;
     services.files = &files;
     services.printerDialogs = &printerDialogs;
-    services.settings = &settings;
+    services.settings = &settingsFile.settings();
 
     CBINGOApp bingo(services);
     if (!bingo.InitInstance(commandLine))

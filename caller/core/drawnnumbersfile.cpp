@@ -1,8 +1,7 @@
 #include "drawnnumbersfile.h"
 
 #include "numbertext.h"
-
-#include <QSaveFile>
+#include "safefilewriter.h"
 
 namespace {
 constexpr char lineEnd[] = "\r\n";
@@ -33,18 +32,7 @@ std::optional<FileWriteError> writeDrawnNumbersFile(const QString &path, std::sp
 {
     if (path.isEmpty())
         return FileWriteError{path, QStringLiteral("ファイル名がありません。")};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileWriteError{path, file.errorString()};
-    const QByteArray content = drawnNumbersFileContent(drawn);
-    // The buffer is flushed here because the commit of Qt 6.4 does not notice a failing flush,
-    // and would put a truncated file in place of the old one.
-    if (file.write(content) != content.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileWriteError{path, reason};
-    }
-    if (!file.commit())
-        return FileWriteError{path, file.errorString()};
+    if (const auto reason = writeFileSafely(path, drawnNumbersFileContent(drawn)))
+        return FileWriteError{path, *reason};
     return std::nullopt;
 }

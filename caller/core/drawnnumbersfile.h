@@ -19,8 +19,7 @@ struct FileWriteError
 // line, then the trailer with no line end after it. Every line end is CR LF.
 QByteArray drawnNumbersFileContent(std::span<const int> drawn);
 
-// Writes the file so that it is either complete or not there at all: the content goes to a
-// temporary file beside the target, which then replaces it. On failure the old file, if any,
-// is untouched and the error names the file and the reason.
+// Writes the file through the kit's safe writer: complete or not at all. On failure the old
+// file, if any, is untouched and the error names the file and the reason.
 std::optional<FileWriteError> writeDrawnNumbersFile(const QString &path,
                                                     std::span<const int> drawn);

@@ -1,6 +1,7 @@
 #include "qtsoundoutput.h"
 
 #include "callerlog.h"
+#include "regularfile.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -20,7 +21,8 @@ bool QtSoundOutput::open(const QString &path)
 {
     close();
     const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable()) {
+    // Like every file the kit reads, a cue must be a regular file: a FIFO would block.
+    if (!isRegularFile(path) || !file.isReadable()) {
         qCDebug(lcCallerFiles) << "cue missing:" << path;
         return false;
     }

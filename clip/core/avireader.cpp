@@ -1,5 +1,7 @@
 #include "avireader.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -217,9 +219,11 @@ bool AviReader::openFile(const QString &path)
         return fail(QStringLiteral("%1: no such file").arg(path));
     if (info.isDir())
         return fail(QStringLiteral("%1: is a folder, not a clip").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    // A FIFO in the clip's place would make an ordinary open wait for a writer forever.
+    QFile file;
+    QString reason;
+    if (!openRegularFile(file, path, &reason))
+        return fail(QStringLiteral("%1: %2").arg(path, reason));
     QByteArray data;
     try {
         // One byte over the limit tells a file that is too long, even one whose size the

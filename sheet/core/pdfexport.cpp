@@ -1,6 +1,7 @@
 #include "pdfexport.h"
 
 #include "crtrandom.h"
+#include "safefilewriter.h"
 #include "sheetcommandline.h"
 #include "sheetdrawing.h"
 #include "sheetlayout.h"
@@ -8,14 +9,13 @@
 
 #include <QMarginsF>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <optional>
 
 PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
                                 QPageSize::PageSizeId pageSize, int sheetFontHeight)
 {
-    QSaveFile file(path);
+    SafeFileWriter file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, 0, QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
 

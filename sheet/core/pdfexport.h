@@ -5,8 +5,8 @@
 
 class SheetSet;
 
-// Writes the pages that printing would print into a PDF file, atomically: on any failure the
-// file is left as it was and the message says what went wrong.
+// Writes the pages that printing would print into a PDF file through the kit's safe writer: on
+// any failure the file is left as it was and the message names it and says what went wrong.
 struct PdfExportResult
 {
     bool ok = false;

@@ -1,8 +1,10 @@
 #include "cbingodoc.h"
 
+#include "regularfile.h"
+#include "safefilewriter.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString CBINGODoc::title() const
 {
@@ -16,20 +18,24 @@ void CBINGODoc::OnNewDocument()
 
 bool CBINGODoc::OnOpenDocument(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+    QFile file;
+    if (!openRegularFile(file, path, error))
         return false;
-    }
     setPathName(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
 bool CBINGODoc::OnSaveDocument(const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
-        *error = file.errorString();
+    // The document holds nothing, so writing it over a file with content would only destroy
+    // that content.
+    if (isRegularFile(path) && QFileInfo(path).size() > 0) {
+        *error = QStringLiteral("このﾌｧｲﾙには内容があります。保存すると内容が失われるため、"
+                                "保存しませんでした。");
+        return false;
+    }
+    if (const auto reason = writeFileSafely(path, {})) {
+        *error = *reason;
         return false;
     }
     setPathName(QFileInfo(path).absoluteFilePath());

@@ -5,6 +5,7 @@
 
 // The document. It holds nothing: saving writes an empty file and opening reads nothing, so
 // the sheets never change; only its file name and title follow File New, Open and Save.
+// Saving over a file that has content is refused, since it would empty that file.
 class CBINGODoc : public QObject
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
 
     void OnNewDocument();
     // Both return false, with the reason in error, when the file cannot be opened or written.
+    // Opening takes regular files only, so a FIFO never makes it wait.
     bool OnOpenDocument(const QString &path, QString *error);
     bool OnSaveDocument(const QString &path, QString *error);
 

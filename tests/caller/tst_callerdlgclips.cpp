@@ -1,4 +1,5 @@
 #include "callerdlgfixture.h"
+#include "fifowatch.h"
 #include "clipwidget.h"
 #include "numbertext.h"
 
@@ -31,8 +32,29 @@ class TestCallerDlgClips : public QObject
 
 private slots:
     void countdownClipsPlay();
+    void fifoClipsDoNotFreezeTheDialog();
     void missingCountdownLeavesTheAreaEmpty();
 };
+
+void TestCallerDlgClips::fifoClipsDoNotFreezeTheDialog()
+{
+    const KeepCurrentDir keep;
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("wave")));
+    FifoWatch still(dir.filePath(QStringLiteral("COUNT16.AVI")));
+    FifoWatch countdown(dir.filePath(QStringLiteral("wave/count16.AVI")));
+    QVERIFY(still.made() && countdown.made());
+    QVERIFY(QDir::setCurrent(dir.path()));
+    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
+    QVERIFY(!clip->isOpen());
+    f.click("IDC_START");
+    QVERIFY(!clip->isOpen());
+    f.click("IDC_STOP");
+    QCOMPARE(f.dialog->game().drawCount(), 1);
+    QVERIFY2(!still.readerSeen(), "opening COUNT16.AVI waited for a writer");
+    QVERIFY2(!countdown.readerSeen(), "opening wave/count16.AVI waited for a writer");
+}
 
 void TestCallerDlgClips::countdownClipsPlay()
 {

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // Saving the drawn numbers from the dialog.
 class TestCallerDlgSave : public QObject
 {
@@ -15,6 +17,7 @@ private slots:
     void save_data();
     void save();
     void finishedGameCanBeSavedAgain();
+    void saveNeverReplacesAFifo();
     void typedTopNumberSurvivesSave();
     void realFileDialogKeepsTheCurrentDirectory();
 };
@@ -98,6 +101,27 @@ void TestCallerDlgSave::finishedGameCanBeSavedAgain()
     QFile file(five);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), drawnNumbersFileContent(f.dialog->game().drawnNumbers()));
+}
+
+void TestCallerDlgSave::saveNeverReplacesAFifo()
+{
+    QTemporaryDir dir;
+    Fixture f;
+    f.draw();
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    f.files.answers = {fifo};
+    // Nobody reads it: the save fails at once instead of waiting, and the FIFO stays.
+    f.click("IDC_SAVE");
+    QCOMPARE(f.messages.shown.size(), 1);
+    QCOMPARE(f.messages.shown.constFirst().icon, MessagePresenter::Icon::Critical);
+    QVERIFY(f.messages.shown.constFirst().text.contains(fifo));
+    QCOMPARE(f.buttons(), QStringLiteral("101000"));
+    struct stat status
+    {
+    };
+    QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &status) == 0);
+    QVERIFY(S_ISFIFO(status.st_mode));
 }
 
 void TestCallerDlgSave::typedTopNumberSurvivesSave()

@@ -1,3 +1,4 @@
+#include "fifowatch.h"
 #include "avireader.h"
 #include "aviwriter.h"
 
@@ -621,6 +622,7 @@ void TestAviReader::files_data()
     QTest::newRow("file over the limit")
         << "huge.avi" << AviReader::MaxFileBytes + 1 << "huge.avi: longer than";
     QTest::newRow("empty name") << "" << qint64(-1) << "no file name";
+    QTest::newRow("FIFO, read as if missing") << "fifo.avi" << qint64(-3) << "not a regular file";
 }
 
 void TestAviReader::files()
@@ -638,10 +640,15 @@ void TestAviReader::files()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(size)); // sparse: costs no disk
     }
+    std::optional<FifoWatch> fifo;
+    if (size == -3)
+        QVERIFY(fifo.emplace(path).made());
     AviReader reader;
     QVERIFY(!reader.openFile(path));
     QVERIFY2(reader.errorString().contains(reason), qPrintable(reader.errorString()));
     QVERIFY(!reader.isOpen());
+    if (fifo)
+        QVERIFY2(!fifo->readerSeen(), "opening the FIFO waited for a writer");
 }
 
 QTEST_GUILESS_MAIN(TestAviReader)

@@ -1,3 +1,4 @@
+#include "fifowatch.h"
 #include "cbingoapp.h"
 #include "cbingodoc.h"
 #include "cbingoview.h"
@@ -70,6 +71,9 @@ private slots:
     void viewShowsTheSheetsAndScrolls();
     void saveWritesAnEmptyFile();
     void saveFailureIsReported();
+    void saveNeverEmptiesAFileWithContent_data();
+    void saveNeverEmptiesAFileWithContent();
+    void openingAFifoDoesNotWait();
     void openChangesNothing();
     void openFailureIsReportedAndForgotten();
     void newReusesTheView();
@@ -216,9 +220,8 @@ void TestBingoApp::saveWritesAnEmptyFile()
     const auto app = start();
     const QString file = path("sheets.bgo");
     {
-        QFile old(file);
+        QFile old(file); // an empty file is saved over as readily as a new one
         QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("something that was here before");
     }
     m_files.answers = {file};
     app->mainFrame()->action(ID_FILE_SAVE)->trigger();
@@ -247,6 +250,56 @@ void TestBingoApp::saveFailureIsReported()
     QVERIFY(!QFile::exists(file));
     QVERIFY(app->recentFiles().files().isEmpty());
     QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("無題 - BINGO"));
+}
+
+void TestBingoApp::saveNeverEmptiesAFileWithContent_data()
+{
+    QTest::addColumn<bool>("openedFirst");
+    QTest::newRow("opened, then saved") << true;
+    QTest::newRow("chosen in Save As") << false;
+}
+
+void TestBingoApp::saveNeverEmptiesAFileWithContent()
+{
+    QFETCH(bool, openedFirst);
+    const auto app = start();
+    const QString file = path("notes.txt");
+    {
+        QFile notes(file);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("a list someone needs");
+    }
+    if (openedFirst) {
+        app->OpenDocumentFile(file);
+        app->mainFrame()->action(ID_FILE_SAVE)->trigger();
+    } else {
+        m_files.answers = {file};
+        app->mainFrame()->action(ID_FILE_SAVE_AS)->trigger();
+    }
+    QCOMPARE(m_messages.shown.size(), 1);
+    QCOMPARE(m_messages.shown.constFirst().icon, MessagePresenter::Icon::Critical);
+    QVERIFY2(m_messages.shown.constFirst().text.contains(file),
+             qPrintable(m_messages.shown.constFirst().text));
+    QFile notes(file);
+    QVERIFY(notes.open(QIODevice::ReadOnly));
+    QCOMPARE(notes.readAll(), QByteArray("a list someone needs"));
+    QCOMPARE(QDir(m_dir->path()).entryList({"notes*", ".notes*"}, QDir::Files | QDir::Hidden),
+             QStringList{"notes.txt"});
+}
+
+void TestBingoApp::openingAFifoDoesNotWait()
+{
+    const QString fifo = path("fifo.bgo");
+    FifoWatch watch(fifo);
+    QVERIFY(watch.made());
+    const auto app = start();
+    app->OpenDocumentFile(fifo);
+    QVERIFY2(!watch.readerSeen(), "opening the FIFO waited for a writer");
+    QCOMPARE(m_messages.shown.size(), 1);
+    QVERIFY(m_messages.shown.constFirst().text.contains(fifo));
+    QVERIFY(app->recentFiles().files().isEmpty());
+    QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("無題 - BINGO"));
+    QVERIFY(watch.stillAFifo());
 }
 
 void TestBingoApp::openChangesNothing()

@@ -1,3 +1,5 @@
+#include "tinydisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
@@ -10,6 +12,9 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -146,6 +151,10 @@ private slots:
     void nameThatIsNotUtf8IsRefused();
     void successSaysNothingOnStandardError_data();
     void successSaysNothingOnStandardError();
+    void fullDiskKeepsTheOldPdf();
+    void targetsThatAreNotFiles_data();
+    void targetsThatAreNotFiles();
+    void writesToAPipeThroughDevStdout();
     void helpListsTheOptions();
 
 private:
@@ -401,6 +410,114 @@ void TestPdfExport::successSaysNothingOnStandardError()
     QCOMPARE(run.err, QString());
     if (!help)
         QCOMPARE(pdfPageCount(pdf), 1);
+}
+
+void TestPdfExport::fullDiskKeepsTheOldPdf()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting a 12 KB tmpfs as a full disk needs root");
+    const QString good = m_dir.filePath(QStringLiteral("good.pdf"));
+    const QStringList sheets{"--sheets", "1", "--top", "50", "--color", "blue"};
+    QCOMPARE(runBingo(sheets + QStringList{"--pdf", good}).exitCode, 0);
+    QFile goodFile(good);
+    QVERIFY(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray old = goodFile.readAll();
+    QVERIFY(old.size() > 4096 && old.size() < 8192); // two of the disk's three pages
+
+    TinyDisk disk(12);
+    if (!disk.mounted())
+        QSKIP("this root may not mount a tmpfs (a container without the right to)");
+    const QString oldPdf = disk.filePath(QStringLiteral("old.pdf"));
+    QVERIFY(QFile::copy(good, oldPdf));
+    // Small enough to sit whole in a write buffer until the last flush, where it fails.
+    const QStringList next{"--sheets", "3", "--top", "75", "--color", "red"};
+    const Run replace = runBingo(next + QStringList{"--pdf", oldPdf});
+    QVERIFY(replace.exitCode > 0);
+    QVERIFY2(replace.err.contains(oldPdf) && replace.err.contains("No space left on device"),
+             qPrintable(replace.err));
+    QFile kept(oldPdf);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), old);
+    QCOMPARE(pdfPageCount(oldPdf), 1);
+
+    const QString newPdf = disk.filePath(QStringLiteral("new.pdf"));
+    const Run fresh = runBingo(next + QStringList{"--pdf", newPdf});
+    QVERIFY(fresh.exitCode > 0);
+    QVERIFY2(fresh.err.contains(newPdf), qPrintable(fresh.err));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"old.pdf"});
+}
+
+void TestPdfExport::targetsThatAreNotFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a FIFO nobody reads is refused at once")
+        << "fifo" << 1 << "FIFO that no program is reading from";
+    QTest::newRow("a loop of symbolic links") << "loop" << 1 << "loop of symbolic links";
+    QTest::newRow("a device that is always full") << "full" << 1 << "No space left on device";
+    QTest::newRow("a device that takes everything") << "null" << 0 << "";
+}
+
+void TestPdfExport::targetsThatAreNotFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, exitCode);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target.pdf"));
+    const QByteArray name = QFile::encodeName(target);
+    if (kind == "fifo") {
+        QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+    } else if (kind == "loop") {
+        QVERIFY(::symlink("target.pdf", name.constData()) == 0);
+    } else {
+        if (::geteuid() != 0)
+            QSKIP("making a device node needs root");
+        const unsigned minor = kind == "full" ? 7 : 3;
+        if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, minor)) != 0)
+            QSKIP("this root may not make device nodes (a container without the right to)");
+    }
+    struct stat before
+    {
+    };
+    QVERIFY(::lstat(name.constData(), &before) == 0);
+
+    // A FIFO opened the usual way would wait for a reader forever; runBingo gives up after two
+    // minutes and reports -1.
+    const Run run = runBingo({"--sheets", "10", "--top", "50", "--color", "blue", "--pdf", target});
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0)
+        QVERIFY2(run.err.contains(target) && run.err.contains(reason), qPrintable(run.err));
+    struct stat after
+    {
+    };
+    QVERIFY(::lstat(name.constData(), &after) == 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"target.pdf"});
+}
+
+void TestPdfExport::writesToAPipeThroughDevStdout()
+{
+    // /dev/stdout is a link to a pipe that no path leads to: it is written where it is.
+    QProcess process;
+    process.start(QStringLiteral(BINGO_PATH),
+                  {"--sheets", "9", "--top", "50", "--color", "green", "--pdf", "/dev/stdout"});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray pdf = process.readAllStandardOutput();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    const QString copy = m_dir.filePath(QStringLiteral("from-stdout.pdf"));
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(pdf);
+    file.close();
+    QCOMPARE(pdfPageCount(copy), 2);
 }
 
 void TestPdfExport::helpListsTheOptions()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+// The sheet program's settings, in the file QSettings keeps for the organisation "Local
+// AppWizard-Generated Applications" and the application "BINGO". QSettings reads its file as
+// it is made, and would wait forever on a FIFO there; anything at that path other than a
+// regular file is treated like a missing file and left alone: the settings of the run are then
+// kept in a scratch file that goes away with this object.
+class SheetSettingsFile
+{
+public:
+    SheetSettingsFile();
+
+    static QString path();
+
+    QSettings &settings() { return *m_settings; }
+    // Empty, or why the file at path() is not used.
+    QString warning() const { return m_warning; }
+
+private:
+    std::optional<QTemporaryDir> m_scratch;
+    std::unique_ptr<QSettings> m_settings;
+    QString m_warning;
+};

@@ -1,0 +1,432 @@
+#include "tinydisk.h"
+#include "safefilewriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void writeRaw(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+struct stat statOf(const QString &path)
+{
+    struct stat status
+    {
+    };
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+bool isRoot()
+{
+    return ::geteuid() == 0;
+}
+
+QByteArray pattern(qsizetype size, char seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(seed + i % 61);
+    return bytes;
+}
+
+// Runs as the user "nobody" while it lives, so that permissions bind even when the tests run
+// as root.
+class AsNobody
+{
+public:
+    AsNobody()
+    {
+        if (isRoot())
+            m_switched = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+    }
+    ~AsNobody()
+    {
+        if (m_switched) {
+            QVERIFY(::seteuid(0) == 0);
+            QVERIFY(::setegid(0) == 0);
+        }
+    }
+    AsNobody(const AsNobody &) = delete;
+    AsNobody &operator=(const AsNobody &) = delete;
+
+    bool switched() const { return m_switched; }
+
+private:
+    bool m_switched = false;
+};
+
+std::optional<QString> writeInChunks(const QString &path, const QByteArray &content)
+{
+    SafeFileWriter file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    for (qsizetype at = 0; at < content.size(); at += 1000) {
+        if (file.write(content.mid(at, 1000)) < 0)
+            break;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestSafeFileWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void writesNewAndReplaces();
+    void followsLinksAndKeepsThem();
+    void cancelLeavesTheOldFile();
+    void refusedTargets_data();
+    void refusedTargets();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void inPlaceWhenTheFolderTakesNoFile();
+    void inPlaceFailurePutsTheOldContentBack();
+    void devicesAreWrittenInPlace_data();
+    void devicesAreWrittenInPlace();
+    void fifoWithAReaderGetsTheContent();
+    void fifoReaderLeavingIsAFailure();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestSafeFileWriter::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // Other users (see AsNobody) may pass through to the folders made inside.
+    QVERIFY(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ExeOwner | QFile::ExeGroup |
+                                                    QFile::ExeOther));
+    ::umask(022);
+}
+
+void TestSafeFileWriter::writesNewAndReplaces()
+{
+    const QString path = m_dir.filePath(QStringLiteral("replaced.txt"));
+    QVERIFY(!writeFileSafely(path, "first"));
+    QCOMPARE(readAll(path), QByteArray("first"));
+    QCOMPARE(statOf(path).st_mode & 07777, 0644u); // 0666 less the umask
+
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
+    const QByteArray big = pattern(200 * 1024, 'a'); // more than one buffer's worth
+    QVERIFY(!writeInChunks(path, big));
+    QCOMPARE(readAll(path), big);
+    QCOMPARE(statOf(path).st_mode & 07777, 0640u);
+
+    QVERIFY(!writeFileSafely(path, QByteArray()));
+    QCOMPARE(readAll(path), QByteArray());
+    QCOMPARE(entries(m_dir.path()), QStringList{QStringLiteral("replaced.txt")});
+    QVERIFY(QFile::remove(path));
+}
+
+void TestSafeFileWriter::followsLinksAndKeepsThem()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("real")));
+    const QString target = dir.filePath(QStringLiteral("real/target.txt"));
+    writeRaw(target, "old");
+    const QString link = dir.filePath(QStringLiteral("link"));
+    QVERIFY(QFile::link(QStringLiteral("real/target.txt"), link)); // relative, as ln -s makes
+    QVERIFY(!writeFileSafely(link, "new"));
+    QVERIFY(S_ISLNK(statOf(link).st_mode));
+    QCOMPARE(readAll(target), QByteArray("new"));
+    QCOMPARE(entries(dir.filePath(QStringLiteral("real"))), QStringList{"target.txt"});
+
+    // A link to a file not made yet makes that file.
+    const QString dangling = dir.filePath(QStringLiteral("dangling"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("real/later.txt")), dangling));
+    QVERIFY(!writeFileSafely(dangling, "later"));
+    QVERIFY(S_ISLNK(statOf(dangling).st_mode));
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("real/later.txt"))), QByteArray("later"));
+}
+
+void TestSafeFileWriter::cancelLeavesTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.txt"));
+    writeRaw(path, "old content");
+    {
+        SafeFileWriter file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(pattern(100 * 1024, 'x')), 100 * 1024);
+        file.cancelWriting();
+        QVERIFY(!file.isOpen());
+    }
+    {
+        SafeFileWriter file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("dropped when the writer goes away");
+    }
+    QCOMPARE(readAll(path), QByteArray("old content"));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("kept.txt")});
+
+    SafeFileWriter file(path);
+    QVERIFY(!file.open(QIODevice::ReadWrite));
+    QVERIFY(!file.commit());
+    QCOMPARE(readAll(path), QByteArray("old content"));
+}
+
+void TestSafeFileWriter::refusedTargets_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder") << "folder"
+                              << "it is a folder";
+    QTest::newRow("a symbolic link loop") << "loop"
+                                          << "loop of symbolic links";
+    QTest::newRow("a FIFO nobody reads") << "fifo"
+                                         << "FIFO that no program is reading from";
+    QTest::newRow("a socket") << "socket"
+                              << "not a regular file";
+    QTest::newRow("a block device") << "block"
+                                    << "not a regular file";
+    QTest::newRow("a folder that does not exist") << "missing"
+                                                  << "No such file or directory";
+    QTest::newRow("no name") << "noname"
+                             << "no file name";
+    QTest::newRow("a file the user may not write") << "readonly"
+                                                   << "Permission denied";
+}
+
+void TestSafeFileWriter::refusedTargets()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ExeOther));
+    const QString target = dir.filePath(QStringLiteral("target"));
+    const QByteArray name = QFile::encodeName(target);
+    if (kind == "folder") {
+        QVERIFY(QDir().mkdir(target));
+    } else if (kind == "loop") {
+        QVERIFY(::symlink("other", name.constData()) == 0);
+        QVERIFY(::symlink("target", QFile::encodeName(dir.filePath("other")).constData()) == 0);
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(name.constData(), 0666) == 0);
+        QVERIFY(::chmod(name.constData(), 0666) == 0);
+    } else if (kind == "socket") {
+        QVERIFY(::mknod(name.constData(), S_IFSOCK | 0666, 0) == 0);
+    } else if (kind == "block") {
+        if (!isRoot())
+            QSKIP("making a device node needs root");
+        if (::mknod(name.constData(), S_IFBLK | 0600, makedev(7, 0)) != 0)
+            QSKIP("this root may not make device nodes (a container without the right to)");
+    } else if (kind == "readonly") {
+        writeRaw(target, "old");
+        QVERIFY(::chmod(name.constData(), 0444) == 0);
+    }
+    const QString path = kind == "missing"  ? dir.filePath(QStringLiteral("no/such/file"))
+                         : kind == "noname" ? QString()
+                                            : target;
+    const QStringList before = entries(dir.path());
+    const mode_t typeBefore = statOf(target).st_mode & S_IFMT;
+
+    std::optional<QString> error;
+    {
+        AsNobody nobody; // root may write any file, nobody may not
+        error = writeFileSafely(path, "content");
+    }
+    QVERIFY(error);
+    QVERIFY2(error->contains(reason), qPrintable(*error));
+    QCOMPARE(entries(dir.path()), before);
+    QCOMPARE(statOf(target).st_mode & S_IFMT, typeBefore);
+    if (kind == "readonly")
+        QCOMPARE(readAll(target), QByteArray("old"));
+}
+
+void TestSafeFileWriter::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("oldFile");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("inChunks");
+    QTest::newRow("replacing, fails on the last flush") << true << 30 * 1024 << false;
+    QTest::newRow("replacing, fails while written") << true << 200 * 1024 << true;
+    QTest::newRow("new file, fails on the last flush") << false << 30 * 1024 << false;
+    QTest::newRow("new file, fails while written") << false << 200 * 1024 << true;
+}
+
+void TestSafeFileWriter::fullDiskKeepsTheOldFile()
+{
+    QFETCH(bool, oldFile);
+    QFETCH(int, size);
+    QFETCH(bool, inChunks);
+    if (!isRoot())
+        QSKIP("mounting a 12 KB tmpfs as a full disk needs root");
+    TinyDisk disk(12);
+    if (!disk.mounted())
+        QSKIP("this root may not mount a tmpfs (a container without the right to)");
+    const QString path = disk.filePath(QStringLiteral("old.pdf"));
+    const QByteArray old = pattern(5000, 'o');
+    if (oldFile)
+        writeRaw(path, old);
+
+    const QByteArray content = pattern(size, 'n');
+    const auto error = inChunks ? writeInChunks(path, content) : writeFileSafely(path, content);
+    QVERIFY(error);
+    QVERIFY2(error->contains(QStringLiteral("No space left on device")), qPrintable(*error));
+    QCOMPARE(readAll(path), oldFile ? old : QByteArray("<missing>"));
+    QCOMPARE(entries(disk.path()), oldFile ? QStringList{"old.pdf"} : QStringList{});
+}
+
+void TestSafeFileWriter::inPlaceWhenTheFolderTakesNoFile()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/open.txt");
+    writeRaw(path, "a longer old content");
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    const ino_t inode = statOf(path).st_ino;
+
+    std::optional<QString> error;
+    {
+        AsNobody nobody;
+        if (isRoot() && !nobody.switched())
+            QSKIP("cannot act as another user here");
+        error = writeFileSafely(path, "new");
+    }
+    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    QCOMPARE(readAll(path), QByteArray("new"));
+    QCOMPARE(statOf(path).st_ino, inode);
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("open.txt")});
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+}
+
+void TestSafeFileWriter::inPlaceFailurePutsTheOldContentBack()
+{
+    if (!isRoot())
+        QSKIP("mounting a 12 KB tmpfs as a full disk needs root");
+    TinyDisk disk(12);
+    if (!disk.mounted())
+        QSKIP("this root may not mount a tmpfs (a container without the right to)");
+    const QString path = disk.filePath(QStringLiteral("open.txt"));
+    const QByteArray old = pattern(6000, 'o');
+    writeRaw(path, old);
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
+    // The folder belongs to root with mode 0755: nobody can write the file but not beside it.
+    std::optional<QString> error;
+    {
+        AsNobody nobody;
+        QVERIFY(nobody.switched());
+        error = writeInChunks(path, pattern(40 * 1024, 'n'));
+    }
+    QVERIFY(error);
+    QVERIFY2(error->contains(QStringLiteral("No space left on device")), qPrintable(*error));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(entries(disk.path()), QStringList{QStringLiteral("open.txt")});
+}
+
+void TestSafeFileWriter::devicesAreWrittenInPlace_data()
+{
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<QString>("reason"); // empty when the write succeeds
+    QTest::newRow("a device that takes everything (null)") << 3 << QString();
+    QTest::newRow("a device that is always full") << 7 << "No space left on device";
+}
+
+void TestSafeFileWriter::devicesAreWrittenInPlace()
+{
+    QFETCH(int, minor);
+    QFETCH(QString, reason);
+    if (!isRoot())
+        QSKIP("making a device node needs root");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("device"));
+    if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) != 0)
+        QSKIP("this root may not make device nodes (a container without the right to)");
+    const auto error = writeFileSafely(path, pattern(100 * 1024, 'd'));
+    if (reason.isEmpty())
+        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    else
+        QVERIFY2(error && error->contains(reason), qPrintable(error.value_or("no error")));
+    QVERIFY(S_ISCHR(statOf(path).st_mode));
+    QCOMPARE(major(statOf(path).st_rdev), 1u);
+    QCOMPARE(minor(statOf(path).st_rdev), unsigned(minor));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("device")});
+}
+
+void TestSafeFileWriter::fifoWithAReaderGetsTheContent()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
+    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    SafeFileWriter file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // Drained only once the writer is there: before, a read finds no writer and ends at once.
+    ::fcntl(reader, F_SETFL, 0);
+    QByteArray received;
+    std::thread drain([&] {
+        char chunk[4096];
+        ssize_t n;
+        while ((n = ::read(reader, chunk, sizeof chunk)) > 0)
+            received.append(chunk, n);
+    });
+    const QByteArray content = pattern(300 * 1024, 'f'); // far more than a pipe holds
+    file.write(content);
+    const bool committed = file.commit();
+    drain.join();
+    ::close(reader);
+    QVERIFY2(committed, qPrintable(file.errorString()));
+    QCOMPARE(received, content);
+    QVERIFY(S_ISFIFO(statOf(path).st_mode));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("fifo")});
+}
+
+void TestSafeFileWriter::fifoReaderLeavingIsAFailure()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
+    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    SafeFileWriter file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    ::close(reader);
+    // Without care the write would raise SIGPIPE and end this test program.
+    file.write(pattern(100 * 1024, 'p'));
+    QVERIFY(!file.commit());
+    QVERIFY2(file.errorString().contains(QStringLiteral("Broken pipe")),
+             qPrintable(file.errorString()));
+    QVERIFY(S_ISFIFO(statOf(path).st_mode));
+}
+
+QTEST_GUILESS_MAIN(TestSafeFileWriter)
+#include "tst_safefilewriter.moc"
