@@ -299,9 +299,6 @@ void TestCuePlayback::cuesSoundWholeThroughThePauses()
     QVERIFY2(found.size() == lengths.size(), qPrintable(seen));
     for (qsizetype i = 0; i < lengths.size(); ++i)
         QVERIFY2(std::abs(found[i].length - lengths[i]) <= 0.03, qPrintable(seen));
-    // Each stop cue starts as it is played: the next one follows a pause later.
-    QVERIFY2(std::abs(found[3].start - found[2].start - 0.30) <= 0.04, qPrintable(seen));
-    QVERIFY2(std::abs(found[4].start - found[3].start - 0.30) <= 0.04, qPrintable(seen));
 }
 
 void TestCuePlayback::newCueCutsOffTheOneSounding()
