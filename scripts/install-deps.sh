@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6multimedia6 libqt6svg6 qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  pulseaudio pulseaudio-utils
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-14-dev
   poppler-utils xvfb xauth x11-utils xdotool imagemagick

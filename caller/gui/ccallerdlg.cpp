@@ -65,6 +65,11 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
             &CCallerDlg::OnSave);
     connect(m_controls.get<QPushButton>(IDC_SHEET), &QPushButton::clicked, this,
             &CCallerDlg::OnSheet);
+    connect(&m_game, &CallerGame::saveEnded, this, [this](bool written) {
+        if (written)
+            m_savedDrawCount = m_game.drawCount();
+    });
+    connect(&m_game, &CallerGame::gameCleared, this, [this] { m_savedDrawCount = -1; });
 
     OnInitDialog();
 }
@@ -171,10 +176,22 @@ void CCallerDlg::Clear()
 
 void CCallerDlg::reject()
 {
-    // A stray Escape must not end the event's game and lose the numbers drawn so far.
-    if (m_game.drawCount() > 0 && !m_services.messages->ask(this, ApplicationTitle, QuitQuestion))
+    // A stray Escape must not end the event's game and lose the numbers drawn so far. A
+    // finished and saved game loses nothing, but the window may still be needed to check a
+    // winning sheet against the grid, so it asks too.
+    const QString question = quitQuestion();
+    if (!question.isEmpty() && !m_services.messages->ask(this, ApplicationTitle, question))
         return;
     QDialog::reject();
+}
+
+QString CCallerDlg::quitQuestion() const
+{
+    if (m_game.drawCount() == 0)
+        return {};
+    if (!m_game.isFinished())
+        return QuitQuestion;
+    return m_savedDrawCount == m_game.drawCount() ? QuitSavedQuestion : QuitFinishedQuestion;
 }
 
 void CCallerDlg::OpenCountdown()

@@ -32,6 +32,11 @@ public:
     static inline const QString SheetProgram = QStringLiteral("/bingo");
     static inline const QString QuitQuestion =
         QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
+    static inline const QString QuitFinishedQuestion =
+        QStringLiteral("ゲームは終了しました。引いた数字は保存されていないため、"
+                       "終了すると失われます。\n終了しますか?");
+    static inline const QString QuitSavedQuestion =
+        QStringLiteral("ゲームは終了し、引いた数字は保存されています。\n終了しますか?");
 
     explicit CCallerDlg(const CallerServices &services, QWidget *parent = nullptr);
     ~CCallerDlg() override;
@@ -47,7 +52,8 @@ public:
     void OnSheet();
     void OnAbout();
 
-    // Escape and the close box end the program; mid-game it asks first.
+    // Escape and the close box end the program; once a number was drawn it asks first, in the
+    // words that fit the game: under way, finished, or finished and saved.
     void reject() override;
 
 protected:
@@ -61,6 +67,8 @@ private:
     void SaveDrawnNumbers();
     bool WriteDrawnNumbers(const QString &path);
     void EnableStopAfterSave();
+    // The question closing asks, or an empty string when nothing drawn would be lost.
+    QString quitQuestion() const;
     // The combobox text to and from m_topNumberText.
     void UpdateData(bool saveAndValidate);
 
@@ -88,4 +96,6 @@ private:
     QComboBox *m_topNumberBox = nullptr;
     QMenu m_systemMenu;
     QString m_startDir;
+    // How many numbers of this game the last written file holds; -1 when none was written.
+    int m_savedDrawCount = -1;
 };

@@ -47,12 +47,21 @@ void DisplayFrame::drawText(QPoint topLeft, const QFont &font, const QString &te
     QPainter painter(&m_image);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
+    const QPoint baseline(topLeft.x(), topLeft.y() + metrics.ascent());
     const QRect cells(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
+    // Kerning makes "11" narrower than "17", and a glyph may reach past its cell: what the
+    // text before at this place covered is cleared first, so nothing of it is left showing.
+    const QRect ink = metrics.boundingRect(text).translated(baseline);
+    const QRect previous = m_textAreas.value(topLeft);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(previous, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.fillRect(cells, backColour);
     painter.setPen(textColour);
-    painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    painter.drawText(baseline, text);
     painter.end();
-    repaint(cells);
+    m_textAreas.insert(topLeft, cells | ink);
+    repaint(QRegion(cells | ink) | previous);
 }
 
 void DisplayFrame::paintEvent(QPaintEvent *event)

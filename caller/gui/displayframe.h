@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QHash>
 #include <QImage>
 
 // The group box the number displays are painted on. What is painted goes into the frame's own
@@ -15,7 +16,8 @@ public:
     explicit DisplayFrame(QWidget *parent = nullptr);
 
     // Draws text with its top-left corner at topLeft, the cells of its characters filled with
-    // the background, and repaints that area before returning.
+    // the background, and repaints that area before returning. It replaces whatever text was
+    // drawn at the same topLeft before.
     void drawText(QPoint topLeft, const QFont &font, const QString &text, const QColor &textColour,
                   const QColor &backColour);
 
@@ -30,4 +32,6 @@ private:
     void ensureImage();
 
     QImage m_image;
+    // Per top-left corner, the area the last text drawn there covers.
+    QHash<QPoint, QRect> m_textAreas;
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 // A game played through the dialog: buttons, grid, cues, the end and closing.
@@ -18,6 +19,8 @@ private slots:
     void typedTopNumberIsPlayedAsTyped();
     void closingMidGameAsksFirst_data();
     void closingMidGameAsksFirst();
+    void closingAfterTheGameEnded_data();
+    void closingAfterTheGameEnded();
     void gridFollowsTheLatestRow();
     void gridMarksNoNumber();
 };
@@ -179,6 +182,54 @@ void TestCallerDlgGame::gridMarksNoNumber()
     // its current cell is drawn as if that number were marked.
     QVERIFY(QApplication::focusWidget() != f.grid());
     QVERIFY(!f.grid()->currentIndex().isValid());
+}
+
+void TestCallerDlgGame::closingAfterTheGameEnded_data()
+{
+    // d draws, s saves to a file, c cancels a save, x clears; the top number is 3.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("question");
+
+    const QString underWay =
+        QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
+    const QString finished = QStringLiteral("ゲームは終了しました。引いた数字は保存されていないため"
+                                            "、終了すると失われます。\n終了しますか?");
+    const QString saved =
+        QStringLiteral("ゲームは終了し、引いた数字は保存されています。\n終了しますか?");
+    QTest::newRow("after Bingo End, not saved") << "ddd" << finished;
+    QTest::newRow("after Bingo End, save cancelled") << "dddc" << finished;
+    QTest::newRow("after Bingo End, saved") << "ddds" << saved;
+    QTest::newRow("saved mid-game, then Bingo End") << "ddsd" << finished;
+    QTest::newRow("saved mid-game, still under way") << "dds" << underWay;
+    QTest::newRow("saved game cleared, next one ended unsaved") << "dddsxddd" << finished;
+    QTest::newRow("saved game cleared, nothing drawn since") << "dddsx" << QString();
+}
+
+void TestCallerDlgGame::closingAfterTheGameEnded()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, question);
+    QTemporaryDir dir;
+    Fixture f;
+    f.topNumber()->setEditText(QStringLiteral("3"));
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    for (QChar step : script) {
+        if (step == u'd') {
+            f.draw();
+        } else if (step == u'x') {
+            f.click("IDC_CLEAR");
+        } else {
+            f.files.answers = {step == u's' ? dir.filePath(QStringLiteral("n.txt")) : QString()};
+            f.click("IDC_SAVE");
+        }
+    }
+    QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    QCOMPARE(f.messages.questions, question.isEmpty()
+                                       ? QStringList()
+                                       : QStringList{QStringLiteral("Kavelo|") + question});
+    // Answered no, the window stays; with no question it closes.
+    QCOMPARE(f.dialog->isVisible(), !question.isEmpty());
 }
 
 QTEST_MAIN(TestCallerDlgGame)

@@ -2,6 +2,7 @@
 #include "qtsoundoutput.h"
 #include "recordingsound.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,15 +69,24 @@ void TestCueSounds::destructorClosesTheLastCue()
 void TestCueSounds::realOutputIsSilentOnBadFiles_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
 
-    QTest::newRow("missing file") << "missing.wav";
-    QTest::newRow("a folder") << ".";
+    QTest::newRow("missing file") << "missing.wav" << QByteArray();
+    QTest::newRow("a folder") << "." << QByteArray();
+    QTest::newRow("text named like a cue") << "stop.wav" << QByteArray("not a sound\n");
+    QTest::newRow("empty file") << "stop.wav" << QByteArray("");
 }
 
 void TestCueSounds::realOutputIsSilentOnBadFiles()
 {
     QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
     QTemporaryDir dir;
+    if (!contents.isNull()) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
     QtSoundOutput output;
     QVERIFY(!output.open(dir.filePath(name)));
     output.play();
