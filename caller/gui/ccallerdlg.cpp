@@ -180,6 +180,16 @@ void CCallerDlg::Clear()
     m_game.clear();
 }
 
+bool CCallerDlg::restoreGame(std::span<const int> drawOrder, int drawCount)
+{
+    if (!m_game.restore(drawOrder, drawCount))
+        return false;
+    UpdateData(false);
+    if (drawCount > 0)
+        m_displays.ShowDrawn(drawOrder[static_cast<std::size_t>(drawCount - 1)]);
+    return true;
+}
+
 void CCallerDlg::OnTimer(int id)
 {
     m_displays.OnTimer(id);

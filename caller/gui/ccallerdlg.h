@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <span>
 
 class DisplayFrame;
 class QComboBox;
@@ -50,6 +51,10 @@ public:
     void OnSave();
     void OnSheet();
     void OnAbout();
+
+    // Shows a game put back from its journal as it stood after its last draw; false when the
+    // order or count cannot be a game.
+    bool restoreGame(std::span<const int> drawOrder, int drawCount);
 
     // Escape and the close box end the program; mid-game it asks first.
     void reject() override;
