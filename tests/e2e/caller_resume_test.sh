@@ -25,6 +25,7 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     [ -n "${journal_dir:-}" ] && tail -n +1 "$journal_dir"/* >&2 2>/dev/null
+    [ -s "$work/caller.log" ] && tail -n 20 "$work/caller.log" >&2
     exit 1
 }
 step() { echo "--- $*"; }
