@@ -25,13 +25,24 @@ void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title, 
 
 bool QtMessagePresenter::ask(QWidget *parent, const QString &title, const QString &text)
 {
+    return askWithDefault(parent, title, text, false);
+}
+
+bool QtMessagePresenter::askDefaultYes(QWidget *parent, const QString &title, const QString &text)
+{
+    return askWithDefault(parent, title, text, true);
+}
+
+bool QtMessagePresenter::askWithDefault(QWidget *parent, const QString &title, const QString &text,
+                                        bool yesByDefault)
+{
     QMessageBox box(parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -5,6 +5,8 @@
 #include "numbertext.h"
 #include "randomsource.h"
 
+#include <algorithm>
+
 namespace {
 constexpr auto On = CallerGame::Setting::On;
 constexpr auto Off = CallerGame::Setting::Off;
@@ -149,6 +151,34 @@ void CallerGame::clear()
     m_started = 0;
     m_view.playCue(GameCue::Clear);
     emit gameCleared(drawn);
+}
+
+bool CallerGame::restore(std::span<const int> drawOrder, int drawCount)
+{
+    const auto topNumber = static_cast<int>(drawOrder.size());
+    if (topNumber < 1 || topNumber > MaxTopNumber || drawCount < 0 || drawCount > topNumber)
+        return false;
+    std::copy(drawOrder.begin(), drawOrder.end(), m_drawOrder.begin());
+    m_topNumber = topNumber;
+    m_topNumberText = QString::number(topNumber);
+    m_drawCount = drawCount;
+    m_started = 1;
+    m_view.clearGrid();
+    for (int index = 0; index < drawCount; ++index) {
+        if (index % GridColumns == 0)
+            m_view.insertGridRow(index / GridColumns);
+        m_view.setGridCell(index / GridColumns, index % GridColumns,
+                           ::numberText(drawOrder[static_cast<std::size_t>(index)]));
+    }
+    // Where the next number goes, as the Stops of the drawn ones would have left it.
+    m_listRow = drawCount > 0 ? (drawCount - 1) / GridColumns : 0;
+    m_listCol = drawCount > 0 ? (drawCount - 1) % GridColumns + 1 : 0;
+    m_numberText = drawCount > 0 ? ::numberText(drawOrder[static_cast<std::size_t>(drawCount - 1)])
+                                 : QString();
+    apply(drawCount == topNumber ? Event::StopLastNumber : Event::StopMoreRemain);
+    m_view.setControlEnabled(GameControl::Number, false);
+    emit gameRestored(topNumber, QList<int>(drawOrder.begin(), drawOrder.end()), drawCount);
+    return true;
 }
 
 void CallerGame::beginSave()

@@ -62,6 +62,13 @@ public:
     // Save ended: a file was written, or not (cancelled or failed). Between draws a written
     // file enables Stop; after the last number a save that wrote nothing can be tried again.
     void endSave(bool written);
+    // Puts back a game that was under way when the program last ended, as it stood after its
+    // last draw: the same order (topNumber is its length), drawCount numbers in the grid, the
+    // buttons as between draws or as finished. A restored game keeps its order even with
+    // nothing drawn yet, so the next Start spins for the next number of that order. False,
+    // with nothing changed, for an order of 1 to MaxTopNumber entries it cannot be or a count
+    // outside it.
+    bool restore(std::span<const int> drawOrder, int drawCount);
 
     bool isFinished() const { return m_started && m_drawCount >= m_topNumber; }
     std::span<const int> drawnNumbers() const
@@ -99,6 +106,8 @@ signals:
     void gameCleared(int drawCount);
     // Save ended, with a file written or not.
     void saveEnded(bool written);
+    // restore() put back a game with drawCount numbers of drawOrder drawn.
+    void gameRestored(int topNumber, const QList<int> &drawOrder, int drawCount);
 
 private:
     void apply(Event event);

@@ -130,3 +130,15 @@ void NumberDisplays::Reveal(int drawn)
 
     m_host.playStopCue();
 }
+
+void NumberDisplays::ShowDrawn(int drawn)
+{
+    m_drawn = drawn;
+    ReadTextColour();
+    m_showDrawn = 1;
+    for (const DisplaySlot &slot : {Centre, Called}) {
+        m_pointSize = slot.pointSize;
+        ReadBackColour();
+        Paint(slot.x, slot.y);
+    }
+}

@@ -79,6 +79,9 @@ public:
     // The first part of Stop: stops the countdown and the timers, gives the side slots a last
     // random number each with a stop cue and a pause, then shows the drawn number.
     void Reveal(int drawn) override;
+    // The drawn number in the centre and called slots at once, as a reveal leaves them, with
+    // no cue, pause or random number: for a game put back after the program ended.
+    void ShowDrawn(int drawn);
 
     Rgb textColour() const { return {m_textRed, m_textGreen, m_textBlue}; }
     Rgb backColour() const { return {m_backRed, m_backGreen, m_backBlue}; }

@@ -1,24 +1,44 @@
 #include "ccallerapp.h"
 
+#include "callercommandline.h"
 #include "ccallerdlg.h"
 #include "desktopservices.h"
 #include "fontsubstitutions.h"
+#include "gamejournal.h"
+#include "gameresume.h"
+#include "journalfolder.h"
 #include "qttranslation.h"
 
 CCallerApp::CCallerApp(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(CCallerDlg::ApplicationTitle);
-    setApplicationVersion(QStringLiteral("1.0"));
+    setApplicationVersion(CallerCommandLine::Version);
 }
 
-int CCallerApp::InitInstance()
+int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
 {
     registerFontSubstitutions();
     installQtJapanese(*this);
 
+    // Chosen here rather than in the dialog, so that the journal records it.
+    const std::uint32_t generatorSeed = seed.value_or(CrtRandom::timeSeed());
     DesktopServices desktop;
-    CCallerDlg dialog(desktop.services());
+    CallerServices services = desktop.services();
+    services.seed = [generatorSeed] { return generatorSeed; };
+    CCallerDlg dialog(services);
+
+    const JournalFolder folder(JournalFolder::defaultPath());
+    GameJournal journal(folder, generatorSeed, [] { return QDateTime::currentDateTime(); });
+    QObject::connect(&journal, &GameJournal::unavailable, &dialog,
+                     [&dialog, &services](const QString &message) {
+                         services.messages->show(&dialog, MessagePresenter::Icon::Warning,
+                                                 CCallerDlg::ApplicationTitle, message);
+                     });
+    offerLastGame(dialog, journal, folder, *services.messages);
+    journal.observe(dialog.game());
+
     dialog.exec();
+    journal.programEnded();
     return 0;
 }

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include <cstdint>
+#include <optional>
+
 // The caller program: it runs its one dialog and ends when the dialog ends.
 class CCallerApp final : public QApplication
 {
@@ -10,6 +13,7 @@ class CCallerApp final : public QApplication
 public:
     CCallerApp(int &argc, char **argv);
 
-    // Runs the main dialog with the real services; returns the exit code.
-    int InitInstance();
+    // Runs the main dialog with the real services, the generator seeded with seed or else the
+    // current time; returns the exit code.
+    int InitInstance(std::optional<std::uint32_t> seed);
 };

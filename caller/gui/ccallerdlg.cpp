@@ -174,6 +174,16 @@ void CCallerDlg::Clear()
     m_game.clear();
 }
 
+bool CCallerDlg::restoreGame(std::span<const int> drawOrder, int drawCount)
+{
+    if (!m_game.restore(drawOrder, drawCount))
+        return false;
+    UpdateData(false);
+    if (drawCount > 0)
+        m_panel->displays().ShowDrawn(drawOrder[static_cast<std::size_t>(drawCount - 1)]);
+    return true;
+}
+
 void CCallerDlg::reject()
 {
     // A stray Escape must not end the event's game and lose the numbers drawn so far. A

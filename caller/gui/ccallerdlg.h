@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QMenu>
 
+#include <span>
+
 class DisplayFrame;
 class QComboBox;
 class QTableWidget;
@@ -51,6 +53,10 @@ public:
     void OnSave();
     void OnSheet();
     void OnAbout();
+
+    // Shows a game put back from its journal as it stood after its last draw; false when the
+    // order or count cannot be a game.
+    bool restoreGame(std::span<const int> drawOrder, int drawCount);
 
     // Escape and the close box end the program; once a number was drawn it asks first, in the
     // words that fit the game: under way, finished, or finished and saved.

@@ -1,0 +1,86 @@
+#include "callercommandline.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QCommandLineOption seedOption(
+    QStringLiteral("seed"),
+    QStringLiteral("Seed of the generator instead of the current time, 0 to 4294967295; the same "
+                   "seed draws the same order for the first game, so a game can be replayed."),
+    QStringLiteral("S"));
+
+void setUp(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Calls the numbers of a bingo game. Each game is recorded in "
+                       "$XDG_STATE_HOME/kavelo/journal, and an unfinished game can be continued "
+                       "at the next start."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(seedOption);
+}
+
+CallerCommandLine refused(const QString &why)
+{
+    CallerCommandLine result;
+    result.mode = CallerCommandLine::Mode::Error;
+    result.error = why;
+    return result;
+}
+
+// Plain decimal digits only: no sign, blank, base prefix or exponent.
+std::optional<std::uint32_t> seedValue(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 10)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (value > 0xFFFFFFFFu)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+CallerCommandLine CallerCommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    setUp(parser);
+    if (!parser.parse(arguments))
+        return refused(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refused(QStringLiteral("no arguments are taken, but \"%1\" was given")
+                           .arg(parser.positionalArguments().constFirst()));
+    CallerCommandLine result;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        result.mode = Mode::Help;
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.mode = Mode::Version;
+        return result;
+    }
+    if (parser.isSet(seedOption)) {
+        const QStringList values = parser.values(seedOption);
+        if (values.size() > 1)
+            return refused(QStringLiteral("--seed can be given only once"));
+        result.seed = seedValue(values.constFirst());
+        if (!result.seed)
+            return refused(
+                QStringLiteral("--seed needs a whole number from 0 to 4294967295, not \"%1\"")
+                    .arg(values.constFirst()));
+    }
+    return result;
+}
+
+QString CallerCommandLine::helpText()
+{
+    QCommandLineParser parser;
+    setUp(parser);
+    return parser.helpText();
+}

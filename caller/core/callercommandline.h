@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// The caller's command line:
+//   Kavelo [--seed S]
+//   Kavelo --help | --version
+struct CallerCommandLine
+{
+    enum class Mode {
+        Window,  // the program with its window
+        Help,    // the options listed
+        Version, // the program's name and version
+        Error,   // the arguments refused; error says why
+    };
+
+    static inline const QString Version = QStringLiteral("1.0");
+
+    Mode mode = Mode::Window;
+    std::optional<std::uint32_t> seed;
+    QString error;
+
+    // arguments[0] is the program.
+    static CallerCommandLine parse(const QStringList &arguments);
+    // The option list for --help; needs the application object for the program's name.
+    static QString helpText();
+};

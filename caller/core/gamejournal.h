@@ -1,0 +1,70 @@
+#pragma once
+
+#include "journalformat.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class CallerGame;
+class JournalFolder;
+
+// Keeps the record of each game on disk as it is played, following the game's signals: a new
+// file with the top number, the seed and the whole draw order at the first Start, one record
+// per number drawn (on the disk before the number is shown), and a closing record when the game
+// is finished, cleared or left by ending the program. When a record cannot be written the game
+// goes on without one; the first such failure of a run is reported through unavailable().
+class GameJournal final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // seed is the one the program gave its generator; clock gives the time of each record.
+    GameJournal(const JournalFolder &folder, std::uint32_t seed, Clock clock,
+                QObject *parent = nullptr);
+    ~GameJournal() override;
+
+    void observe(const CallerGame &game);
+
+    // Goes on with the unfinished game of the journal at path, after its intact records.
+    // A game whose every number was drawn is closed as finished at once.
+    bool resume(const QString &path, const JournalReading &reading);
+    // Closes the unfinished game of the journal at path as declined, so it is not offered again.
+    bool decline(const QString &path, const JournalReading &reading);
+    // The program ends: a game still open is closed as quit.
+    void programEnded();
+
+    bool isOpen() const { return m_fd >= 0; }
+    const QString &currentPath() const { return m_path; }
+
+signals:
+    // The first failure to write of this run; message says where and why.
+    void unavailable(const QString &message);
+
+private:
+    void onGameStarted(int topNumber, const QList<int> &drawOrder);
+    void onNumberDrawn(int index, int number);
+    void onGameFinished();
+    void onGameCleared(int drawCount);
+
+    // Opens path for appending after its first intactBytes bytes.
+    bool reopen(const QString &path, qsizetype intactBytes);
+    bool append(const QByteArray &record);
+    void close(JournalGame::Ending ending);
+    void fail(const QString &reason);
+
+    const JournalFolder &m_folder;
+    std::uint32_t m_seed;
+    Clock m_clock;
+    int m_gamesOfRun = 0;
+    int m_fd = -1;
+    QString m_path;
+    int m_drawCount = 0;
+    int m_topNumber = 0;
+    bool m_reported = false;
+};

@@ -1,0 +1,90 @@
+#include "callercommandline.h"
+
+#include <QTest>
+
+using Mode = CallerCommandLine::Mode;
+
+class TestCallerCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accepted_data();
+    void accepted();
+    void refused_data();
+    void refused();
+};
+
+void TestCallerCommandLine::accepted_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<qint64>("seed");
+    QTest::newRow("nothing: the window, seeded by the time")
+        << QStringList() << int(Mode::Window) << qint64(-1);
+    QTest::newRow("seed zero") << QStringList{"--seed", "0"} << int(Mode::Window) << qint64(0);
+    QTest::newRow("seed in one argument")
+        << QStringList{"--seed=12345"} << int(Mode::Window) << qint64(12345);
+    QTest::newRow("largest seed") << QStringList{"--seed", "4294967295"} << int(Mode::Window)
+                                  << qint64(4294967295);
+    QTest::newRow("leading zeros are digits too")
+        << QStringList{"--seed", "007"} << int(Mode::Window) << qint64(7);
+    QTest::newRow("help") << QStringList{"--help"} << int(Mode::Help) << qint64(-1);
+    QTest::newRow("short help") << QStringList{"-h"} << int(Mode::Help) << qint64(-1);
+    QTest::newRow("version") << QStringList{"--version"} << int(Mode::Version) << qint64(-1);
+    QTest::newRow("help wins over a seed")
+        << QStringList{"--seed", "1", "--help"} << int(Mode::Help) << qint64(-1);
+}
+
+void TestCallerCommandLine::accepted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, mode);
+    QFETCH(qint64, seed);
+    const CallerCommandLine line = CallerCommandLine::parse(QStringList{"Kavelo"} + arguments);
+    QCOMPARE(int(line.mode), mode);
+    QVERIFY(line.error.isEmpty());
+    QCOMPARE(line.seed.has_value(), seed >= 0);
+    if (line.seed)
+        QCOMPARE(qint64(*line.seed), seed);
+}
+
+void TestCallerCommandLine::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QString seedRule = "--seed needs a whole number from 0 to 4294967295, not \"%1\"";
+    QTest::newRow("negative seed") << QStringList{"--seed", "-1"} << seedRule.arg("-1");
+    QTest::newRow("plus sign") << QStringList{"--seed", "+5"} << seedRule.arg("+5");
+    QTest::newRow("blank before") << QStringList{"--seed", " 5"} << seedRule.arg(" 5");
+    QTest::newRow("blank after") << QStringList{"--seed", "5 "} << seedRule.arg("5 ");
+    QTest::newRow("text after the digits") << QStringList{"--seed", "5x"} << seedRule.arg("5x");
+    QTest::newRow("hexadecimal") << QStringList{"--seed", "0x10"} << seedRule.arg("0x10");
+    QTest::newRow("exponent") << QStringList{"--seed", "1e3"} << seedRule.arg("1e3");
+    QTest::newRow("one beyond 32 bits")
+        << QStringList{"--seed", "4294967296"} << seedRule.arg("4294967296");
+    QTest::newRow("eleven digits")
+        << QStringList{"--seed", "00000000001"} << seedRule.arg("00000000001");
+    QTest::newRow("full-width digits") << QStringList{"--seed", "１２"} << seedRule.arg("１２");
+    QTest::newRow("empty seed") << QStringList{"--seed="} << seedRule.arg("");
+    QTest::newRow("seed without its value")
+        << QStringList{"--seed"} << "Missing value after '--seed'.";
+    QTest::newRow("seed twice") << QStringList{"--seed", "1", "--seed", "2"}
+                                << "--seed can be given only once";
+    QTest::newRow("unknown option") << QStringList{"--top", "50"} << "Unknown option 'top'.";
+    QTest::newRow("an argument") << QStringList{"game.txt"}
+                                 << "no arguments are taken, but \"game.txt\" was given";
+}
+
+void TestCallerCommandLine::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const CallerCommandLine line = CallerCommandLine::parse(QStringList{"Kavelo"} + arguments);
+    QCOMPARE(int(line.mode), int(Mode::Error));
+    QCOMPARE(line.error, message);
+    QVERIFY(!line.seed);
+}
+
+QTEST_APPLESS_MAIN(TestCallerCommandLine)
+#include "tst_callercommandline.moc"

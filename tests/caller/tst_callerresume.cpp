@@ -1,0 +1,398 @@
+#include "callergame.h"
+#include "ccallerdlg.h"
+#include "countdownplayer.h"
+#include "displayframe.h"
+#include "filechooser.h"
+#include "gamejournal.h"
+#include "gameresume.h"
+#include "journalfolder.h"
+#include "journalformat.h"
+#include "messagepresenter.h"
+#include "processstarter.h"
+#include "sleeper.h"
+#include "soundoutput.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using Ending = JournalGame::Ending;
+
+// The order of a game of 50 for seed 12345, and of a game of 7 for seed 2024.
+const QList<int> orderOf50{34, 14, 45, 25, 28, 5,  27, 13, 22, 4,  9,  0,  43, 32, 35, 26, 16,
+                           17, 29, 49, 18, 30, 19, 36, 37, 38, 1,  39, 31, 20, 21, 12, 33, 23,
+                           2,  24, 40, 15, 3,  41, 42, 44, 10, 46, 47, 7,  6,  48, 50, 8};
+const QList<int> orderOf7{5, 6, 7, 1, 3, 4, 0};
+
+// Local time, so the question shows it as written whatever the machine's zone.
+const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0, 0));
+
+class NoFiles final : public FileChooser
+{
+public:
+    QString choose(QWidget *, Purpose, const QString &, const QStringList &) override { return {}; }
+};
+
+class NoStarter final : public ProcessStarter
+{
+public:
+    std::optional<QString> startDetached(const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
+
+class NoSleep final : public Sleeper
+{
+public:
+    void sleep(int) override {}
+};
+
+class StillCountdown final : public CountdownPlayer
+{
+public:
+    bool open(const QString &) override { return true; }
+    void play(int, int, int) override {}
+    void stop() override {}
+};
+
+class ScriptedMessages final : public MessagePresenter
+{
+public:
+    QStringList shown;
+    QStringList asked;
+    QStringList askedYesByDefault;
+    bool answer = true;
+    void show(QWidget *, Icon, const QString &, const QString &text) override { shown << text; }
+    bool ask(QWidget *, const QString &, const QString &text) override
+    {
+        asked << text;
+        return answer;
+    }
+    bool askDefaultYes(QWidget *, const QString &, const QString &text) override
+    {
+        askedYesByDefault << text;
+        return answer;
+    }
+};
+
+struct Fixture
+{
+    QTemporaryDir dir;
+    JournalFolder folder{dir.path()};
+    SilentSoundOutput sound;
+    NoFiles files;
+    ScriptedMessages messages;
+    NoStarter starter;
+    NoSleep sleeper;
+    StillCountdown countdown;
+    std::unique_ptr<CCallerDlg> dialog;
+    std::unique_ptr<GameJournal> journal;
+
+    Fixture()
+    {
+        CallerServices services;
+        services.sound = &sound;
+        services.files = &files;
+        services.messages = &messages;
+        services.processes = &starter;
+        services.sleeper = &sleeper;
+        services.seed = [] { return 77u; };
+        services.makeCountdown = [this](QWidget *parent) {
+            return CountdownControl{new QWidget(parent), &countdown};
+        };
+        dialog = std::make_unique<CCallerDlg>(services);
+        journal = std::make_unique<GameJournal>(folder, 77, [] { return t0.addSecs(600); });
+    }
+
+    // A journal of a game of order with drawn numbers drawn, a minute apart.
+    QString writeJournal(const QList<int> &order, int drawn, const QByteArray &after = {})
+    {
+        QByteArray content =
+            JournalFormat::startRecord(static_cast<int>(order.size()), 12345, 1, t0, order);
+        for (int i = 0; i < drawn; ++i)
+            content += JournalFormat::drawnRecord(i, order[i], t0.addSecs(60 * (i + 1)));
+        return writeFile(content + after);
+    }
+    QString writeFile(const QByteArray &content)
+    {
+        const QString path = dir.filePath(QStringLiteral("game-20240501-010000-000.journal"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+    void offer()
+    {
+        offerLastGame(*dialog, *journal, folder, messages);
+        journal->observe(dialog->game());
+    }
+    JournalReading readBack(const QString &path) const
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return JournalFormat::read(file.readAll());
+    }
+
+    template <typename T = QWidget> T *get(const char *name) const
+    {
+        return dialog->findChild<T *>(QString::fromLatin1(name));
+    }
+    QTableWidget *grid() const { return get<QTableWidget>("IDC_DRAWN_LIST"); }
+    QComboBox *topNumber() const { return get<QComboBox>("IDC_TOP_NUMBER"); }
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = grid()->item(row, column);
+        return item ? item->text() : QString();
+    }
+    // Start, Stop, Clear, Save, Sheet, Number as 1 (enabled) or 0.
+    QString buttons() const
+    {
+        QString s;
+        for (const char *name :
+             {"IDC_START", "IDC_STOP", "IDC_CLEAR", "IDC_SAVE", "IDC_SHEET", "IDC_TOP_NUMBER"})
+            s += get(name)->isEnabled() ? u'1' : u'0';
+        return s;
+    }
+    bool slotPainted(DisplaySlot slot) const
+    {
+        const QImage &image = get<DisplayFrame>("IDC_DISPLAY_FRAME")->image();
+        return !image.isNull() && image.pixelColor(slot.x + 3, slot.y + 3).alpha() != 0;
+    }
+    void click(const char *name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
+};
+
+std::span<const int> spanOf(const QList<int> &list)
+{
+    return std::span<const int>(list.constData(), static_cast<std::size_t>(list.size()));
+}
+
+} // namespace
+
+class TestCallerResume : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void yesPutsTheGameBack_data();
+    void yesPutsTheGameBack();
+    void theQuestionNamesTheGame();
+    void noKeepsTheJournalAndStartsAfresh();
+    void unreadableJournalIsReportedOnceAndKept();
+    void completeJournalIsNotOffered();
+    void tornLastRecordIsLeftOut();
+    void clearEndsTheResumedGameAsCleared();
+    void restoreRefusesWhatCannotBeAGame_data();
+    void restoreRefusesWhatCannotBeAGame();
+    void defaultAnswerOfTheRealBox_data();
+    void defaultAnswerOfTheRealBox();
+};
+
+void TestCallerResume::yesPutsTheGameBack_data()
+{
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<int>("drawn");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("lastRow");
+    QTest::addColumn<QString>("nextCell");
+    QTest::newRow("seven of fifty")
+        << orderOf50 << 7 << "101100" << 2 << QStringList{"05", "27", "", "", ""} << "1,2";
+    QTest::newRow("killed spinning for the first number")
+        << orderOf50 << 0 << "101100" << 0 << QStringList() << "0,0";
+    QTest::newRow("a full row") << orderOf50 << 5 << "101100" << 1
+                                << QStringList{"34", "14", "45", "25", "28"} << "1,0";
+    QTest::newRow("one left to draw")
+        << orderOf7 << 6 << "101100" << 2 << QStringList{"04", "", "", "", ""} << "1,1";
+    QTest::newRow("every number drawn")
+        << orderOf7 << 7 << "001100" << 2 << QStringList{"04", "00", "", "", ""} << "";
+}
+
+void TestCallerResume::yesPutsTheGameBack()
+{
+    QFETCH(QList<int>, order);
+    QFETCH(int, drawn);
+    QFETCH(QString, buttons);
+    QFETCH(int, rows);
+    QFETCH(QStringList, lastRow);
+    QFETCH(QString, nextCell);
+    Fixture f;
+    const QString path = f.writeJournal(order, drawn);
+    f.offer();
+
+    QCOMPARE(f.messages.askedYesByDefault.size(), 1);
+    QVERIFY(f.messages.asked.isEmpty());
+    QCOMPARE(f.buttons(), buttons);
+    QCOMPARE(f.topNumber()->currentText(), QString::number(order.size()));
+    QCOMPARE(f.grid()->rowCount(), rows);
+    for (int column = 0; column < 5 && rows > 0; ++column)
+        QCOMPARE(f.cell(rows - 1, column), lastRow[column]);
+    const auto drawnNumbers = f.dialog->game().drawnNumbers();
+    QCOMPARE(QList<int>(drawnNumbers.begin(), drawnNumbers.end()), order.first(drawn));
+    QCOMPARE(f.slotPainted(NumberDisplays::Centre), drawn > 0);
+    QCOMPARE(f.slotPainted(NumberDisplays::Called), drawn > 0);
+    QVERIFY(!f.slotPainted(NumberDisplays::Left));
+
+    if (nextCell.isEmpty()) {
+        QCOMPARE(f.readBack(path).game->ending, Ending::Finished);
+        return;
+    }
+    f.click("IDC_START");
+    f.click("IDC_STOP");
+    const QStringList at = nextCell.split(u',');
+    QCOMPARE(f.cell(at[0].toInt(), at[1].toInt()), QString::asprintf("%02d", order[drawn]));
+    const JournalReading after = f.readBack(path);
+    QVERIFY2(after.game, qPrintable(after.error));
+    QCOMPARE(after.game->drawCount(), drawn + 1);
+    QCOMPARE(after.game->drawOrder, order);
+}
+
+void TestCallerResume::theQuestionNamesTheGame()
+{
+    Fixture f;
+    f.writeJournal(orderOf50, 7);
+    f.offer();
+    QCOMPARE(f.messages.askedYesByDefault,
+             QStringList{"前回のゲームは終わっていません。続けますか?\n\n"
+                         "数: 50\n引いた数字: 7 個\n最後の記録: 2024/05/01 10:07:00"});
+}
+
+void TestCallerResume::noKeepsTheJournalAndStartsAfresh()
+{
+    Fixture f;
+    const QString path = f.writeJournal(orderOf50, 3);
+    f.messages.answer = false;
+    f.offer();
+    QCOMPARE(f.buttons(), QStringLiteral("100011"));
+    QCOMPARE(f.grid()->rowCount(), 0);
+    QCOMPARE(f.dialog->game().drawCount(), 0);
+    const JournalReading kept = f.readBack(path);
+    QVERIFY2(kept.game, qPrintable(kept.error));
+    QCOMPARE(kept.game->ending, Ending::Declined);
+    QCOMPARE(kept.game->drawCount(), 3);
+
+    Fixture later;
+    later.writeFile([&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }());
+    later.offer();
+    QVERIFY(later.messages.askedYesByDefault.isEmpty());
+}
+
+void TestCallerResume::unreadableJournalIsReportedOnceAndKept()
+{
+    Fixture f;
+    const QString path = f.writeFile("not a journal\n");
+    f.offer();
+    QVERIFY(f.messages.askedYesByDefault.isEmpty());
+    QCOMPARE(f.messages.shown.size(), 1);
+    QVERIFY2(f.messages.shown[0].contains(path + QStringLiteral(".unreadable")),
+             qPrintable(f.messages.shown[0]));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(QFile::exists(path + QStringLiteral(".unreadable")));
+    QCOMPARE(f.buttons(), QStringLiteral("100011"));
+
+    offerLastGame(*f.dialog, *f.journal, f.folder, f.messages);
+    QCOMPARE(f.messages.shown.size(), 1);
+}
+
+void TestCallerResume::completeJournalIsNotOffered()
+{
+    Fixture f;
+    f.writeJournal(orderOf7, 2, JournalFormat::endRecord(Ending::Cleared, 2, t0));
+    f.offer();
+    QVERIFY(f.messages.askedYesByDefault.isEmpty());
+    QVERIFY(f.messages.shown.isEmpty());
+    QCOMPARE(f.dialog->game().drawCount(), 0);
+}
+
+void TestCallerResume::tornLastRecordIsLeftOut()
+{
+    Fixture f;
+    const QByteArray torn = JournalFormat::drawnRecord(3, orderOf50[3], t0).chopped(9);
+    const QString path = f.writeJournal(orderOf50, 3, torn);
+    f.offer();
+    QCOMPARE(f.dialog->game().drawCount(), 3);
+    f.click("IDC_START");
+    f.click("IDC_STOP");
+    const JournalReading after = f.readBack(path);
+    QVERIFY2(after.game, qPrintable(after.error));
+    QCOMPARE(after.ignoredBytes, 0);
+    QCOMPARE(after.game->drawCount(), 4);
+}
+
+void TestCallerResume::clearEndsTheResumedGameAsCleared()
+{
+    Fixture f;
+    const QString path = f.writeJournal(orderOf50, 3);
+    f.offer();
+    f.click("IDC_CLEAR");
+    QCOMPARE(f.buttons(), QStringLiteral("100011"));
+    const JournalReading after = f.readBack(path);
+    QVERIFY(after.game);
+    QCOMPARE(after.game->ending, Ending::Cleared);
+    QCOMPARE(after.game->drawCount(), 3);
+}
+
+void TestCallerResume::restoreRefusesWhatCannotBeAGame_data()
+{
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<int>("drawn");
+    QList<int> tooLong;
+    for (int i = 0; i <= CallerGame::MaxTopNumber; ++i)
+        tooLong << i;
+    QTest::newRow("no order") << QList<int>() << 0;
+    QTest::newRow("an order longer than the game has room for") << tooLong << 0;
+    QTest::newRow("a negative count") << orderOf7 << -1;
+    QTest::newRow("more drawn than the order holds") << orderOf7 << 8;
+}
+
+void TestCallerResume::restoreRefusesWhatCannotBeAGame()
+{
+    QFETCH(QList<int>, order);
+    QFETCH(int, drawn);
+    Fixture f;
+    QVERIFY(!f.dialog->restoreGame(spanOf(order), drawn));
+    QCOMPARE(f.buttons(), QStringLiteral("100011"));
+    QCOMPARE(f.grid()->rowCount(), 0);
+    QCOMPARE(f.dialog->game().drawCount(), 0);
+    QCOMPARE(f.dialog->game().topNumberText(), QStringLiteral("50"));
+}
+
+void TestCallerResume::defaultAnswerOfTheRealBox_data()
+{
+    QTest::addColumn<bool>("yesByDefault");
+    QTest::newRow("the resume question: yes") << true;
+    QTest::newRow("every other question: no") << false;
+}
+
+void TestCallerResume::defaultAnswerOfTheRealBox()
+{
+    QFETCH(bool, yesByDefault);
+    QtMessagePresenter presenter;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        defaultButton = box->standardButton(box->defaultButton());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const bool answer = yesByDefault ? presenter.askDefaultYes(nullptr, "Kavelo", "?")
+                                     : presenter.ask(nullptr, "Kavelo", "?");
+    QCOMPARE(answer, yesByDefault);
+    QCOMPARE(defaultButton, yesByDefault ? QMessageBox::Yes : QMessageBox::No);
+}
+
+QTEST_MAIN(TestCallerResume)
+#include "tst_callerresume.moc"
