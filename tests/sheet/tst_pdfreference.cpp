@@ -147,8 +147,8 @@ void TestPdfReference::pagesAsRecorded()
     for (qsizetype i = 0; i < keys.size(); ++i) {
         QVERIFY2(m_reference.contains(keys[i]),
                  qPrintable(keys[i] + QStringLiteral(" not recorded")));
-        QCOMPARE(keys[i] + u' ' + m_reference.value(keys[i]),
-                 m_written[m_written.size() - keys.size() + i]);
+        QCOMPARE(m_written[m_written.size() - keys.size() + i],
+                 keys[i] + u' ' + m_reference.value(keys[i]));
     }
 }
 
