@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -182,10 +183,12 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
     const Qt::BGMode previousMode = painter.backgroundMode();
     const QRawFont rawFont = QRawFont::fromFont(font);
     const QTransform base = painter.worldTransform();
-    // Each box and text is drawn from its cell's corner, as cell after cell always was, so every
-    // coordinate that reaches a PDF file stays as it was.
-    const auto toCell = [&painter, &base](QPoint at) {
+    std::optional<QPoint> transformedTo;
+    const auto toCell = [&painter, &base, &transformedTo](QPoint at) {
+        if (transformedTo == at)
+            return;
         painter.setWorldTransform(QTransform(base).translate(at.x(), at.y()));
+        transformedTo = at;
     };
     const auto drawBox = [&](QPoint at, const ShapedText &text) {
         if (!drawnAsShaped(texts, text))
@@ -202,6 +205,7 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
         if (!drawnAsShaped(texts, text)) {
             // Two digits fill a cell; wider values are squeezed to that width to stay inside.
             painter.setWorldTransform(base);
+            transformedTo.reset();
             drawOpaqueText(painter, at, text.text, texts.cellWidth);
             return;
         }
@@ -226,14 +230,14 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
             cells.emplace_back(SheetLayout::cellPosition(i, c),
                                &cellText(texts, c, sheet[static_cast<std::size_t>(c)]));
     }
-    // Where no box reaches into another cell, every box goes first and then every text, in the
-    // same order: the pixels are those of cell after cell, while the pen and brush change twice
-    // instead of twice a cell. Larger characters (a font sized for a fine screen) overlap the
-    // next cells, whose boxes then have to cover them as before.
+    // Where the transform moves by whole units only, a place reckoned from the run's corner is
+    // exactly the one reckoned from the cell's; and where no box reaches into another cell, all
+    // boxes can go first. Then every box is filled under one transform and every text joins
+    // one run of glyphs, in cell order: the same pixels and text boxes, without a change of
+    // state at each cell. Otherwise each cell is drawn from its own corner, box then text, as it
+    // always was, so every coordinate that reaches a PDF file stays as it was; characters sized
+    // for a fine screen overlap the next cells, whose boxes cover them.
     if (texts.fitsCell(ink.fontHeight) && glyphsKept && wholeNumbers(base)) {
-        // Every coordinate is a whole number of device units, so a place reckoned from the
-        // page's corner is exactly the one reckoned from the cell's: all boxes share one
-        // transform, and all texts make one run of glyphs.
         painter.setPen(Qt::NoPen);
         painter.setBrush(yellow);
         QList<quint32> glyphs;
@@ -250,20 +254,15 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
         }
         painter.setPen(textPen);
         painter.setBrush(previousBrush);
-        QGlyphRun run;
-        run.setRawFont(rawFont);
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
-        painter.drawGlyphRun(QPointF(), run);
+        QGlyphRun glyphRun;
+        glyphRun.setRawFont(rawFont);
+        glyphRun.setGlyphIndexes(glyphs);
+        glyphRun.setPositions(positions);
+        painter.drawGlyphRun(QPointF(), glyphRun);
         for (const auto &[at, text] : cells) {
             if (!drawnAsShaped(texts, *text))
                 drawTextOf(at, *text);
         }
-    } else if (texts.fitsCell(ink.fontHeight)) {
-        for (const auto &[at, text] : cells)
-            drawBox(at, *text);
-        for (const auto &[at, text] : cells)
-            drawTextOf(at, *text);
     } else {
         for (const auto &[at, text] : cells) {
             drawBox(at, *text);
