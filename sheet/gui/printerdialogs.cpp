@@ -2,7 +2,6 @@
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 bool QtPrinterDialogs::choosePrint(QPrinter &printer, int lastPage, QWidget *parent)
@@ -14,10 +13,20 @@ bool QtPrinterDialogs::choosePrint(QPrinter &printer, int lastPage, QWidget *par
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPrinterDialogs::preview(QPrinter &printer, const Paint &paint, QWidget *parent)
+void QtPrinterDialogs::preview(QPrinter &printer, int pageCount,
+                               const SheetPreviewDialog::DrawPage &drawPage, const Paint &paint,
+                               QWidget *parent)
 {
-    QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    // The Print button runs once the dialog exists, so it may name it as its parent.
+    SheetPreviewDialog dialog(
+        printer.pageLayout(), printer.resolution(), pageCount, drawPage,
+        [this, &printer, pageCount, &paint, &dialog] {
+            if (!choosePrint(printer, pageCount, &dialog))
+                return false;
+            paint(&printer);
+            return true;
+        },
+        parent);
     dialog.exec();
 }
 
