@@ -42,8 +42,8 @@ public:
         QElapsedTimer timer;
         timer.start();
         SheetPreviewDialog dialog(
-            printer.pageLayout(), printer.resolution(), pageCount, drawPage, [] { return false; },
-            parent);
+            printer.pageLayout(), printer.resolution(), pageCount, drawPage,
+            {[] { return false; }, [&printer] { return printer.pageLayout(); }}, parent);
         dialog.resize(1000, 800);
         dialog.show();
         // Paints the window as a screen would, with the pages it shows.

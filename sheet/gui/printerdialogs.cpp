@@ -17,16 +17,19 @@ void QtPrinterDialogs::preview(QPrinter &printer, int pageCount,
                                const SheetPreviewDialog::DrawPage &drawPage, const Paint &paint,
                                QWidget *parent)
 {
-    // The Print button runs once the dialog exists, so it may name it as its parent.
-    SheetPreviewDialog dialog(
-        printer.pageLayout(), printer.resolution(), pageCount, drawPage,
-        [this, &printer, pageCount, &paint, &dialog] {
-            if (!choosePrint(printer, pageCount, &dialog))
-                return false;
-            paint(&printer);
-            return true;
-        },
-        parent);
+    // The buttons run once the dialog exists, so they may name it as their parent.
+    SheetPreviewDialog dialog(printer.pageLayout(), printer.resolution(), pageCount, drawPage,
+                              {[this, &printer, pageCount, &paint, &dialog] {
+                                   if (!choosePrint(printer, pageCount, &dialog))
+                                       return false;
+                                   paint(&printer);
+                                   return true;
+                               },
+                               [this, &printer, &dialog] {
+                                   pageSetup(printer, &dialog);
+                                   return printer.pageLayout();
+                               }},
+                              parent);
     dialog.exec();
 }
 

@@ -33,9 +33,18 @@ public:
     {
         viewport()->setBackgroundRole(QPalette::Dark);
         viewport()->setAutoFillBackground(true);
+        // A column of pages always scrolls; a bar that came and went would change the width
+        // the paper is fitted to.
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
 
     int pageCount() const { return m_pageCount; }
+    const QPageLayout &layout() const { return m_layout; }
+    void setLayout(const QPageLayout &layout)
+    {
+        m_layout = layout;
+        setZoom(m_zoom);
+    }
     qreal zoom() const { return m_zoom; }
     void setZoom(qreal zoom)
     {
@@ -150,8 +159,7 @@ QIcon qtIcon(const char *name)
 } // namespace
 
 SheetPreviewDialog::SheetPreviewDialog(const QPageLayout &layout, int resolution, int pageCount,
-                                       DrawPage drawPage, std::function<bool()> print,
-                                       QWidget *parent)
+                                       DrawPage drawPage, Commands commands, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(qtText("Print Preview"));
@@ -183,8 +191,9 @@ SheetPreviewDialog::SheetPreviewDialog(const QPageLayout &layout, int resolution
     add("go-next", "Next page", [this] { setCurrentPage(currentPage() + 1); });
     add("go-last", "Last page", [this] { setCurrentPage(this->pageCount()); });
     toolBar->addSeparator();
-    add("printer", "Print", [this, print] {
-        if (print())
+    add("page-setup", "Page Setup", [this, commands] { m_pages->setLayout(commands.pageSetup()); });
+    add("printer", "Print", [this, commands] {
+        if (commands.print())
             accept();
     });
 
@@ -246,6 +255,11 @@ void SheetPreviewDialog::fitToPage()
 {
     layout()->activate();
     m_pages->setZoom(m_pages->zoomToFit(true));
+}
+
+QPageLayout SheetPreviewDialog::pageLayout() const
+{
+    return m_pages->layout();
 }
 
 void SheetPreviewDialog::showPageNumber()

@@ -21,11 +21,19 @@ public:
     // Draws page `page` (from 1) onto a painter set up for the paper's printable area.
     using DrawPage = std::function<void(QPainter &, int page, const PageSurface &)>;
 
-    // print prints the pages, asking which first; false when nothing was printed.
+    // What the buttons beyond the view do: print the pages, asking which first (false when
+    // nothing was printed), and set up the paper, giving the printer's layout after it.
+    struct Commands
+    {
+        std::function<bool()> print;
+        std::function<QPageLayout()> pageSetup;
+    };
+
     SheetPreviewDialog(const QPageLayout &layout, int resolution, int pageCount, DrawPage drawPage,
-                       std::function<bool()> print, QWidget *parent = nullptr);
+                       Commands commands, QWidget *parent = nullptr);
 
     int pageCount() const;
+    QPageLayout pageLayout() const;
     // The page at the top of the view, from 1.
     int currentPage() const;
     void setCurrentPage(int page);

@@ -32,6 +32,11 @@ struct Drawn
     }
 };
 
+SheetPreviewDialog::Commands noCommands()
+{
+    return {[] { return false; }, [] { return A4; }};
+}
+
 QAction *action(SheetPreviewDialog &dialog, const char *name)
 {
     return dialog.findChild<QAction *>(QLatin1String(name));
@@ -51,12 +56,13 @@ private slots:
     void zoomChangesThePaperSize();
     void printCloses_data();
     void printCloses();
+    void pageSetupChangesThePaper();
 };
 
 void TestSheetPreviewDialog::drawsOnlyThePagesInView()
 {
     Drawn drawn;
-    SheetPreviewDialog dialog(A4, Dots, Pages, drawn.painter(), [] { return false; });
+    SheetPreviewDialog dialog(A4, Dots, Pages, drawn.painter(), noCommands());
     dialog.show();
     dialog.grab();
     QVERIFY(drawn.pages.count(1) == 1);
@@ -73,7 +79,7 @@ void TestSheetPreviewDialog::drawsOnlyThePagesInView()
 void TestSheetPreviewDialog::printableAreaOnWhitePaper()
 {
     Drawn drawn;
-    SheetPreviewDialog dialog(A4, Dots, 3, drawn.painter(), [] { return false; });
+    SheetPreviewDialog dialog(A4, Dots, 3, drawn.painter(), noCommands());
     dialog.show();
     dialog.fitToPage();
     const QImage image = dialog.grab().toImage();
@@ -114,7 +120,7 @@ void TestSheetPreviewDialog::pageButtonsAndNumber()
     QFETCH(QString, button);
     QFETCH(int, to);
     Drawn drawn;
-    SheetPreviewDialog dialog(A4, Dots, Pages, drawn.painter(), [] { return false; });
+    SheetPreviewDialog dialog(A4, Dots, Pages, drawn.painter(), noCommands());
     dialog.show();
     dialog.setCurrentPage(from);
     action(dialog, qPrintable(button))->trigger();
@@ -129,7 +135,7 @@ void TestSheetPreviewDialog::pageButtonsAndNumber()
 void TestSheetPreviewDialog::zoomChangesThePaperSize()
 {
     Drawn drawn;
-    SheetPreviewDialog dialog(A4, Dots, 2, drawn.painter(), [] { return false; });
+    SheetPreviewDialog dialog(A4, Dots, 2, drawn.painter(), noCommands());
     dialog.show();
     const qreal fitted = dialog.zoom();
     action(dialog, "zoom-in")->trigger();
@@ -159,15 +165,31 @@ void TestSheetPreviewDialog::printCloses()
     QFETCH(bool, printed);
     Drawn drawn;
     int prints = 0;
-    SheetPreviewDialog dialog(A4, Dots, 2, drawn.painter(), [&prints, printed] {
-        ++prints;
-        return printed;
-    });
+    SheetPreviewDialog dialog(A4, Dots, 2, drawn.painter(),
+                              {[&prints, printed] {
+                                   ++prints;
+                                   return printed;
+                               },
+                               [] { return A4; }});
     dialog.show();
     action(dialog, "printer")->trigger();
     QCOMPARE(prints, 1);
     QCOMPARE(dialog.isVisible(), !printed);
     QCOMPARE(dialog.result(), printed ? int(QDialog::Accepted) : int(QDialog::Rejected));
+}
+
+void TestSheetPreviewDialog::pageSetupChangesThePaper()
+{
+    const QPageLayout landscape(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    Drawn drawn;
+    SheetPreviewDialog dialog(A4, Dots, 2, drawn.painter(),
+                              {[] { return false; }, [&landscape] { return landscape; }});
+    dialog.show();
+    action(dialog, "page-setup")->trigger();
+    QCOMPARE(dialog.pageLayout().orientation(), QPageLayout::Landscape);
+    dialog.grab();
+    QCOMPARE(drawn.surface.toSize(), landscape.paintRectPixels(Dots).size());
 }
 
 QTEST_MAIN(TestSheetPreviewDialog)
