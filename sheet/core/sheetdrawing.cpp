@@ -14,6 +14,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <deque>
 #include <map>
 #include <optional>
 #include <utility>
@@ -107,30 +108,22 @@ ShapedText shape(const QString &text, const QFont &font, const QRawFont &primary
 }
 
 // The shaped texts hold no font objects, only glyph numbers and places, so they may outlive
-// the application object; the font itself is looked up at each drawing.
-const CellTexts &cellTexts(const QFont &font)
+// the application object; the face they were made with is part of the key, as its glyph
+// numbers mean nothing in another.
+const CellTexts &cellTexts(const QFont &font, const QRawFont &primary)
 {
-    static std::map<int, CellTexts> byHeight;
-    const auto found = byHeight.find(font.pixelSize());
-    if (found != byHeight.end())
+    static std::map<std::pair<int, QString>, CellTexts> cache;
+    const std::pair key(font.pixelSize(), primary.familyName() + u'/' + primary.styleName());
+    const auto found = cache.find(key);
+    if (found != cache.end())
         return found->second;
-    const QRawFont primary = QRawFont::fromFont(font);
     CellTexts texts;
     for (int value = 0; value <= SheetSetup::MaxTopNumber; ++value)
         texts.numbers.push_back(shape(numberText(value), font, primary));
     texts.star = shape(QStringLiteral("★"), font, primary);
     texts.cellWidth = QFontMetricsF(font).horizontalAdvance(QStringLiteral("00"));
     texts.ascent = QFontMetricsF(font).ascent();
-    return byHeight.emplace(font.pixelSize(), std::move(texts)).first->second;
-}
-
-const ShapedText &cellText(const CellTexts &texts, int cell, int value)
-{
-    // The star's box covers the centre cell's digits whole, so they are left out: the pixels
-    // are the same and no hidden number reaches the text of a PDF file.
-    if (cell == 12)
-        return texts.star;
-    return texts.numbers[static_cast<std::size_t>(value)];
+    return cache.emplace(key, std::move(texts)).first->second;
 }
 
 // Whether the text goes into the cell's box as shaped: not when it must be squeezed into the cell,
@@ -174,14 +167,14 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
     painter.setFont(font);
     painter.setPen(QColor(ink.colour.red, ink.colour.green, ink.colour.blue));
     painter.setBackground(yellow);
-    const CellTexts &texts = cellTexts(font);
+    const QRawFont rawFont = QRawFont::fromFont(font);
+    const CellTexts &texts = cellTexts(font, rawFont);
     // A recorded picture (the print preview) keeps text only as characters, not as glyphs.
     const bool glyphsKept = painter.paintEngine()->type() != QPaintEngine::Picture;
 
     const QPen textPen = painter.pen();
     const QBrush previousBrush = painter.brush();
     const Qt::BGMode previousMode = painter.backgroundMode();
-    const QRawFont rawFont = QRawFont::fromFont(font);
     const QTransform base = painter.worldTransform();
     std::optional<QPoint> transformedTo;
     const auto toCell = [&painter, &base, &transformedTo](QPoint at) {
@@ -223,12 +216,27 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
 
     std::vector<std::pair<QPoint, const ShapedText *>> cells;
     cells.reserve(static_cast<std::size_t>(run.visible.count()) * SheetSet::CellsPerSheet);
+    // Values no sheet set holds are drawn as they always were, text by text.
+    std::deque<ShapedText> otherValues;
     for (int i = run.visible.begin; i < run.visible.end; ++i) {
         const auto sheet = run.cells.subspan(static_cast<std::size_t>(i) * SheetSet::CellsPerSheet,
                                              SheetSet::CellsPerSheet);
-        for (int c = 0; c < SheetSet::CellsPerSheet; ++c)
-            cells.emplace_back(SheetLayout::cellPosition(i, c),
-                               &cellText(texts, c, sheet[static_cast<std::size_t>(c)]));
+        for (int c = 0; c < SheetSet::CellsPerSheet; ++c) {
+            const int value = sheet[static_cast<std::size_t>(c)];
+            const ShapedText *text = nullptr;
+            // The star's box covers the centre cell's digits whole, so they are left out: the
+            // pixels are the same and no hidden number reaches the text of a PDF file.
+            if (c == 12) {
+                text = &texts.star;
+            } else if (value >= 0 && value <= SheetSetup::MaxTopNumber) {
+                text = &texts.numbers[static_cast<std::size_t>(value)];
+            } else {
+                ShapedText &other = otherValues.emplace_back();
+                other.text = numberText(value);
+                text = &other;
+            }
+            cells.emplace_back(SheetLayout::cellPosition(i, c), text);
+        }
     }
     // Where the transform moves by whole units only, a place reckoned from the run's corner is
     // exactly the one reckoned from the cell's; and where no box reaches into another cell, all
