@@ -183,5 +183,9 @@ void CBINGOView::OnFilePrintPreview()
     // button then prints the range chosen in its print dialog.
     m_printer.setPrintRange(QPrinter::AllPages);
     m_services.printerDialogs->preview(
-        m_printer, [this](QPrinter *printer) { OnPrint(*printer); }, this);
+        m_printer, OnPreparePrinting(),
+        [this](QPainter &painter, int page, const PageSurface &surface) {
+            printSheetPage(painter, m_sheetSet, page, surface, sheetFontHeight());
+        },
+        [this](QPrinter *printer) { OnPrint(*printer); }, this);
 }

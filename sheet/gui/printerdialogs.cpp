@@ -2,7 +2,6 @@
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -28,19 +27,23 @@ bool QtPrinterDialogs::choosePrint(QPrinter &printer, int lastPage, QWidget *par
     return true;
 }
 
-void QtPrinterDialogs::preview(QPrinter &printer, const Paint &paint, QWidget *parent)
+void QtPrinterDialogs::preview(QPrinter &printer, int pageCount,
+                               const SheetPreviewDialog::DrawPage &drawPage, const Paint &paint,
+                               QWidget *parent)
 {
-    QPrintPreviewDialog dialog(&printer, parent);
-    // The preview's Print button opens the same print dialog, so its pages keep the paper the
-    // preview showed.
-    QPageLayout shown = printer.pageLayout();
-    const QPageSize driverDefault = QPrinterInfo(printer).defaultPageSize();
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
-        target->setPageLayout(
-            layoutKeptThroughPrintDialog(shown, target->pageLayout(), driverDefault));
-        shown = target->pageLayout();
-        paint(target);
-    });
+    // The buttons run once the dialog exists, so they may name it as their parent.
+    SheetPreviewDialog dialog(printer.pageLayout(), printer.resolution(), pageCount, drawPage,
+                              {[this, &printer, pageCount, &paint, &dialog] {
+                                   if (!choosePrint(printer, pageCount, &dialog))
+                                       return false;
+                                   paint(&printer);
+                                   return true;
+                               },
+                               [this, &printer, &dialog] {
+                                   pageSetup(printer, &dialog);
+                                   return printer.pageLayout();
+                               }},
+                              parent);
     dialog.exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetpreviewdialog.h"
+
 #include <QPageLayout>
 
 #include <functional>
@@ -25,8 +27,11 @@ public:
     virtual ~PrinterDialogs() = default;
     // The print dialog offering pages 1..lastPage; false when the user cancelled.
     virtual bool choosePrint(QPrinter &printer, int lastPage, QWidget *parent) = 0;
-    // The print preview; paint draws every page whenever the preview needs them.
-    virtual void preview(QPrinter &printer, const Paint &paint, QWidget *parent) = 0;
+    // The print preview of pages 1..pageCount on the printer's paper, each drawn by drawPage as
+    // it comes into view; its Print button asks for the pages and prints them with paint.
+    virtual void preview(QPrinter &printer, int pageCount,
+                         const SheetPreviewDialog::DrawPage &drawPage, const Paint &paint,
+                         QWidget *parent) = 0;
     // Printer Setup: paper, orientation and the like.
     virtual void pageSetup(QPrinter &printer, QWidget *parent) = 0;
 };
@@ -35,6 +40,7 @@ class QtPrinterDialogs final : public PrinterDialogs
 {
 public:
     bool choosePrint(QPrinter &printer, int lastPage, QWidget *parent) override;
-    void preview(QPrinter &printer, const Paint &paint, QWidget *parent) override;
+    void preview(QPrinter &printer, int pageCount, const SheetPreviewDialog::DrawPage &drawPage,
+                 const Paint &paint, QWidget *parent) override;
     void pageSetup(QPrinter &printer, QWidget *parent) override;
 };

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <vector>
 
@@ -13,6 +15,19 @@ std::vector<int> fill(int k, int n, RandomSource &random, std::size_t room = 0)
 {
     std::vector<int> dest(room ? room : std::size_t(std::max(k, 0)), -1);
     fillUniqueNumbers(dest, k, n, random);
+    return dest;
+}
+
+// The fill as its contract states it, slot by slot, looking back over every earlier slot.
+std::vector<int> contractFill(int k, int n, RandomSource &random)
+{
+    std::vector<int> dest;
+    for (int i = 0; i < k; ++i) {
+        int v = random.rand() % n;
+        while (std::find(dest.begin(), dest.end(), v) != dest.end())
+            v = v == n ? 0 : v + 1;
+        dest.push_back(v);
+    }
     return dest;
 }
 
@@ -34,6 +49,9 @@ private slots:
     void oneCallPerSlotInOrder();
     void ordersFromSeeds_data();
     void ordersFromSeeds();
+    void sameAsTheContract_data();
+    void sameAsTheContract();
+    void largeGeneratorValues();
 };
 
 void TestNumberFill::generatorSequence_data()
@@ -186,6 +204,54 @@ void TestNumberFill::ordersFromSeeds()
     CrtRandom random(seed);
     const std::vector<int> got = fill(k, n, random);
     QCOMPARE(QList<int>(got.begin(), got.begin() + expected.size()), expected);
+}
+
+void TestNumberFill::sameAsTheContract_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<int>>("slotCounts");
+    QTest::newRow("top 24: every sheet uses all but one value") << 24 << QList<int>{1, 24, 25};
+    QTest::newRow("top 25") << 25 << QList<int>{25, 26};
+    QTest::newRow("top 50, sheets and a whole game") << 50 << QList<int>{25, 50, 51};
+    QTest::newRow("top 63, last value of the first word") << 63 << QList<int>{25, 63, 64};
+    QTest::newRow("top 64, first value of the second word") << 64 << QList<int>{25, 64, 65};
+    QTest::newRow("top 75") << 75 << QList<int>{25, 75};
+    QTest::newRow("top 100") << 100 << QList<int>{25, 100, 101};
+    QTest::newRow("top 127, the largest kept as bits") << 127 << QList<int>{25, 128};
+    QTest::newRow("top 128, beyond the bits") << 128 << QList<int>{25, 129};
+    QTest::newRow("top 1") << 1 << QList<int>{1, 2};
+}
+
+void TestNumberFill::sameAsTheContract()
+{
+    QFETCH(int, n);
+    QFETCH(QList<int>, slotCounts);
+    for (int k : slotCounts) {
+        for (quint32 seed = 0; seed < 1000; ++seed) {
+            CrtRandom random(seed);
+            CrtRandom replay(seed);
+            const std::vector<int> got = fill(k, n, random);
+            const std::vector<int> expected = contractFill(k, n, replay);
+            if (got != expected)
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2 slots differ").arg(seed).arg(k)));
+            // Both took the same values from the generator.
+            QCOMPARE(random.rand(), replay.rand());
+        }
+    }
+}
+
+void TestNumberFill::largeGeneratorValues()
+{
+    // A source other than the runtime generator may hand out values above 32767.
+    const std::vector<int> script{INT_MAX, 32768, 65535, 1 << 20, 32767, 0, 99999};
+    for (int n : {24, 50, 100, 127}) {
+        ScriptedRandom random(script);
+        ScriptedRandom replay(script);
+        const std::vector<int> got = fill(7, n, random);
+        QCOMPARE(got, contractFill(7, n, replay));
+    }
+    ScriptedRandom random(script);
+    QCOMPARE(fill(3, 100, random), (std::vector<int>{47, 68, 35}));
 }
 
 QTEST_APPLESS_MAIN(TestNumberFill)

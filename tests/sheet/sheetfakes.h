@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,11 +25,21 @@ public:
         chooseRange(printer);
         return true;
     }
-    // The preview paints every page; with printFromPreview its own Print button is then pressed
-    // and its print dialog answered with the same range as the main one.
-    void preview(QPrinter &printer, const Paint &paint, QWidget *) override
+    // The preview's pages, every one, are drawn onto the printer; with printFromPreview its own
+    // Print button is then pressed and its print dialog answered with the main one's range.
+    void preview(QPrinter &printer, int pageCount, const SheetPreviewDialog::DrawPage &drawPage,
+                 const Paint &paint, QWidget *) override
     {
-        paint(&printer);
+        QPainter painter;
+        if (painter.begin(&printer)) {
+            const PageSurface surface = PageSurface::of(printer);
+            for (int page = 1; page <= pageCount; ++page) {
+                if (page > 1)
+                    printer.newPage();
+                drawPage(painter, page, surface);
+            }
+            painter.end();
+        }
         if (printFromPreview) {
             chooseRange(printer);
             paint(&printer);

@@ -3,6 +3,7 @@
 #include "sheetdrawing.h"
 #include "sheetset.h"
 
+#include <QCryptographicHash>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -104,6 +105,8 @@ private slots:
     void pageHoldsItsSheetsAndNumber();
     void pageWithoutSheetsUsesDefaultColours();
     void shortPaperKeepsTheWholePage();
+    void screenPixelsAsRecorded_data();
+    void screenPixelsAsRecorded();
 };
 
 void TestSheetDrawing::rectanglesWhereTheLayoutPutsThem_data()
@@ -197,8 +200,9 @@ void TestSheetDrawing::threeDigitValueStaysInsideItsCell()
     std::vector<int> cells = sheetCells(1);
     cells[0] = 100;
     cells[5] = 100;
+    cells[10] = 4711; // no set holds it, yet it is drawn like any other
     const QImage image = drawRun(cells);
-    for (int cell : {0, 5}) {
+    for (int cell : {0, 5, 10}) {
         const QRect box = cellBox(0, cell);
         QVERIFY(countColour(image, box, QColor(0, 0, 255)) > 20);
         // The four units between this cell and the next stay cyan all the way down.
@@ -289,6 +293,51 @@ void TestSheetDrawing::shortPaperKeepsTheWholePage()
     const QPointF number = QPointF(SheetLayout::pageNumberPosition()) * scale;
     QCOMPARE(at(image, number.toPoint() + QPoint(1, 1)), yellow);
     QVERIFY(number.y() + 16 * scale <= letter.height());
+}
+
+void TestSheetDrawing::screenPixelsAsRecorded_data()
+{
+    // The view's drawing at common screen resolutions, hashed when it was first made; any change
+    // of a pixel shows here. The set holds 100 and a run starting mid-set.
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("firstSheet");
+    QTest::addColumn<QByteArray>("sha256");
+    QTest::newRow("96 dpi, sheets 0-5")
+        << 96 << 0
+        << QByteArray("d85cd9e2b71973c87c62daf822ca06f526901b7d196ac28000feb441f320df6c");
+    QTest::newRow("100 dpi, sheets 4-9")
+        << 100 << 4
+        << QByteArray("0f062fe32a8c5239bd43cdbd4138090ab39654d9052fc17f7f80e3bb54d00ab4");
+    QTest::newRow("144 dpi, sheets 1-6")
+        << 144 << 1
+        << QByteArray("34bcecab949877dcf11de721c97e677f91f708d22f21a123aaab155310f852bb");
+}
+
+void TestSheetDrawing::screenPixelsAsRecorded()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, firstSheet);
+    QFETCH(QByteArray, sha256);
+    CrtRandom random(99);
+    SheetSet set;
+    set.generate({10, 100, SheetColour::Green}, random);
+    std::vector<int> cells(set.sheets().begin(), set.sheets().end());
+    cells[25 * 5 + 3] = 100; // a value wider than its cell, squeezed into it
+    QImage image(QSize(760, 900), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.translate(0, -firstSheet / 2 * 277 * dpi / 100.0);
+        painter.scale(dpi / 100.0, dpi / 100.0);
+        const SheetRun run(cells, {firstSheet, firstSheet + 6});
+        DrawSheetBackgrounds(painter, run);
+        DrawSheetNumbers(painter, run, {set.colour(), SheetLayout::sheetFontHeight(dpi)});
+    }
+    const QByteArray actual =
+        QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                 QCryptographicHash::Sha256)
+            .toHex();
+    QCOMPARE(actual, sha256);
 }
 
 QTEST_MAIN(TestSheetDrawing)
