@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audienceboard.h"
 #include "callergame.h"
 #include "callerservices.h"
 #include "crtrandom.h"
@@ -14,7 +15,9 @@
 
 #include <array>
 
+class AudienceScreen;
 class DisplayFrame;
+class NextKeyFilter;
 class QComboBox;
 class QRadioButton;
 class QTableWidget;
@@ -22,7 +25,7 @@ class QTableWidget;
 // The caller's main window: dialog template 102. It shows the game of CallerGame, paints the
 // number displays, plays the cues and the countdown, saves the drawn numbers and starts the
 // sheet program. The About box is in its context menu, since this platform gives applications
-// no window menu.
+// no window menu, and so is the audience screen, which shows the game to the room.
 class CCallerDlg final : public QDialog, private GameView, private DisplayHost
 {
     Q_OBJECT
@@ -34,6 +37,12 @@ public:
     static inline const QString CountdownStill = QStringLiteral("/COUNT16.AVI");
     static inline const QString CountdownClip = QStringLiteral("wave/count16.AVI");
     static inline const QString SheetProgram = QStringLiteral("/bingo");
+    static inline const QString AudienceItemText = QStringLiteral("観客用表示(&D)");
+    static inline const QString KeysItemText = QStringLiteral("キー操作(&K)...");
+    static inline const QString KeysHelp = QStringLiteral(
+        "スタート / ストップ: Space, Enter, Page Down, →\n"
+        "観客用表示を開く / 閉じる: F5\n"
+        "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)");
     static inline const QString QuitQuestion =
         QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
 
@@ -50,6 +59,11 @@ public:
     void OnSave();
     void OnSheet();
     void OnAbout();
+    // The step a presenter remote's "next" key takes: Start when it is enabled, else Stop
+    // when it is enabled, else nothing.
+    void Next();
+    void ToggleAudienceScreen();
+    void OnKeys();
 
     // Escape and the close box end the program; mid-game it asks first.
     void reject() override;
@@ -67,6 +81,7 @@ private:
     void SaveDrawnNumbers();
     bool WriteDrawnNumbers(const QString &path);
     void EnableStopAfterSave(const QString &path);
+    Rgb chosenTextColour() const;
     // The combobox text to and from m_topNumberText.
     void UpdateData(bool saveAndValidate);
 
@@ -108,4 +123,9 @@ private:
     std::array<QTimer *, NumberDisplays::SpinTimers.size()> m_spinTimers{};
     QMenu m_systemMenu;
     QString m_startDir;
+    AudienceBoard m_audienceBoard;
+    AudienceScreen *m_audienceScreen = nullptr;
+    QAction *m_audienceItem = nullptr;
+    QAction *m_keysItem = nullptr;
+    NextKeyFilter *m_nextKeys = nullptr;
 };
