@@ -59,8 +59,7 @@ bool AudienceBoard::isCalled(int number) const
 QList<int> AudienceBoard::recent() const
 {
     QList<int> numbers;
-    for (auto it = m_called.crbegin(); it != m_called.crend() && numbers.size() < RecentCount;
-         ++it)
+    for (auto it = m_called.crbegin(); it != m_called.crend() && numbers.size() < RecentCount; ++it)
         numbers << *it;
     return numbers;
 }

@@ -29,8 +29,8 @@ AudienceLayout::AudienceLayout(QSizeF size, int cellCount, int recentCount)
     m_state = QRectF(column.left(), column.top(), column.width(), ch * 0.12);
     m_latest = QRectF(column.left(), m_state.bottom(), column.width(), ch * 0.52);
     m_count = QRectF(column.left(), m_latest.bottom(), column.width(), ch * 0.16);
-    m_recent = QRectF(column.left(), m_count.bottom(), column.width(), column.bottom() -
-                                                                          m_count.bottom());
+    m_recent =
+        QRectF(column.left(), m_count.bottom(), column.width(), column.bottom() - m_count.bottom());
 
     // As many columns as give the largest digits.
     const int cells = std::max(1, cellCount);

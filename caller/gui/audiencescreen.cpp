@@ -231,8 +231,8 @@ void AudienceScreen::paintEvent(QPaintEvent *event)
     }
     if (region.intersects(layout.count().toAlignedRect())) {
         painter.setPen(ink);
-        painter.setFont(fitted(baseFont(false), QStringLiteral("100 / 100"),
-                               layout.count().size(), 0.55));
+        painter.setFont(
+            fitted(baseFont(false), QStringLiteral("100 / 100"), layout.count().size(), 0.55));
         drawCentred(painter, layout.count(), m_board.countText());
     }
     if (region.intersects(layout.recentRow().toAlignedRect()))
@@ -246,8 +246,8 @@ void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout
     if (m_board.latest() < 0)
         return;
     painter.setPen(toColor(m_board.textColour()));
-    painter.setFont(fitted(baseFont(true), widestNumber(m_board.topNumber()),
-                           layout.latest().size(), 0.85));
+    painter.setFont(
+        fitted(baseFont(true), widestNumber(m_board.topNumber()), layout.latest().size(), 0.85));
     drawCentred(painter, layout.latest(), numberText(m_board.latest()));
 }
 
@@ -266,7 +266,8 @@ void AudienceScreen::paintSpinner(QPainter &painter) const
         const double angle = 2 * std::numbers::pi * i / SpinDots;
         const QPointF centre = area.center() + QPointF(std::sin(angle), -std::cos(angle)) * radius;
         painter.setBrush(mixed(text, back, share));
-        painter.drawEllipse(centre, dot * (behind == 0 ? 1.4 : 1.0), dot * (behind == 0 ? 1.4 : 1.0));
+        painter.drawEllipse(centre, dot * (behind == 0 ? 1.4 : 1.0),
+                            dot * (behind == 0 ? 1.4 : 1.0));
     }
 }
 

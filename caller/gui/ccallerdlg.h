@@ -39,10 +39,10 @@ public:
     static inline const QString SheetProgram = QStringLiteral("/bingo");
     static inline const QString AudienceItemText = QStringLiteral("観客用表示(&D)");
     static inline const QString KeysItemText = QStringLiteral("キー操作(&K)...");
-    static inline const QString KeysHelp = QStringLiteral(
-        "スタート / ストップ: Space, Enter, Page Down, →\n"
-        "観客用表示を開く / 閉じる: F5\n"
-        "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)");
+    static inline const QString KeysHelp =
+        QStringLiteral("スタート / ストップ: Space, Enter, Page Down, →\n"
+                       "観客用表示を開く / 閉じる: F5\n"
+                       "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)");
     static inline const QString QuitQuestion =
         QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
 
