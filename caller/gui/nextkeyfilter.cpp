@@ -19,10 +19,6 @@ void NextKeyFilter::watch(QWidget *window)
 
 bool NextKeyFilter::isNextKey(const QKeyEvent &event)
 {
-    // Enter on the keypad comes with the keypad modifier; any other modifier makes it a
-    // different key.
-    if (event.modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))
-        return false;
     switch (event.key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -65,7 +61,10 @@ bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (!watches(window))
         return false;
-    if (type == QEvent::KeyPress && !key->isAutoRepeat())
+    // With a modifier (other than the keypad's, which Enter there carries) the key does
+    // nothing at all: passed on, Ctrl+Space would still press whichever button has the focus.
+    const bool plain = !(key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
+    if (type == QEvent::KeyPress && plain && !key->isAutoRepeat())
         m_next();
     return true;
 }

@@ -12,9 +12,10 @@ class QWidget;
 // The "next" keys of a presenter remote (Space, Enter, Page Down, Right arrow): pressed in one
 // of the windows it watches, each press runs the next step once, whichever control has the
 // focus, and reaches no control, so it can neither press a focused button nor the default
-// one. A key held down repeats nothing. In a question box opened over these windows the keys
-// do nothing, so a remote cannot answer it. It watches the whole application: installed on
-// the application object by the constructor, removed when it is destroyed.
+// one. A key held down repeats nothing; with Ctrl, Alt or Shift the key does nothing. In a question
+// box opened over these windows the keys do nothing, so a remote cannot answer it. It watches the
+// whole application: installed on the application object by the constructor, removed when it is
+// destroyed.
 class NextKeyFilter final : public QObject
 {
     Q_OBJECT
