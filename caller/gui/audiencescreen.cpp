@@ -280,10 +280,12 @@ void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout
     const QColor dim = mixed(ink, toColor(m_board.backColour()), 0.45);
     const QRectF first = layout.recentSlot(0);
     const double gap = first.width() * 0.08;
-    const QSizeF inner(first.width() - 2 * gap, first.height() - 2 * gap);
-    painter.setFont(fitted(baseFont(true), widestNumber(m_board.topNumber()), inner, 0.55));
+    // No taller than wide, so a tall row does not leave the digits small in narrow boxes.
+    const QSizeF inner(first.width() - 2 * gap, std::min(first.height(), first.width()) - 2 * gap);
+    painter.setFont(fitted(baseFont(true), widestNumber(m_board.topNumber()), inner, 0.7));
     for (int i = 0; i < recent.size(); ++i) {
-        const QRectF slot = layout.recentSlot(i).adjusted(gap, gap, -gap, -gap);
+        QRectF slot(QPointF(0, 0), inner);
+        slot.moveCenter(layout.recentSlot(i).center());
         painter.setPen(QPen(dim, std::max(1.0, slot.height() * 0.03)));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(slot, slot.height() * 0.12, slot.height() * 0.12);
