@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -50,12 +52,12 @@ private:
     const QElapsedTimer &m_clock;
 };
 
+// Runs the event loop for a while without polling, so the wait itself costs no CPU.
 void waitFor(int ms)
 {
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 double spinCpuPercent(QPushButton *start, QPushButton *stop, double seconds)

@@ -55,16 +55,6 @@ QFont fitted(QFont font, const QString &sample, QSizeF box, double fill)
     return font;
 }
 
-// Draws text centred in the box, its capital height centred rather than its line box, so
-// digits sit in the middle of a cell.
-void drawCentred(QPainter &painter, const QRectF &box, const QString &text)
-{
-    const QFontMetricsF metrics(painter.font());
-    const double x = box.center().x() - metrics.horizontalAdvance(text) / 2;
-    const double y = box.center().y() + metrics.capHeight() / 2;
-    painter.drawText(QPointF(x, y), text);
-}
-
 // The widest number of a game whose top number is top.
 QString widestNumber(int top)
 {
@@ -241,7 +231,39 @@ void AudienceScreen::paintEvent(QPaintEvent *event)
         paintBoard(painter, layout);
 }
 
-void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout) const
+void AudienceScreen::drawCentred(QPainter &painter, const QRectF &box, const QString &text)
+{
+    // Digits this large are drawn as outlines, not from Qt's glyph cache, which costs tens of
+    // milliseconds a board; each label is drawn once and kept as an image instead.
+    const QFont font = painter.font();
+    const QColor colour = painter.pen().color();
+    const QString key = text + u'|' + font.key() + u'|' + QString::number(colour.rgba());
+    auto found = m_labels.constFind(key);
+    if (found == m_labels.constEnd()) {
+        if (m_labels.size() > MaxLabels)
+            m_labels.clear();
+        const QFontMetricsF metrics(font);
+        const qreal ratio = devicePixelRatioF();
+        const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height() + 2);
+        QImage image((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter label(&image);
+        label.setFont(font);
+        label.setPen(colour);
+        label.drawText(QPointF(1, 1 + metrics.ascent()), text);
+        label.end();
+        found = m_labels.insert(key, Label{image, metrics.ascent(), metrics.capHeight()});
+    }
+    const Label &label = *found;
+    // The capital height, not the line box, is centred, so digits sit in the middle.
+    const QSizeF size = label.image.deviceIndependentSize();
+    const QPointF topLeft(box.center().x() - size.width() / 2,
+                          box.center().y() + label.capHeight / 2 - label.ascent - 1);
+    painter.drawImage(topLeft, label.image);
+}
+
+void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout)
 {
     if (m_board.latest() < 0)
         return;
@@ -271,7 +293,7 @@ void AudienceScreen::paintSpinner(QPainter &painter) const
     }
 }
 
-void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout) const
+void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout)
 {
     const QList<int> recent = m_board.recent();
     if (recent.isEmpty())
@@ -294,7 +316,7 @@ void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout
     }
 }
 
-void AudienceScreen::paintBoard(QPainter &painter, const AudienceLayout &layout) const
+void AudienceScreen::paintBoard(QPainter &painter, const AudienceLayout &layout)
 {
     const int top = m_board.topNumber();
     const QColor text = toColor(m_board.textColour());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,12 +48,24 @@ private:
     void setFullScreen(bool on);
     void followSpin();
     QRectF spinnerArea() const;
-    void paintLatest(QPainter &painter, const AudienceLayout &layout) const;
-    void paintBoard(QPainter &painter, const AudienceLayout &layout) const;
-    void paintRecent(QPainter &painter, const AudienceLayout &layout) const;
+    void drawCentred(QPainter &painter, const QRectF &box, const QString &text);
+    void paintLatest(QPainter &painter, const AudienceLayout &layout);
+    void paintBoard(QPainter &painter, const AudienceLayout &layout);
+    void paintRecent(QPainter &painter, const AudienceLayout &layout);
     void paintSpinner(QPainter &painter) const;
 
+    // A text drawn once in one font and colour, with where its baseline and capitals lie.
+    struct Label
+    {
+        QImage image;
+        qreal ascent;
+        qreal capHeight;
+    };
+    // Enough for both styles of a board and the rest at a few window sizes.
+    static constexpr int MaxLabels = 600;
+
     const AudienceBoard &m_board;
+    QHash<QString, Label> m_labels;
     QAction *m_fullScreen = nullptr;
     QTimer m_spin;
     int m_spinStep = 0;
