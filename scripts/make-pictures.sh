@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the README's pictures again from the real programs: the caller in the middle of a game
-# (grabbed offscreen), the sheet window (a screenshot under Xvfb) and a printed page (the PDF
+# Makes the README's pictures again from the real programs: the caller and its audience screen in
+# the middle of a game (grabbed offscreen), the sheet window (a screenshot under Xvfb) and a printed page (the PDF
 # export turned into an image).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,8 +21,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "caller mid-game"
-(cd "$build/program" && QT_QPA_PLATFORM=offscreen "$build/tools/callershot" "$top/docs/kavelo-game.png" 13)
+echo "caller and audience screen mid-game"
+(cd "$build/program" && QT_QPA_PLATFORM=offscreen "$build/tools/callershot" "$top/docs/kavelo-game.png" 13 \
+    "$top/docs/audience-screen.png")
 
 echo "sheet window"
 Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &

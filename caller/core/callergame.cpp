@@ -39,6 +39,15 @@ QString CallerGame::topNumberRefusal(const QString &input)
         .arg(QString::number(MaxTopNumber), input);
 }
 
+std::optional<int> CallerGame::playableTopNumber(const QString &input)
+{
+    // Only a top number the draw order has room for can be played.
+    const DialogInt parsed = readLeadingInt(input);
+    if (!parsed.ok() || parsed.value < 1 || parsed.value > MaxTopNumber)
+        return std::nullopt;
+    return parsed.value;
+}
+
 void CallerGame::apply(Event event)
 {
     for (const ButtonRow &row : buttonTable) {
@@ -77,15 +86,15 @@ void CallerGame::start()
         return;
     int topNumber = m_topNumber;
     if (!m_started) {
-        // Only a top number the draw order has room for can be played; anything else leaves
-        // the game in Ready, with the combobox still open for a correction.
+        // A top number that cannot be played leaves the game in Ready, with the combobox
+        // still open for a correction.
         const QString input = m_view.topNumberInput();
-        const DialogInt parsed = readLeadingInt(input);
-        if (!parsed.ok() || parsed.value < 1 || parsed.value > MaxTopNumber) {
+        const std::optional<int> playable = playableTopNumber(input);
+        if (!playable) {
             m_view.refuseTopNumber(topNumberRefusal(input));
             return;
         }
-        topNumber = parsed.value;
+        topNumber = *playable;
     }
 
     m_displays.ReadTextColour();

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <span>
 
 class RandomSource;
@@ -85,6 +86,8 @@ public:
     // The combobox text as the dialog exchanges it.
     const QString &topNumberText() const { return m_topNumberText; }
     void setTopNumberText(const QString &text) { m_topNumberText = text; }
+    // The top number the combobox text plays, or nothing when it cannot be played.
+    static std::optional<int> playableTopNumber(const QString &input);
     // The message shown when the top-number text cannot be played.
     static QString topNumberRefusal(const QString &input);
 

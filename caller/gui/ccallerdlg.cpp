@@ -1,6 +1,7 @@
 #include "ccallerdlg.h"
 
 #include "aboutdlgtemplate.h"
+#include "audiencescreen.h"
 #include "caboutdlg.h"
 #include "callerdlgtemplate.h"
 #include "callerlog.h"
@@ -11,6 +12,7 @@
 #include "drawnnumbersfile.h"
 #include "filechooser.h"
 #include "messagepresenter.h"
+#include "nextkeyfilter.h"
 #include "processstarter.h"
 
 #include <QComboBox>
@@ -71,10 +73,24 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
     });
     connect(&m_game, &CallerGame::gameCleared, this, [this] { m_savedDrawCount = -1; });
 
+    m_audienceBoard.follow(m_game);
+    connect(m_topNumberBox, &QComboBox::currentTextChanged, &m_audienceBoard,
+            &AudienceBoard::setTopNumberText);
+    for (int id : {IDC_COLOR_BLUE, IDC_COLOR_RED, IDC_COLOR_GREEN}) {
+        connect(m_controls.get<QRadioButton>(id), &QRadioButton::toggled, this,
+                [this] { m_audienceBoard.setTextColour(chosenTextColour()); });
+    }
+    m_nextKeys = new NextKeyFilter([this] { Next(); }, this);
+    m_nextKeys->watch(this);
+
     OnInitDialog();
 }
 
-CCallerDlg::~CCallerDlg() = default;
+CCallerDlg::~CCallerDlg()
+{
+    // The audience screen shows the board, which goes before the dialog's children do.
+    delete m_audienceScreen;
+}
 
 BuiltDialog CCallerDlg::buildControls()
 {
@@ -113,6 +129,14 @@ void CCallerDlg::OnInitDialog()
     m_systemMenu.addSeparator();
     QAction *about = m_systemMenu.addAction(AboutItemText, this, &CCallerDlg::OnAbout);
     about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
+    m_audienceItem = m_systemMenu.addAction(AudienceItemText);
+    m_audienceItem->setObjectName(QStringLiteral("audienceScreen"));
+    m_audienceItem->setCheckable(true);
+    m_audienceItem->setShortcut(Qt::Key_F5);
+    connect(m_audienceItem, &QAction::triggered, this, &CCallerDlg::ToggleAudienceScreen);
+    addAction(m_audienceItem);
+    m_keysItem = m_systemMenu.addAction(KeysItemText, this, &CCallerDlg::OnKeys);
+    m_keysItem->setObjectName(QStringLiteral("keys"));
 
     setWindowIcon(QIcon(QString::fromLatin1(applicationIconPath)));
 
@@ -157,6 +181,50 @@ void CCallerDlg::OnAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CCallerDlg::OnKeys()
+{
+    m_services.messages->show(this, MessagePresenter::Icon::Information, ApplicationTitle,
+                              KeysHelp);
+}
+
+void CCallerDlg::Next()
+{
+    for (int id : {IDC_START, IDC_STOP}) {
+        auto *button = m_controls.get<QPushButton>(id);
+        if (button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+}
+
+void CCallerDlg::ToggleAudienceScreen()
+{
+    if (!m_audienceScreen) {
+        // A child window of the dialog, so that the dialog's modality does not shut it out.
+        m_audienceScreen = new AudienceScreen(m_audienceBoard, this);
+        m_audienceScreen->addAction(m_audienceItem);
+        m_audienceScreen->addAction(m_keysItem);
+        m_nextKeys->watch(m_audienceScreen);
+        connect(m_audienceScreen, &AudienceScreen::closed, this,
+                [this] { m_audienceItem->setChecked(false); });
+    }
+    if (m_audienceScreen->isVisible())
+        m_audienceScreen->close();
+    else
+        m_audienceScreen->open(*this);
+    m_audienceItem->setChecked(m_audienceScreen->isVisible());
+}
+
+Rgb CCallerDlg::chosenTextColour() const
+{
+    if (m_controls.get<QRadioButton>(IDC_COLOR_RED)->isChecked())
+        return TextColours::Red;
+    if (m_controls.get<QRadioButton>(IDC_COLOR_GREEN)->isChecked())
+        return TextColours::Green;
+    return TextColours::Blue;
 }
 
 void CCallerDlg::Start()

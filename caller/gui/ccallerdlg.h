@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audienceboard.h"
 #include "callergame.h"
 #include "callerservices.h"
 #include "crtrandom.h"
@@ -13,14 +14,17 @@
 
 #include <span>
 
+class AudienceScreen;
 class DisplayFrame;
+class NextKeyFilter;
 class QComboBox;
 class QTableWidget;
 
 // The caller's main window: dialog template 102. It shows the game of CallerGame in its buttons
 // and grid, plays the cues and the countdown, saves the drawn numbers and starts the sheet
 // program; the number displays paint through their own DisplayPanel. The About box is in its
-// context menu, since this platform gives applications no window menu.
+// context menu, since this platform gives applications no window menu, and so is the audience
+// screen, which shows the game to the room.
 class CCallerDlg final : public QDialog, private GameView
 {
     Q_OBJECT
@@ -32,6 +36,12 @@ public:
     static inline const QString CountdownStill = QStringLiteral("/COUNT16.AVI");
     static inline const QString CountdownClip = QStringLiteral("wave/count16.AVI");
     static inline const QString SheetProgram = QStringLiteral("/bingo");
+    static inline const QString AudienceItemText = QStringLiteral("観客用表示(&D)");
+    static inline const QString KeysItemText = QStringLiteral("キー操作(&K)...");
+    static inline const QString KeysHelp =
+        QStringLiteral("スタート / ストップ: Space, Enter, Page Down, →\n"
+                       "観客用表示を開く / 閉じる: F5\n"
+                       "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)");
     static inline const QString QuitQuestion =
         QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
     static inline const QString QuitFinishedQuestion =
@@ -53,6 +63,11 @@ public:
     void OnSave();
     void OnSheet();
     void OnAbout();
+    // The step a presenter remote's "next" key takes: Start when it is enabled, else Stop
+    // when it is enabled, else nothing.
+    void Next();
+    void ToggleAudienceScreen();
+    void OnKeys();
 
     // Shows a game put back from its journal as it stood after its last draw; false when the
     // order or count cannot be a game.
@@ -75,6 +90,7 @@ private:
     void EnableStopAfterSave();
     // The question closing asks, or an empty string when nothing drawn would be lost.
     QString quitQuestion() const;
+    Rgb chosenTextColour() const;
     // The combobox text to and from m_topNumberText.
     void UpdateData(bool saveAndValidate);
 
@@ -104,4 +120,9 @@ private:
     QString m_startDir;
     // How many numbers of this game the last written file holds; -1 when none was written.
     int m_savedDrawCount = -1;
+    AudienceBoard m_audienceBoard;
+    AudienceScreen *m_audienceScreen = nullptr;
+    QAction *m_audienceItem = nullptr;
+    QAction *m_keysItem = nullptr;
+    NextKeyFilter *m_nextKeys = nullptr;
 };

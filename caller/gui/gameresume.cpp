@@ -64,7 +64,9 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     const JournalGame &game = *reading.game;
     if (game.complete())
         return;
-    if (messages.askDefaultYes(&dialog, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
+    // Asked before the dialog shows, on no window of its own: the keys of a presenter remote
+    // stay out of questions over the caller's windows, but here Enter must take the default.
+    if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
         if (dialog.restoreGame(game.drawOrder, game.drawCount()))
             journal.resume(path, reading);
     } else {

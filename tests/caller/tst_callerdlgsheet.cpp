@@ -93,9 +93,12 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
 
     const QList<QAction *> actions = f.dialog->systemMenu().actions();
-    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.size(), 4);
     QVERIFY(actions.at(0)->isSeparator());
     QCOMPARE(actions.at(1)->text(), QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    // The audience screen and the list of keys come after the About item.
+    QCOMPARE(actions.at(2)->text(), QStringLiteral("観客用表示(&D)"));
+    QCOMPARE(actions.at(3)->text(), QStringLiteral("キー操作(&K)..."));
 
     QString title;
     QStringList texts;

@@ -1,0 +1,361 @@
+#include "audiencescreen.h"
+
+#include "audienceboard.h"
+#include "audiencelayout.h"
+#include "audiencescreenchoice.h"
+#include "numbertext.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr QSize WindowSize(960, 720);
+
+QColor toColor(Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QColor mixed(const QColor &a, const QColor &b, double share)
+{
+    return QColor::fromRgbF(float(a.redF() * share + b.redF() * (1 - share)),
+                            float(a.greenF() * share + b.greenF() * (1 - share)),
+                            float(a.blueF() * share + b.blueF() * (1 - share)));
+}
+
+QFont baseFont(bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("IPAPGothic")});
+    font.setBold(bold);
+    return font;
+}
+
+// The largest font in which sample fits the box, its digits filling most of the height.
+QFont fitted(QFont font, const QString &sample, QSizeF box, double fill)
+{
+    constexpr double Probe = 100;
+    font.setPixelSize(int(Probe));
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(sample);
+    const double height = metrics.capHeight();
+    if (width <= 0 || height <= 0)
+        return font;
+    const double scale = std::min(box.width() / width, box.height() / height) * fill;
+    font.setPixelSize(std::max(1, int(Probe * scale)));
+    return font;
+}
+
+// The widest number of a game whose top number is top.
+QString widestNumber(int top)
+{
+    return top >= 100 ? QStringLiteral("888") : QStringLiteral("88");
+}
+
+} // namespace
+
+AudienceScreen::AudienceScreen(const AudienceBoard &board, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_board(board)
+{
+    setWindowTitle(Title);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    resize(WindowSize);
+
+    m_fullScreen = new QAction(FullScreenItemText, this);
+    m_fullScreen->setObjectName(QStringLiteral("fullScreen"));
+    m_fullScreen->setCheckable(true);
+    m_fullScreen->setShortcut(Qt::Key_F11);
+    connect(m_fullScreen, &QAction::toggled, this, &AudienceScreen::setFullScreen);
+    addAction(m_fullScreen);
+
+    m_spin.setInterval(SpinStepMs);
+    connect(&m_spin, &QTimer::timeout, this, [this] {
+        m_spinStep = (m_spinStep + 1) % SpinDots;
+        update(spinnerArea().toAlignedRect());
+    });
+    connect(&board, &AudienceBoard::changed, this, &AudienceScreen::boardChanged);
+}
+
+void AudienceScreen::open(const QWidget &dialog)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QList<QRect> geometries;
+    for (const QScreen *screen : screens)
+        geometries << screen->geometry();
+    if (const std::optional<int> index = audienceScreenFor(geometries, dialog.frameGeometry())) {
+        QScreen *target = screens[*index];
+        setScreen(target);
+        setGeometry(target->geometry());
+        showFullScreen();
+    } else {
+        showNormal();
+    }
+    raise();
+}
+
+void AudienceScreen::boardChanged()
+{
+    followSpin();
+    // At once rather than at the next pass of the event loop: the number must reach the room
+    // as it reaches the dialog's called slot, and the "Bingo End" message follows at once.
+    if (isVisible())
+        repaint();
+}
+
+void AudienceScreen::followSpin()
+{
+    const bool spinning = isVisible() && m_board.phase() == AudienceBoard::Phase::Spinning;
+    if (spinning && !m_spin.isActive()) {
+        m_spinStep = 0;
+        m_spin.start();
+    } else if (!spinning) {
+        m_spin.stop();
+    }
+}
+
+void AudienceScreen::setFullScreen(bool on)
+{
+    if (on == isFullScreen())
+        return;
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+}
+
+void AudienceScreen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && isFullScreen()) {
+        setFullScreen(false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void AudienceScreen::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const QSignalBlocker blocker(m_fullScreen);
+        m_fullScreen->setChecked(isFullScreen());
+    }
+    QWidget::changeEvent(event);
+}
+
+void AudienceScreen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closed();
+}
+
+void AudienceScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    followSpin();
+}
+
+void AudienceScreen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    followSpin();
+}
+
+QRectF AudienceScreen::spinnerArea() const
+{
+    const AudienceLayout layout(size(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
+    const QRectF area = layout.latest();
+    const double side = std::min(area.width(), area.height());
+    QRectF square(0, 0, side, side);
+    square.moveCenter(area.center());
+    return square;
+}
+
+void AudienceScreen::paintEvent(QPaintEvent *event)
+{
+    const AudienceLayout layout(size(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
+    const QColor back = toColor(m_board.backColour());
+    const QColor ink = toColor(m_board.contrastingBackground(m_board.backColour()));
+    const QRegion region = event->region();
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRegion(region);
+    painter.fillRect(rect(), back);
+
+    if (region.intersects(layout.state().toAlignedRect())) {
+        QString state;
+        switch (m_board.phase()) {
+        case AudienceBoard::Phase::Waiting:
+            state = WaitingText;
+            break;
+        case AudienceBoard::Phase::Spinning:
+            state = SpinningText;
+            break;
+        case AudienceBoard::Phase::BetweenDraws:
+            break;
+        case AudienceBoard::Phase::Finished:
+            state = FinishedText;
+            break;
+        }
+        if (!state.isEmpty()) {
+            painter.setPen(ink);
+            painter.setFont(fitted(baseFont(true), state, layout.state().size(), 0.6));
+            drawCentred(painter, layout.state(), state);
+        }
+    }
+    if (region.intersects(layout.latest().toAlignedRect())) {
+        if (m_board.phase() == AudienceBoard::Phase::Spinning)
+            paintSpinner(painter);
+        else
+            paintLatest(painter, layout);
+    }
+    if (region.intersects(layout.count().toAlignedRect())) {
+        painter.setPen(ink);
+        painter.setFont(
+            fitted(baseFont(false), QStringLiteral("100 / 100"), layout.count().size(), 0.55));
+        drawCentred(painter, layout.count(), m_board.countText());
+    }
+    if (region.intersects(layout.recentRow().toAlignedRect()))
+        paintRecent(painter, layout);
+    if (region.intersects(layout.board().toAlignedRect()))
+        paintBoard(painter, layout);
+}
+
+void AudienceScreen::drawCentred(QPainter &painter, const QRectF &box, const QString &text)
+{
+    // Digits this large are drawn as outlines, not from Qt's glyph cache, which costs tens of
+    // milliseconds a board; each label is drawn once and kept as an image instead.
+    const QFont font = painter.font();
+    const QColor colour = painter.pen().color();
+    const QString key = text + u'|' + font.key() + u'|' + QString::number(colour.rgba());
+    auto found = m_labels.constFind(key);
+    if (found == m_labels.constEnd()) {
+        if (m_labels.size() > MaxLabels)
+            m_labels.clear();
+        const QFontMetricsF metrics(font);
+        const qreal ratio = devicePixelRatioF();
+        const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height() + 2);
+        QImage image((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter label(&image);
+        label.setFont(font);
+        label.setPen(colour);
+        label.drawText(QPointF(1, 1 + metrics.ascent()), text);
+        label.end();
+        found = m_labels.insert(key, Label{image, metrics.ascent(), metrics.capHeight()});
+    }
+    const Label &label = *found;
+    // The capital height, not the line box, is centred, so digits sit in the middle.
+    const QSizeF size = label.image.deviceIndependentSize();
+    const QPointF topLeft(box.center().x() - size.width() / 2,
+                          box.center().y() + label.capHeight / 2 - label.ascent - 1);
+    painter.drawImage(topLeft, label.image);
+}
+
+void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout)
+{
+    if (m_board.latest() < 0)
+        return;
+    painter.setPen(toColor(m_board.textColour()));
+    painter.setFont(
+        fitted(baseFont(true), widestNumber(m_board.topNumber()), layout.latest().size(), 0.85));
+    drawCentred(painter, layout.latest(), numberText(m_board.latest()));
+}
+
+void AudienceScreen::paintSpinner(QPainter &painter) const
+{
+    const QRectF area = spinnerArea();
+    const double radius = area.width() * 0.3;
+    const double dot = area.width() * 0.05;
+    const QColor text = toColor(m_board.textColour());
+    const QColor back = toColor(m_board.backColour());
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < SpinDots; ++i) {
+        // The dots behind the moving one fade out, so it reads as turning.
+        const int behind = (m_spinStep - i + SpinDots) % SpinDots;
+        const double share = behind < 4 ? 1.0 - behind * 0.22 : 0.2;
+        const double angle = 2 * std::numbers::pi * i / SpinDots;
+        const QPointF centre = area.center() + QPointF(std::sin(angle), -std::cos(angle)) * radius;
+        painter.setBrush(mixed(text, back, share));
+        painter.drawEllipse(centre, dot * (behind == 0 ? 1.4 : 1.0),
+                            dot * (behind == 0 ? 1.4 : 1.0));
+    }
+}
+
+void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout)
+{
+    const QList<int> recent = m_board.recent();
+    if (recent.isEmpty())
+        return;
+    const QColor ink = toColor(m_board.contrastingBackground(m_board.backColour()));
+    const QColor dim = mixed(ink, toColor(m_board.backColour()), 0.45);
+    const QRectF first = layout.recentSlot(0);
+    const double gap = first.width() * 0.08;
+    // No taller than wide, so a tall row does not leave the digits small in narrow boxes.
+    const QSizeF inner(first.width() - 2 * gap, std::min(first.height(), first.width()) - 2 * gap);
+    painter.setFont(fitted(baseFont(true), widestNumber(m_board.topNumber()), inner, 0.7));
+    for (int i = 0; i < recent.size(); ++i) {
+        QRectF slot(QPointF(0, 0), inner);
+        slot.moveCenter(layout.recentSlot(i).center());
+        painter.setPen(QPen(dim, std::max(1.0, slot.height() * 0.03)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(slot, slot.height() * 0.12, slot.height() * 0.12);
+        painter.setPen(ink);
+        drawCentred(painter, slot, numberText(recent[i]));
+    }
+}
+
+void AudienceScreen::paintBoard(QPainter &painter, const AudienceLayout &layout)
+{
+    const int top = m_board.topNumber();
+    const QColor text = toColor(m_board.textColour());
+    const QColor back = toColor(m_board.backColour());
+    const QColor ink = toColor(m_board.contrastingBackground(m_board.backColour()));
+    const QColor dim = mixed(ink, back, 0.4);
+    const QRectF first = layout.cell(0);
+    const double gap = std::max(2.0, std::min(first.width(), first.height()) * 0.08);
+    const QSizeF inner(first.width() - 2 * gap, first.height() - 2 * gap);
+    const QFont plain = fitted(baseFont(false), widestNumber(top), inner, 0.6);
+    const QFont bold = fitted(baseFont(true), widestNumber(top), inner, 0.6);
+    const double line = std::max(1.0, inner.height() * 0.04);
+    const double radius = inner.height() * 0.12;
+
+    // Called numbers are filled and bold, the others only outlined and dim, so the two read
+    // apart without their colour; the latest also has a heavy frame.
+    for (int number = 0; number <= top; ++number) {
+        const QRectF cell = layout.cell(number).adjusted(gap, gap, -gap, -gap);
+        const QString label = numberText(number);
+        if (m_board.isCalled(number)) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(text);
+            painter.drawRoundedRect(cell, radius, radius);
+            painter.setPen(back);
+            painter.setFont(bold);
+        } else {
+            painter.setPen(QPen(dim, line));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(cell, radius, radius);
+            painter.setPen(dim);
+            painter.setFont(plain);
+        }
+        drawCentred(painter, cell, label);
+        if (number == m_board.latest()) {
+            const double frame = gap * 0.8;
+            painter.setPen(QPen(ink, frame));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(cell.adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2),
+                                    radius, radius);
+        }
+    }
+}

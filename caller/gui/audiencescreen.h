@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+class AudienceBoard;
+class AudienceLayout;
+class QAction;
+
+// The window for the room, "観客用表示": the board of a game drawn large enough to read from
+// the back of a hall, scaled to whatever size the window has. F11 or its context menu puts
+// it full screen; Escape or F11 leaves full screen again.
+class AudienceScreen final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Title = QStringLiteral("観客用表示");
+    static inline const QString FullScreenItemText = QStringLiteral("全画面表示(&F)");
+    static inline const QString WaitingText = QStringLiteral("スタートを待っています");
+    static inline const QString SpinningText = QStringLiteral("抽選中");
+    static inline const QString FinishedText = QStringLiteral("Bingo End");
+    static constexpr int SpinStepMs = 125;
+    static constexpr int SpinDots = 12;
+
+    explicit AudienceScreen(const AudienceBoard &board, QWidget *parent = nullptr);
+
+    // Shows the window: full screen on the other screen where there are two or more, beside
+    // the dialog as a window where there is one.
+    void open(const QWidget &dialog);
+    QAction *fullScreenAction() const { return m_fullScreen; }
+
+signals:
+    void closed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void boardChanged();
+    void setFullScreen(bool on);
+    void followSpin();
+    QRectF spinnerArea() const;
+    void drawCentred(QPainter &painter, const QRectF &box, const QString &text);
+    void paintLatest(QPainter &painter, const AudienceLayout &layout);
+    void paintBoard(QPainter &painter, const AudienceLayout &layout);
+    void paintRecent(QPainter &painter, const AudienceLayout &layout);
+    void paintSpinner(QPainter &painter) const;
+
+    // A text drawn once in one font and colour, with where its baseline and capitals lie.
+    struct Label
+    {
+        QImage image;
+        qreal ascent;
+        qreal capHeight;
+    };
+    // Enough for both styles of a board and the rest at a few window sizes.
+    static constexpr int MaxLabels = 600;
+
+    const AudienceBoard &m_board;
+    QHash<QString, Label> m_labels;
+    QAction *m_fullScreen = nullptr;
+    QTimer m_spin;
+    int m_spinStep = 0;
+};

@@ -1,0 +1,526 @@
+#include "audiencelayout.h"
+#include "audiencescreen.h"
+#include "ccallerdlg.h"
+#include "countdownplayer.h"
+#include "filechooser.h"
+#include "fontsubstitutions.h"
+#include "messagepresenter.h"
+#include "processstarter.h"
+#include "sleeper.h"
+#include "soundoutput.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <span>
+
+namespace {
+
+class NoFiles final : public FileChooser
+{
+public:
+    QString choose(QWidget *, Purpose, const QString &, const QStringList &) override { return {}; }
+};
+
+class RecordingMessages final : public MessagePresenter
+{
+public:
+    QStringList shown;
+    std::function<void()> onShow = [] {};
+    void show(QWidget *, Icon, const QString &, const QString &text) override
+    {
+        shown << text;
+        onShow();
+    }
+    bool ask(QWidget *, const QString &, const QString &) override { return false; }
+};
+
+class NoStarter final : public ProcessStarter
+{
+public:
+    std::optional<QString> startDetached(const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
+
+class NoSleep final : public Sleeper
+{
+public:
+    void sleep(int) override {}
+};
+
+class StillCountdown final : public CountdownPlayer
+{
+public:
+    bool open(const QString &) override { return true; }
+    void play(int, int, int) override {}
+    void stop() override {}
+};
+
+// Counts the paints of a widget.
+class PaintCounter final : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+struct Fixture
+{
+    SilentSoundOutput sound;
+    NoFiles files;
+    RecordingMessages messages;
+    QtMessagePresenter realMessages;
+    NoStarter starter;
+    NoSleep sleeper;
+    StillCountdown countdown;
+    std::unique_ptr<CCallerDlg> dialog;
+
+    enum class Boxes { Recorded, Real };
+
+    explicit Fixture(Boxes boxes = Boxes::Recorded)
+    {
+        CallerServices services;
+        services.sound = &sound;
+        services.files = &files;
+        services.messages =
+            boxes == Boxes::Real ? static_cast<MessagePresenter *>(&realMessages) : &messages;
+        services.processes = &starter;
+        services.sleeper = &sleeper;
+        services.seed = [] { return 4242u; };
+        services.makeCountdown = [this](QWidget *parent) {
+            return CountdownControl{new QWidget(parent), &countdown};
+        };
+        dialog = std::make_unique<CCallerDlg>(services);
+        dialog->show();
+        dialog->activateWindow();
+    }
+
+    template <typename T = QWidget> T *get(const char *name) const
+    {
+        return dialog->findChild<T *>(QString::fromLatin1(name));
+    }
+    QPushButton *button(const char *name) const { return get<QPushButton>(name); }
+    AudienceScreen *screen() const { return dialog->findChild<AudienceScreen *>(); }
+    QAction *menuItem(const char *name) const
+    {
+        return dialog->systemMenu().findChild<QAction *>(QString::fromLatin1(name));
+    }
+
+    // Start, Stop, Clear, Save as 1 (enabled) or 0.
+    QString buttons() const
+    {
+        QString s;
+        for (const char *name : {"IDC_START", "IDC_STOP", "IDC_CLEAR", "IDC_SAVE"})
+            s += get(name)->isEnabled() ? u'1' : u'0';
+        return s;
+    }
+    void click(const char *name) { button(name)->click(); }
+    void draw()
+    {
+        click("IDC_START");
+        click("IDC_STOP");
+    }
+    int draws() const { return dialog->game().drawCount(); }
+    bool spinning() const { return dialog->findChild<QTimer *>("timer2")->isActive(); }
+};
+
+enum class Phase { Ready, Spinning, BetweenDraws, Finished };
+
+void bringTo(Fixture &f, Phase phase)
+{
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("5"));
+    switch (phase) {
+    case Phase::Ready:
+        break;
+    case Phase::Spinning:
+        f.draw();
+        f.click("IDC_START");
+        break;
+    case Phase::BetweenDraws:
+        f.draw();
+        break;
+    case Phase::Finished:
+        for (int k = 0; k < 5; ++k)
+            f.draw();
+        break;
+    }
+}
+
+// The colour of the screen at the middle of the left edge of a board cell, inside the cell's
+// frame and clear of its digits.
+QColor cellColour(const QImage &image, QSize size, int cells, int number)
+{
+    const QRectF cell = AudienceLayout(size, cells, 5).cell(number);
+    return image.pixelColor(
+        QPointF(cell.left() + cell.width() * 0.14, cell.center().y()).toPoint());
+}
+
+// Whether any pixel of the cell differs from the colour.
+bool cellHasInk(const QImage &image, QSize size, int cells, int number, const QColor &back)
+{
+    const QRect cell = AudienceLayout(size, cells, 5).cell(number).toAlignedRect() & image.rect();
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (image.pixelColor(x, y) != back)
+                return true;
+    return false;
+}
+
+// Opens the audience screen as a window of 1024 x 768, whatever the screens are.
+AudienceScreen *openWindowed(Fixture &f)
+{
+    f.dialog->ToggleAudienceScreen();
+    AudienceScreen *screen = f.screen();
+    screen->showNormal();
+    screen->resize(1024, 768);
+    if (!QTest::qWaitForWindowExposed(screen))
+        return nullptr;
+    return screen;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Phase)
+
+class TestAudienceScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void nextKey_data();
+    void nextKey();
+    void nextKeyDoesNotAnswerAQuestion();
+    void openAndCloseMidGame();
+    void opensOnTheScreenWithoutTheDialog();
+    void fullScreenKeys();
+    void revealReachesTheScreenWithTheCalledSlot();
+    void boardShowsTheCalledNumbers();
+    void boardFollowsTheTopNumberInReady();
+    void keysAreListed();
+};
+
+void TestAudienceScreen::initTestCase()
+{
+    registerFontSubstitutions();
+}
+
+void TestAudienceScreen::nextKey_data()
+{
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("onScreen");
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<QString>("buttons");
+
+    QTest::newRow("Space in Ready starts")
+        << Phase::Ready << int(Qt::Key_Space) << "IDC_START" << false << 0 << "0100";
+    QTest::newRow("Enter in the top number box starts")
+        << Phase::Ready << int(Qt::Key_Return) << "IDC_TOP_NUMBER" << false << 0 << "0100";
+    QTest::newRow("keypad Enter in Ready starts")
+        << Phase::Ready << int(Qt::Key_Enter) << "IDC_START" << false << 0 << "0100";
+    QTest::newRow("Page Down while spinning stops")
+        << Phase::Spinning << int(Qt::Key_PageDown) << "IDC_STOP" << false << 2 << "1011";
+    QTest::newRow("Right on a colour radio while spinning stops, the colour stays")
+        << Phase::Spinning << int(Qt::Key_Right) << "IDC_COLOR_BLUE" << false << 2 << "1011";
+    QTest::newRow("Space on Clear between draws starts, not clears")
+        << Phase::BetweenDraws << int(Qt::Key_Space) << "IDC_CLEAR" << false << 1 << "0100";
+    QTest::newRow("Enter on Save between draws starts, not saves")
+        << Phase::BetweenDraws << int(Qt::Key_Return) << "IDC_SAVE" << false << 1 << "0100";
+    QTest::newRow("Space on Clear when finished does nothing")
+        << Phase::Finished << int(Qt::Key_Space) << "IDC_CLEAR" << false << 5 << "0011";
+    QTest::newRow("Enter when finished does nothing")
+        << Phase::Finished << int(Qt::Key_Return) << "IDC_CLEAR" << false << 5 << "0011";
+    QTest::newRow("Space on the audience screen in Ready starts")
+        << Phase::Ready << int(Qt::Key_Space) << "" << true << 0 << "0100";
+    QTest::newRow("Page Down on the audience screen while spinning stops")
+        << Phase::Spinning << int(Qt::Key_PageDown) << "" << true << 2 << "1011";
+    QTest::newRow("Right on the audience screen when finished does nothing")
+        << Phase::Finished << int(Qt::Key_Right) << "" << true << 5 << "0011";
+}
+
+void TestAudienceScreen::nextKey()
+{
+    QFETCH(Phase, phase);
+    QFETCH(int, key);
+    QFETCH(QString, focus);
+    QFETCH(bool, onScreen);
+    QFETCH(int, draws);
+    QFETCH(QString, buttons);
+
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    bringTo(f, phase);
+    const int endMessages = int(f.messages.shown.size());
+    QWidget *target = nullptr;
+    if (onScreen) {
+        f.dialog->ToggleAudienceScreen();
+        target = f.screen();
+        QVERIFY(QTest::qWaitForWindowExposed(target));
+    } else {
+        target = f.dialog->findChild<QWidget *>(focus);
+        if (auto *box = qobject_cast<QComboBox *>(target))
+            target = box->lineEdit();
+        QVERIFY(target);
+        target->setFocus();
+    }
+    const QString topBefore = f.get<QComboBox>("IDC_TOP_NUMBER")->currentText();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(f.draws(), draws);
+    QCOMPARE(f.buttons(), buttons);
+    QCOMPARE(f.messages.shown.size(), endMessages);
+    QVERIFY(f.dialog->isVisible());
+    QVERIFY(f.get<QRadioButton>("IDC_COLOR_BLUE")->isChecked());
+    QCOMPARE(f.get<QComboBox>("IDC_TOP_NUMBER")->currentText(), topBefore);
+
+    // Held down, the key takes one step and repeats nothing; with a modifier it is another key.
+    QTest::keyPress(target, Qt::Key(key));
+    const int afterPress = f.draws();
+    const QString buttonsAfterPress = f.buttons();
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(target, &repeat);
+    QApplication::sendEvent(target, &repeat);
+    QTest::keyRelease(target, Qt::Key(key));
+    QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(f.draws(), afterPress);
+    QCOMPARE(f.buttons(), buttonsAfterPress);
+}
+
+void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
+{
+    Fixture f(Fixture::Boxes::Real);
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    f.draw();
+    f.draw();
+    f.dialog->ToggleAudienceScreen();
+
+    bool stayedOpen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (Qt::Key key :
+             {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_PageDown, Qt::Key_Right}) {
+            QWidget *focus = box->focusWidget() ? box->focusWidget() : box;
+            QTest::keyClick(focus, key);
+            QTest::keyClick(box->button(QMessageBox::Yes), key);
+        }
+        stayedOpen = box->isVisible();
+        box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    QVERIFY(stayedOpen);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.draws(), 2);
+    QCOMPARE(f.buttons(), QStringLiteral("1011"));
+}
+
+void TestAudienceScreen::openAndCloseMidGame()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    bringTo(f, Phase::Spinning);
+    QAction *item = f.menuItem("audienceScreen");
+
+    QTest::keyClick(f.dialog.get(), Qt::Key_F5);
+    AudienceScreen *screen = f.screen();
+    QVERIFY(screen);
+    QVERIFY(screen->isVisible());
+    QVERIFY(screen->isWindow());
+    QCOMPARE(screen->windowTitle(), QStringLiteral("観客用表示"));
+    QVERIFY(item->isChecked());
+    QCOMPARE(f.draws(), 1);
+    QCOMPARE(f.buttons(), QStringLiteral("0100"));
+    QVERIFY(f.spinning());
+
+    // F5 on the screen itself closes it; the game spins on.
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::keyClick(screen, Qt::Key_F5);
+    QVERIFY(!screen->isVisible());
+    QVERIFY(!item->isChecked());
+    QCOMPARE(f.draws(), 1);
+    QVERIFY(f.spinning());
+
+    f.click("IDC_STOP");
+    item->trigger();
+    QVERIFY(screen->isVisible());
+    QCOMPARE(f.draws(), 2);
+    QCOMPARE(f.buttons(), QStringLiteral("1011"));
+    screen->close();
+    QVERIFY(!item->isChecked());
+    QCOMPARE(f.buttons(), QStringLiteral("1011"));
+    f.draw();
+    QCOMPARE(f.draws(), 3);
+}
+
+void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
+{
+    // Run once with the one screen of the offscreen platform and once with two (see the
+    // CMake file): with one it is a window, with two it fills the screen the dialog is not on.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    f.dialog->move(screens.first()->geometry().topLeft() + QPoint(50, 50));
+    f.dialog->ToggleAudienceScreen();
+    AudienceScreen *screen = f.screen();
+    if (screens.size() == 1) {
+        QVERIFY(!screen->isFullScreen());
+        QVERIFY(screen->isVisible());
+        return;
+    }
+    QVERIFY(screen->isFullScreen());
+    QCOMPARE(screen->screen(), screens.at(1));
+    QCOMPARE(screen->geometry(), screens.at(1)->geometry());
+
+    f.dialog->ToggleAudienceScreen();
+    f.dialog->move(screens.at(1)->geometry().topLeft() + QPoint(50, 50));
+    f.dialog->ToggleAudienceScreen();
+    QVERIFY(screen->isFullScreen());
+    QCOMPARE(screen->screen(), screens.at(0));
+    QCOMPARE(screen->geometry(), screens.at(0)->geometry());
+}
+
+void TestAudienceScreen::fullScreenKeys()
+{
+    Fixture f;
+    f.dialog->ToggleAudienceScreen();
+    AudienceScreen *screen = f.screen();
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    // With two screens it opens full screen.
+    if (QGuiApplication::screens().size() > 1) {
+        QVERIFY(screen->isFullScreen());
+        QTest::keyClick(screen, Qt::Key_Escape);
+    }
+    QVERIFY(!screen->isFullScreen());
+
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(screen->isVisible());
+    QVERIFY(!screen->isFullScreen());
+    QTest::keyClick(screen, Qt::Key_F11);
+    QVERIFY(screen->isFullScreen());
+    QVERIFY(screen->fullScreenAction()->isChecked());
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(!screen->isFullScreen());
+    QVERIFY(!screen->fullScreenAction()->isChecked());
+
+    screen->fullScreenAction()->trigger();
+    QVERIFY(screen->isFullScreen());
+    QTest::keyClick(screen, Qt::Key_F11);
+    QVERIFY(!screen->isFullScreen());
+    QVERIFY(screen->isVisible());
+    QCOMPARE(f.draws(), 0);
+
+    // Its context menu holds full screen, the item that closes it and the list of keys.
+    QStringList items;
+    for (QAction *action : screen->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{"全画面表示(&F)", "観客用表示(&D)", "キー操作(&K)..."}));
+    QCOMPARE(screen->contextMenuPolicy(), Qt::ActionsContextMenu);
+}
+
+void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
+{
+    Fixture f;
+    f.dialog->ToggleAudienceScreen();
+    AudienceScreen *screen = f.screen();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("2"));
+    PaintCounter counter;
+    screen->installEventFilter(&counter);
+
+    // Observers connected after the screen run after it: by then the number is painted.
+    int paintsWhenDrawn = -1;
+    QList<int> paintedByReveal;
+    connect(&f.dialog->game(), &CallerGame::numberDrawn, this,
+            [&] { paintsWhenDrawn = counter.paints; });
+    connect(&f.dialog->game(), &CallerGame::numberRevealed, this,
+            [&] { paintedByReveal << counter.paints - paintsWhenDrawn; });
+    int paintsAtBingoEnd = -1;
+    f.messages.onShow = [&] { paintsAtBingoEnd = counter.paints; };
+
+    f.draw();
+    f.draw();
+    QCOMPARE(paintedByReveal, (QList<int>{1, 1}));
+    // "Bingo End" is on the screen before its message box opens.
+    QCOMPARE(paintsAtBingoEnd, paintsWhenDrawn + 2);
+}
+
+void TestAudienceScreen::boardShowsTheCalledNumbers()
+{
+    Fixture f;
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("10"));
+    for (int k = 0; k < 3; ++k)
+        f.draw();
+    AudienceScreen *screen = openWindowed(f);
+    QVERIFY(screen);
+    const QImage image = screen->grab().toImage();
+    const std::span<const int> drawn = f.dialog->game().drawnNumbers();
+    const QColor blue(0, 0, 255);
+    const QColor white(255, 255, 255);
+    for (int number = 0; number <= 10; ++number) {
+        const bool called = std::find(drawn.begin(), drawn.end(), number) != drawn.end();
+        QCOMPARE(cellColour(image, screen->size(), 11, number), called ? blue : white);
+    }
+
+    // Red text turns the background black; the called cells fill with red.
+    f.get<QRadioButton>("IDC_COLOR_RED")->setChecked(true);
+    const QImage red = screen->grab().toImage();
+    QCOMPARE(cellColour(red, screen->size(), 11, drawn[0]), QColor(255, 0, 0));
+    QCOMPARE(red.pixelColor(1, 1), QColor(0, 0, 0));
+
+    // After Clear nothing is called.
+    f.click("IDC_CLEAR");
+    const QImage cleared = screen->grab().toImage();
+    for (int number = 0; number <= 10; ++number)
+        QCOMPARE(cellColour(cleared, screen->size(), 11, number), QColor(0, 0, 0));
+}
+
+void TestAudienceScreen::boardFollowsTheTopNumberInReady()
+{
+    Fixture f;
+    AudienceScreen *screen = openWindowed(f);
+    QVERIFY(screen);
+    // 0..20 and 0..22 both lie in four columns of six rows at this size.
+    QCOMPARE(AudienceLayout(screen->size(), 21, 5).columns(), 4);
+    QCOMPARE(AudienceLayout(screen->size(), 23, 5).rows(), 6);
+    const QColor white(255, 255, 255);
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("22"));
+    QVERIFY(cellHasInk(screen->grab().toImage(), screen->size(), 23, 22, white));
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("20"));
+    const QImage image = screen->grab().toImage();
+    QVERIFY(cellHasInk(image, screen->size(), 21, 20, white));
+    QVERIFY(!cellHasInk(image, screen->size(), 21, 21, white));
+    QVERIFY(!cellHasInk(image, screen->size(), 21, 22, white));
+}
+
+void TestAudienceScreen::keysAreListed()
+{
+    Fixture f;
+    f.menuItem("keys")->trigger();
+    QCOMPARE(f.messages.shown, QStringList{"スタート / ストップ: Space, Enter, Page Down, →\n"
+                                           "観客用表示を開く / 閉じる: F5\n"
+                                           "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)"});
+    QCOMPARE(f.draws(), 0);
+}
+
+QTEST_MAIN(TestAudienceScreen)
+#include "tst_audiencescreen.moc"
