@@ -1,6 +1,7 @@
 #include "sheetcommandline.h"
 
 #include "dialogint.h"
+#include "setcode.h"
 #include "sheetids.h"
 
 #include <QCommandLineParser>
@@ -33,12 +34,20 @@ const QCommandLineOption printOption(
     QStringLiteral("print"),
     QStringLiteral("Print the sheets to the default printer without the print dialog, then end."));
 
+const QCommandLineOption numberedOption(
+    QStringLiteral("numbered"),
+    QStringLiteral("Print on each sheet its number and the code of the set, for the sheet check."));
+const QCommandLineOption setCodeOption(
+    QStringLiteral("set-code"),
+    QStringLiteral("Print the code of the set that --seed and --top make, then end."));
+
 void setUp(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral("Makes, shows and prints bingo sheets."));
     parser.addHelpOption();
     parser.addOptions(
         {sheetsOption, topOption, colorOption, seedOption, pageSizeOption, pdfOption, printOption});
+    parser.addOptions({numberedOption, setCodeOption});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Document to open once the sheets are made."),
                                  QStringLiteral("[file]"));
@@ -61,6 +70,46 @@ std::optional<int> colorIdOf(const QString &name)
     if (name == QLatin1String("green"))
         return SheetIds::IDC_SHEET_GREEN;
     return std::nullopt;
+}
+
+std::optional<int> topOf(const QCommandLineParser &parser)
+{
+    const DialogInt top = readWholeInt(parser.value(topOption));
+    if (!top.ok() || !SheetSetup::topNumberAllowed(top.value))
+        return std::nullopt;
+    return top.value;
+}
+
+QString topRefusal(const QCommandLineParser &parser)
+{
+    return QStringLiteral("--top needs a whole number from %1 to %2, not \"%3\"")
+        .arg(SheetSetup::MinTopNumber)
+        .arg(SheetSetup::MaxTopNumber)
+        .arg(parser.value(topOption));
+}
+
+// --set-code takes the seed and the top number of a set and nothing else.
+SheetCommandLine setCodeOf(const QCommandLineParser &parser, SheetCommandLine result)
+{
+    for (const QCommandLineOption *option : {&sheetsOption, &colorOption, &pageSizeOption,
+                                             &pdfOption, &printOption, &numberedOption}) {
+        if (parser.isSet(*option))
+            return refused(QStringLiteral("--set-code cannot be used with --%1")
+                               .arg(option->names().constFirst()));
+    }
+    if (!result.documentFile.isEmpty())
+        return refused(QStringLiteral("--set-code opens no document, but \"%1\" was given")
+                           .arg(result.documentFile));
+    if (!result.seed)
+        return refused(QStringLiteral("--set-code needs --seed"));
+    if (!parser.isSet(topOption))
+        return refused(QStringLiteral("--set-code needs --top"));
+    const std::optional<int> top = topOf(parser);
+    if (!top)
+        return refused(topRefusal(parser));
+    result.mode = SheetCommandLine::Mode::SetCode;
+    result.setCode = SetCode(*result.seed, *top).text();
+    return result;
 }
 
 } // namespace
@@ -95,12 +144,18 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
         result.seed = seed;
     }
 
+    result.numbered = parser.isSet(numberedOption);
+    if (parser.isSet(setCodeOption))
+        return setCodeOf(parser, result);
+
     if (!parser.isSet(pdfOption)) {
         for (const QCommandLineOption *option :
              {&sheetsOption, &topOption, &colorOption, &pageSizeOption}) {
             if (parser.isSet(*option))
-                return refused(QStringLiteral("--%1 is only used with --pdf")
-                                   .arg(option->names().constFirst()));
+                return refused(
+                    QStringLiteral("--%1 is only used with --pdf%2")
+                        .arg(option->names().constFirst(),
+                             option == &topOption ? QStringLiteral(" or --set-code") : QString()));
         }
         result.printDirect = parser.isSet(printOption);
         return result;
@@ -127,13 +182,9 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
                            .arg(SheetSetup::MinSheetCount)
                            .arg(SheetSetup::MaxSheetCount)
                            .arg(sheetsText));
-    const QString topText = parser.value(topOption);
-    const DialogInt top = readWholeInt(topText);
-    if (!top.ok() || !SheetSetup::topNumberAllowed(top.value))
-        return refused(QStringLiteral("--top needs a whole number from %1 to %2, not \"%3\"")
-                           .arg(SheetSetup::MinTopNumber)
-                           .arg(SheetSetup::MaxTopNumber)
-                           .arg(topText));
+    const std::optional<int> top = topOf(parser);
+    if (!top)
+        return refused(topRefusal(parser));
     const QString colorText = parser.value(colorOption);
     const std::optional<int> colorId = colorIdOf(colorText);
     if (!colorId)
@@ -147,7 +198,7 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
     else
         return refused(QStringLiteral("--page-size needs A4 or Letter, not \"%1\"").arg(sizeText));
 
-    result.setup = {sheets.value, top.value, *colorId};
+    result.setup = {sheets.value, *top, *colorId};
     return result;
 }
 

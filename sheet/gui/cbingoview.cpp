@@ -62,10 +62,12 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     // The dialog has refused any top number it could not read.
     const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
                            dialog.colorId()};
-    CrtRandom random(seed ? *seed : m_services.clock());
+    m_seed = seed ? *seed : m_services.clock();
+    CrtRandom random(m_seed);
     try {
         m_sheetSet.generate(setup, random);
         m_state = State::Ready;
+        m_numbering.setCode = setCode().text();
     } catch (const std::bad_alloc &) {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
@@ -76,6 +78,12 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
 int CBINGOView::sheetFontHeight() const
 {
     return SheetLayout::sheetFontHeight(logicalDpiY());
+}
+
+void CBINGOView::setNumbered(bool on)
+{
+    m_numbering.on = on;
+    viewport()->update();
 }
 
 void CBINGOView::OnInitialUpdate()
@@ -109,6 +117,12 @@ void CBINGOView::OnDraw(QPainter &painter, const QRect &exposed)
                        SheetLayout::sheetsMeeting(area, m_sheetSet.sheetCount()));
     DrawSheetBackgrounds(painter, run);
     DrawSheetNumbers(painter, run, {m_sheetSet.colour(), sheetFontHeight()});
+    if (m_numbering.on) {
+        // A label reaches a little below its row, into the area of the next.
+        const QRectF labelled = area.adjusted(0, -SheetLabels::Overhang, 0, 0);
+        DrawSheetLabels(painter, SheetLayout::sheetsMeeting(labelled, m_sheetSet.sheetCount()), 1,
+                        m_numbering.setCode);
+    }
 }
 
 void CBINGOView::keyPressEvent(QKeyEvent *event)
@@ -159,7 +173,7 @@ bool CBINGOView::OnPrint(QPrinter &printer)
     if (from > to)
         return true;
     if (!printerUnreachable(printer) &&
-        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight()))
+        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering))
         return true;
     m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
                               printFailure(printer));
