@@ -12,6 +12,7 @@
 #include "filechooser.h"
 #include "messagepresenter.h"
 #include "processstarter.h"
+#include "sheetcheckdialog.h"
 #include "sleeper.h"
 
 #include <QComboBox>
@@ -111,6 +112,11 @@ void CCallerDlg::OnInitDialog()
     m_systemMenu.addSeparator();
     QAction *about = m_systemMenu.addAction(AboutItemText, this, &CCallerDlg::OnAbout);
     about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
+    QAction *sheetCheck =
+        m_systemMenu.addAction(SheetCheckItemText, this, &CCallerDlg::OnSheetCheck);
+    sheetCheck->setObjectName(QStringLiteral("sheetCheck"));
+    sheetCheck->setShortcut(SheetCheckKey);
+    addAction(sheetCheck);
 
     setWindowIcon(QIcon(QString::fromLatin1(applicationIconPath)));
 
@@ -163,6 +169,20 @@ void CCallerDlg::OnAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CCallerDlg::OnSheetCheck()
+{
+    if (m_game.drawCount() == 0) {
+        m_services.messages->show(this, MessagePresenter::Icon::Information,
+                                  SheetCheckDialog::Title, NothingToCheck);
+        return;
+    }
+    const auto called = m_game.drawnNumbers();
+    SheetCheckDialog dialog(*m_services.messages, m_game.topNumber(),
+                            QList<int>(called.begin(), called.end()), m_setCode, this);
+    dialog.exec();
+    m_setCode = dialog.setCode();
 }
 
 void CCallerDlg::Start()

@@ -9,6 +9,7 @@
 #include "numberdisplays.h"
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QMenu>
 #include <QTimer>
 
@@ -34,6 +35,10 @@ public:
     static inline const QString CountdownStill = QStringLiteral("/COUNT16.AVI");
     static inline const QString CountdownClip = QStringLiteral("wave/count16.AVI");
     static inline const QString SheetProgram = QStringLiteral("/bingo");
+    static inline const QString SheetCheckItemText = QStringLiteral("シート確認");
+    static inline const QKeySequence SheetCheckKey = QKeySequence(Qt::Key_F8);
+    static inline const QString NothingToCheck =
+        QStringLiteral("まだ数字を引いていません。シート確認は最初の数字を引いてからできます。");
     static inline const QString QuitQuestion =
         QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
 
@@ -50,6 +55,8 @@ public:
     void OnSave();
     void OnSheet();
     void OnAbout();
+    // Checks a player's sheet against the numbers called so far.
+    void OnSheetCheck();
 
     // Escape and the close box end the program; mid-game it asks first.
     void reject() override;
@@ -108,4 +115,6 @@ private:
     std::array<QTimer *, NumberDisplays::SpinTimers.size()> m_spinTimers{};
     QMenu m_systemMenu;
     QString m_startDir;
+    // The code of the last sheet checked, offered again for the next check.
+    QString m_setCode;
 };

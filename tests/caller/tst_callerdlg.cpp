@@ -11,6 +11,7 @@
 #include "numberfill.h"
 #include "numbertext.h"
 #include "processstarter.h"
+#include "sheetcheckdialog.h"
 #include "sleeper.h"
 #include "soundoutput.h"
 
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -310,6 +312,8 @@ private slots:
     void sheetStartsForReal();
     void sheetMissingForReal();
     void aboutFromTheContextMenu();
+    void sheetCheckBeforeAnyDrawSaysWhy();
+    void sheetCheckMarksTheNumbersDrawn();
     void closingMidGameAsksFirst_data();
     void closingMidGameAsksFirst();
     void countdownClipsPlay();
@@ -831,9 +835,11 @@ void TestCallerDlg::aboutFromTheContextMenu()
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
 
     const QList<QAction *> actions = f.dialog->systemMenu().actions();
-    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.size(), 3);
     QVERIFY(actions.at(0)->isSeparator());
     QCOMPARE(actions.at(1)->text(), QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    QCOMPARE(actions.at(2)->text(), QStringLiteral("シート確認"));
+    QCOMPARE(actions.at(2)->shortcut(), QKeySequence(Qt::Key_F8));
 
     QString title;
     QStringList texts;
@@ -858,6 +864,69 @@ void TestCallerDlg::aboutFromTheContextMenu()
 
     QCOMPARE(title, QStringLiteral("Kaveloのﾊﾞｰｼﾞｮﾝ情報"));
     QVERIFY(texts.contains(QStringLiteral("Kavelo Version 1.0")));
+}
+
+void TestCallerDlg::sheetCheckBeforeAnyDrawSaysWhy()
+{
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    QTest::keyClick(f.dialog.get(), Qt::Key_F8);
+    QCOMPARE(f.messages.shown.size(), 1);
+    QCOMPARE(f.messages.shown.constFirst().title, QStringLiteral("シート確認"));
+    QCOMPARE(
+        f.messages.shown.constFirst().text,
+        QStringLiteral("まだ数字を引いていません。シート確認は最初の数字を引いてからできます。"));
+}
+
+void TestCallerDlg::sheetCheckMarksTheNumbersDrawn()
+{
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    for (int i = 0; i < 20; ++i)
+        f.draw();
+    const auto drawn = f.dialog->game().drawnNumbers();
+    const QSet<int> called(drawn.begin(), drawn.end());
+
+    // F8 opens the check; the code of seed 4711 and top 50 (worked out by hand) and sheet 7.
+    int marked = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *check = qobject_cast<SheetCheckDialog *>(QApplication::activeModalWidget());
+        QVERIFY(check);
+        QCOMPARE(check->findChild<QLineEdit *>("setCode")->text(), QString());
+        check->findChild<QLineEdit *>("setCode")->setText("2222-E7HD5");
+        check->findChild<QLineEdit *>("sheetNumber")->setText("7");
+        QTest::mouseClick(check->findChild<QPushButton *>("checkButton"), Qt::LeftButton);
+        QVERIFY(check->verdict());
+        const auto *grid = check->findChild<QTableWidget *>("sheetGrid");
+        const QColor open = Qt::white;
+        for (int r = 0; r < 5; ++r) {
+            for (int c = 0; c < 5; ++c) {
+                if (r == 2 && c == 2)
+                    continue;
+                const QTableWidgetItem *item = grid->item(r, c);
+                const bool isCalled = item->background().color() != open;
+                QCOMPARE(isCalled, called.contains(item->text().toInt()));
+                marked += isCalled;
+            }
+        }
+        check->reject();
+    });
+    QTest::keyClick(f.dialog.get(), Qt::Key_F8);
+    QVERIFY(marked > 0);
+    QVERIFY(f.messages.shown.isEmpty());
+
+    // From the context menu the code comes back for the next sheet.
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        auto *check = qobject_cast<SheetCheckDialog *>(QApplication::activeModalWidget());
+        QVERIFY(check);
+        offered = check->findChild<QLineEdit *>("setCode")->text();
+        check->reject();
+    });
+    f.dialog->systemMenu().actions().at(2)->trigger();
+    QCOMPARE(offered, QStringLiteral("2222-E7HD5"));
 }
 
 void TestCallerDlg::closingMidGameAsksFirst_data()
