@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int CellSize = 56;
+constexpr int MinimumWidth = 600;
 const QColor calledColour(255, 160, 0);
 const QColor openColour(Qt::white);
 const QColor starColour(255, 255, 0);
@@ -76,7 +77,6 @@ SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QLis
     m_headline = new QLabel(this);
     m_headline->setObjectName(QStringLiteral("verdictHeadline"));
     m_headline->setFont(sized(font(), 28, true));
-    m_headline->setWordWrap(true);
     m_details = new QLabel(this);
     m_details->setObjectName(QStringLiteral("verdictDetails"));
     m_details->setFont(sized(font(), 16, false));
@@ -94,6 +94,8 @@ SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QLis
     layout->addWidget(m_details);
     layout->addStretch();
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(MinimumWidth);
 
     // The code is usually known already; the number is what changes from sheet to sheet.
     (setCode.isEmpty() ? m_codeEdit : m_numberEdit)->setFocus();
@@ -139,6 +141,7 @@ bool SheetCheckDialog::check()
     showSheet(sheet);
     m_headline->setText(m_verdict->headline());
     m_details->setText(m_verdict->details().join(u'\n'));
+    adjustSize();
     m_numberEdit->selectAll();
     m_numberEdit->setFocus();
     return true;

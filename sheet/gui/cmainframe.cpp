@@ -150,7 +150,7 @@ void CMainFrame::showSetCode(const QString &code)
         m_setCodePane->setObjectName(QStringLiteral("ID_INDICATOR_SETCODE"));
         m_setCodePane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_setCodePane->setToolTip(QStringLiteral("ｼｰﾄの組のｺｰﾄﾞ (ｼｰﾄ確認に使います)"));
-        statusBar()->insertPermanentWidget(0, m_setCodePane);
+        statusBar()->insertPermanentWidget(1, m_setCodePane);
     }
     m_setCodePane->setText(QStringLiteral("ｺｰﾄﾞ %1").arg(code));
 }
