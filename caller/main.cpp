@@ -1,5 +1,6 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
+#include "sheetcheckcommand.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,9 @@ void printTo(std::FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = checkSheetFromCommandLine(argc, argv))
+        return *status;
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -95,6 +95,9 @@ int main(int argc, char *argv[])
         printTo(stdout, SheetCommandLine::helpText());
         return 0;
     }
+    case SheetCommandLine::Mode::SetCode:
+        printTo(stdout, commandLine.setCode + u'\n');
+        return 0;
     case SheetCommandLine::Mode::Error:
         printTo(stderr,
                 QStringLiteral("bingo: %1\nTry \"bingo --help\".\n").arg(commandLine.error));

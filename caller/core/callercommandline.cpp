@@ -15,7 +15,11 @@ void setUp(QCommandLineParser &parser)
     parser.setApplicationDescription(
         QStringLiteral("Calls the numbers of a bingo game. Each game is recorded in "
                        "$XDG_STATE_HOME/kavelo/journal, and an unfinished game can be continued "
-                       "at the next start."));
+                       "at the next start.\n\n"
+                       "Kavelo --check-sheet CODE NUMBER --called 12,5,33,... prints sheet NUMBER "
+                       "of the set CODE with its verdict against the numbers called, without a "
+                       "window: exit status 0 when a line is complete, 1 when none is, 2 for bad "
+                       "input."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(seedOption);

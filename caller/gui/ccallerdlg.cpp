@@ -14,6 +14,7 @@
 #include "messagepresenter.h"
 #include "nextkeyfilter.h"
 #include "processstarter.h"
+#include "sheetcheckdialog.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -135,6 +136,11 @@ void CCallerDlg::OnInitDialog()
     m_audienceItem->setShortcut(Qt::Key_F5);
     connect(m_audienceItem, &QAction::triggered, this, &CCallerDlg::ToggleAudienceScreen);
     addAction(m_audienceItem);
+    m_sheetCheckItem =
+        m_systemMenu.addAction(SheetCheckItemText, this, &CCallerDlg::OnSheetCheck);
+    m_sheetCheckItem->setObjectName(QStringLiteral("sheetCheck"));
+    m_sheetCheckItem->setShortcut(SheetCheckKey);
+    addAction(m_sheetCheckItem);
     m_keysItem = m_systemMenu.addAction(KeysItemText, this, &CCallerDlg::OnKeys);
     m_keysItem->setObjectName(QStringLiteral("keys"));
 
@@ -206,6 +212,7 @@ void CCallerDlg::ToggleAudienceScreen()
         // A child window of the dialog, so that the dialog's modality does not shut it out.
         m_audienceScreen = new AudienceScreen(m_audienceBoard, this);
         m_audienceScreen->addAction(m_audienceItem);
+        m_audienceScreen->addAction(m_sheetCheckItem);
         m_audienceScreen->addAction(m_keysItem);
         m_nextKeys->watch(m_audienceScreen);
         connect(m_audienceScreen, &AudienceScreen::closed, this,
@@ -225,6 +232,20 @@ Rgb CCallerDlg::chosenTextColour() const
     if (m_controls.get<QRadioButton>(IDC_COLOR_GREEN)->isChecked())
         return TextColours::Green;
     return TextColours::Blue;
+}
+
+void CCallerDlg::OnSheetCheck()
+{
+    if (m_game.drawCount() == 0) {
+        m_services.messages->show(this, MessagePresenter::Icon::Information,
+                                  SheetCheckDialog::Title, NothingToCheck);
+        return;
+    }
+    const auto called = m_game.drawnNumbers();
+    SheetCheckDialog dialog(*m_services.messages, m_game.topNumber(),
+                            QList<int>(called.begin(), called.end()), m_setCode, this);
+    dialog.exec();
+    m_setCode = dialog.setCode();
 }
 
 void CCallerDlg::Start()

@@ -10,6 +10,7 @@
 #include "gameview.h"
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QMenu>
 
 #include <span>
@@ -41,7 +42,12 @@ public:
     static inline const QString KeysHelp =
         QStringLiteral("スタート / ストップ: Space, Enter, Page Down, →\n"
                        "観客用表示を開く / 閉じる: F5\n"
-                       "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)");
+                       "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
+                       "シート確認: F8");
+    static inline const QString SheetCheckItemText = QStringLiteral("シート確認");
+    static inline const QKeySequence SheetCheckKey = QKeySequence(Qt::Key_F8);
+    static inline const QString NothingToCheck =
+        QStringLiteral("まだ数字を引いていません。シート確認は最初の数字を引いてからできます。");
     static inline const QString QuitQuestion =
         QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
     static inline const QString QuitFinishedQuestion =
@@ -68,6 +74,8 @@ public:
     void Next();
     void ToggleAudienceScreen();
     void OnKeys();
+    // Checks a player's sheet against the numbers called so far.
+    void OnSheetCheck();
 
     // Shows a game put back from its journal as it stood after its last draw; false when the
     // order or count cannot be a game.
@@ -123,6 +131,9 @@ private:
     AudienceBoard m_audienceBoard;
     AudienceScreen *m_audienceScreen = nullptr;
     QAction *m_audienceItem = nullptr;
+    QAction *m_sheetCheckItem = nullptr;
     QAction *m_keysItem = nullptr;
     NextKeyFilter *m_nextKeys = nullptr;
+    // The code of the last sheet checked, offered again for the next check.
+    QString m_setCode;
 };

@@ -2,6 +2,7 @@
 
 #include "crtrandom.h"
 #include "safefilewriter.h"
+#include "setcode.h"
 #include "sheetcommandline.h"
 #include "sheetdrawing.h"
 #include "sheetlayout.h"
@@ -13,7 +14,8 @@
 #include <optional>
 
 PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
-                                QPageSize::PageSizeId pageSize, int sheetFontHeight)
+                                QPageSize::PageSizeId pageSize, int sheetFontHeight,
+                                const SheetNumbering &numbering)
 {
     SafeFileWriter file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -28,7 +30,7 @@ PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
         writer.setPageSize(QPageSize(pageSize));
         // A printer's usual unprintable edge; A4 then holds the page at its designed size.
         writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-        painted = printSheetPages(writer, set, 1, pages, sheetFontHeight);
+        painted = printSheetPages(writer, set, 1, pages, sheetFontHeight, numbering);
     }
     if (!painted) {
         file.cancelWriting();
@@ -41,11 +43,14 @@ PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
 
 PdfExportResult exportFromCommandLine(const SheetCommandLine &commandLine, int sheetFontHeight)
 {
-    const std::optional<SheetSet> set =
-        makeSheetSet(commandLine.setup, commandLine.seed.value_or(CrtRandom::timeSeed()));
+    const std::uint32_t seed = commandLine.seed.value_or(CrtRandom::timeSeed());
+    const std::optional<SheetSet> set = makeSheetSet(commandLine.setup, seed);
     if (!set)
         return {
             false, 0,
             QStringLiteral("not enough memory for %1 sheets").arg(commandLine.setup.sheetCount)};
-    return exportSheetsPdf(*set, commandLine.pdfPath, commandLine.pageSize, sheetFontHeight);
+    const SheetNumbering numbering{commandLine.numbered,
+                                   SetCode(seed, commandLine.setup.topNumber).text()};
+    return exportSheetsPdf(*set, commandLine.pdfPath, commandLine.pageSize, sheetFontHeight,
+                           numbering);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetlabels.h"
+
 #include <QPageSize>
 #include <QString>
 
@@ -15,7 +17,8 @@ struct PdfExportResult
 };
 
 PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
-                                QPageSize::PageSizeId pageSize, int sheetFontHeight);
+                                QPageSize::PageSizeId pageSize, int sheetFontHeight,
+                                const SheetNumbering &numbering = {});
 
 struct SheetCommandLine;
 

@@ -1,5 +1,7 @@
 #include "sheetcommandline.h"
 
+#include "setcode.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -31,6 +33,13 @@ const QCommandLineOption printOption(
     QStringLiteral("print"),
     QStringLiteral("Print the sheets to the default printer without the print dialog, then end."));
 
+const QCommandLineOption numberedOption(
+    QStringLiteral("numbered"),
+    QStringLiteral("Print on each sheet its number and the code of the set, for the sheet check."));
+const QCommandLineOption setCodeOption(
+    QStringLiteral("set-code"),
+    QStringLiteral("Print the code of the set that --seed and --top make, then end."));
+
 void setUp(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
@@ -40,6 +49,7 @@ void setUp(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addOptions(
         {sheetsOption, topOption, colorOption, seedOption, pageSizeOption, pdfOption, printOption});
+    parser.addOptions({numberedOption, setCodeOption});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Document to open once the sheets are made."),
                                  QStringLiteral("[file]"));
@@ -112,6 +122,42 @@ QString escapedBytes(const QByteArray &bytes)
     return shown;
 }
 
+std::optional<int> topOf(const QCommandLineParser &parser)
+{
+    return plainNumberIn(parser.value(topOption), SheetSetup::MinTopNumber,
+                         SheetSetup::MaxTopNumber);
+}
+
+QString topRefusal(const QCommandLineParser &parser)
+{
+    return numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber,
+                         SheetSetup::MaxTopNumber, parser.value(topOption));
+}
+
+// --set-code takes the seed and the top number of a set and nothing else.
+SheetCommandLine setCodeOf(const QCommandLineParser &parser, SheetCommandLine result)
+{
+    for (const QCommandLineOption *option : {&sheetsOption, &colorOption, &pageSizeOption,
+                                             &pdfOption, &printOption, &numberedOption}) {
+        if (parser.isSet(*option))
+            return refused(QStringLiteral("--set-code cannot be used with --%1")
+                               .arg(option->names().constFirst()));
+    }
+    if (!result.documentFile.isEmpty())
+        return refused(QStringLiteral("--set-code opens no document, but \"%1\" was given")
+                           .arg(result.documentFile));
+    if (!result.seed)
+        return refused(QStringLiteral("--set-code needs --seed"));
+    if (!parser.isSet(topOption))
+        return refused(QStringLiteral("--set-code needs --top"));
+    const std::optional<int> top = topOf(parser);
+    if (!top)
+        return refused(topRefusal(parser));
+    result.mode = SheetCommandLine::Mode::SetCode;
+    result.setCode = SetCode(*result.seed, *top).text();
+    return result;
+}
+
 } // namespace
 
 SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
@@ -141,12 +187,18 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
         result.seed = *seed;
     }
 
+    result.numbered = parser.isSet(numberedOption);
+    if (parser.isSet(setCodeOption))
+        return setCodeOf(parser, result);
+
     if (!parser.isSet(pdfOption)) {
         for (const QCommandLineOption *option :
              {&sheetsOption, &topOption, &colorOption, &pageSizeOption}) {
             if (parser.isSet(*option))
-                return refused(QStringLiteral("--%1 is only used with --pdf")
-                                   .arg(option->names().constFirst()));
+                return refused(
+                    QStringLiteral("--%1 is only used with --pdf%2")
+                        .arg(option->names().constFirst(),
+                             option == &topOption ? QStringLiteral(" or --set-code") : QString()));
         }
         result.printDirect = parser.isSet(printOption);
         return result;
@@ -172,12 +224,9 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
     if (!sheets)
         return refused(numberRefused(QStringLiteral("sheets"), SheetSetup::MinSheetCount,
                                      SheetSetup::MaxSheetCount, sheetsText));
-    const QString topText = parser.value(topOption);
-    const std::optional<int> top =
-        plainNumberIn(topText, SheetSetup::MinTopNumber, SheetSetup::MaxTopNumber);
+    const std::optional<int> top = topOf(parser);
     if (!top)
-        return refused(numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber,
-                                     SheetSetup::MaxTopNumber, topText));
+        return refused(topRefusal(parser));
     const QString colourText = parser.value(colorOption);
     const std::optional<SheetColour> colour = colourNamed(colourText);
     if (!colour)

@@ -10,17 +10,20 @@
 #include <optional>
 
 // The sheet program's command line:
-//   bingo [--seed S] [--print] [FILE]
-//   bingo --sheets N --top T --color blue|red|green [--seed S] [--page-size A4|Letter] --pdf FILE
+//   bingo [--seed S] [--print] [--numbered] [FILE]
+//   bingo --sheets N --top T --color blue|red|green [--seed S] [--page-size A4|Letter]
+//         [--numbered] --pdf FILE
+//   bingo --set-code --seed S --top T
 // The first form opens the window (and FILE after the sheets are made); the second writes the
-// sheets to a PDF file without any window.
+// sheets to a PDF file without any window; the third prints the code of a set.
 struct SheetCommandLine
 {
     enum class Mode {
-        Window, // the program with its window
-        Pdf,    // the sheets written to a file, no window
-        Help,   // the options listed
-        Error,  // the arguments refused; error says why
+        Window,  // the program with its window
+        Pdf,     // the sheets written to a file, no window
+        Help,    // the options listed
+        SetCode, // the code of the set of --seed and --top printed
+        Error,   // the arguments refused; error says why
     };
 
     Mode mode = Mode::Window;
@@ -30,6 +33,8 @@ struct SheetCommandLine
     QString pdfPath;
     QString documentFile;
     bool printDirect = false; // print to the default printer without the dialog, then end
+    bool numbered = false;    // each sheet carries its number and the set's code
+    QString setCode;          // for Mode::SetCode
     QString error;
 
     // arguments[0] is the program.

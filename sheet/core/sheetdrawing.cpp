@@ -289,7 +289,7 @@ PageSurface PageSurface::of(const QPagedPaintDevice &device)
 }
 
 void printSheetPage(QPainter &painter, const SheetSet &set, int page, const PageSurface &surface,
-                    int sheetFontHeight)
+                    int sheetFontHeight, const SheetNumbering &numbering)
 {
     painter.save();
     const QSizeF printable(surface.size.width() * 100 / surface.dpiX,
@@ -312,11 +312,13 @@ void printSheetPage(QPainter &painter, const SheetSet &set, int page, const Page
 
     painter.setFont(pageNumberFont());
     drawOpaqueText(painter, SheetLayout::pageNumberPosition(), QString::number(page));
+    if (numbering.on)
+        DrawSheetLabels(painter, {0, onPage.count()}, onPage.begin + 1, numbering.setCode);
     painter.restore();
 }
 
 bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPage, int toPage,
-                     int sheetFontHeight)
+                     int sheetFontHeight, const SheetNumbering &numbering)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -325,7 +327,7 @@ bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPag
     for (int page = fromPage; page <= toPage; ++page) {
         if (page > fromPage && !device.newPage())
             return false;
-        printSheetPage(painter, set, page, surface, sheetFontHeight);
+        printSheetPage(painter, set, page, surface, sheetFontHeight, numbering);
     }
     return painter.end();
 }

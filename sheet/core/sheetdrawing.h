@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheetlabels.h"
 #include "sheetlayout.h"
 #include "textcolour.h"
 
@@ -49,9 +50,10 @@ struct PageSurface
 };
 
 // Draws page `page` (from 1) of the set from the top-left corner of the surface: up to eight
-// sheets and the page number, shrunk uniformly where the surface is too small for them.
+// sheets and the page number, shrunk uniformly where the surface is too small for them; with
+// numbering on, the sheets' labels too.
 void printSheetPage(QPainter &painter, const SheetSet &set, int page, const PageSurface &surface,
-                    int sheetFontHeight);
+                    int sheetFontHeight, const SheetNumbering &numbering = {});
 // Prints the pages from..to onto a printer or file; false when the device cannot be painted on.
 bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPage, int toPage,
-                     int sheetFontHeight);
+                     int sheetFontHeight, const SheetNumbering &numbering = {});

@@ -13,8 +13,15 @@
 
 #include <QAction>
 #include <QDir>
+#include <QSettings>
 
 using namespace SheetIds;
+
+namespace {
+
+const QString NumberedSetting = QStringLiteral("Settings/NumberedSheets");
+
+} // namespace
 
 CBINGOApp::CBINGOApp(const SheetServices &services, QObject *parent)
     : QObject(parent)
@@ -38,6 +45,12 @@ bool CBINGOApp::InitInstance(const SheetCommandLine &commandLine)
         return false;
     }
     m_frame->setCentralWidget(m_view);
+    m_frame->showSetCode(m_view->setCode().text());
+    // --numbered turns them on for this run; the menu's choice is what the next run remembers.
+    const bool numbered =
+        commandLine.numbered || m_services.settings->value(NumberedSetting, false).toBool();
+    m_frame->action(ID_VIEW_NUMBERED)->setChecked(numbered);
+    m_view->setNumbered(numbered);
     connectCommands();
     m_frame->setRecentFiles(m_recentFiles.files());
     connect(m_doc, &CBINGODoc::titleChanged, this, &CBINGOApp::updateTitle);
@@ -68,12 +81,19 @@ void CBINGOApp::connectCommands()
     connect(m_frame->action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, m_view,
             &CBINGOView::OnFilePrintPreview);
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this, &CBINGOApp::OpenDocumentFile);
+    connect(m_frame->action(ID_VIEW_NUMBERED), &QAction::toggled, this, &CBINGOApp::OnViewNumbered);
 }
 
 void CBINGOApp::OnAppAbout()
 {
     CAboutDlg about(m_frame.get());
     about.exec();
+}
+
+void CBINGOApp::OnViewNumbered(bool on)
+{
+    m_view->setNumbered(on);
+    m_services.settings->setValue(NumberedSetting, on);
 }
 
 void CBINGOApp::OnFileNew()

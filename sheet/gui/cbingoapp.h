@@ -41,6 +41,8 @@ public:
     void OnFilePrintSetup();
     void OnFileSave();
     void OnFileSaveAs();
+    // Numbered sheets on or off, remembered for the next run.
+    void OnViewNumbered(bool on);
     // Opens a document: nothing is read, the sheets stay; the view's initial update runs again.
     void OpenDocumentFile(const QString &path);
 

@@ -62,9 +62,11 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     // The dialog has refused any top number it could not read.
     const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
                            dialog.colour()};
-    if (std::optional<SheetSet> made = makeSheetSet(setup, seed ? *seed : m_services.seed())) {
+    m_seed = seed ? *seed : m_services.seed();
+    if (std::optional<SheetSet> made = makeSheetSet(setup, m_seed)) {
         m_sheetSet = std::move(*made);
         m_state = State::Ready;
+        m_numbering.setCode = setCode().text();
     } else {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
@@ -75,6 +77,12 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
 int CBINGOView::sheetFontHeight() const
 {
     return SheetLayout::sheetFontHeight(logicalDpiY());
+}
+
+void CBINGOView::setNumbered(bool on)
+{
+    m_numbering.on = on;
+    viewport()->update();
 }
 
 void CBINGOView::OnInitialUpdate()
@@ -108,6 +116,12 @@ void CBINGOView::OnDraw(QPainter &painter, const QRect &exposed)
                        SheetLayout::sheetsMeeting(area, m_sheetSet.sheetCount()));
     DrawSheetBackgrounds(painter, run);
     DrawSheetNumbers(painter, run, {m_sheetSet.colour(), sheetFontHeight()});
+    if (m_numbering.on) {
+        // A label reaches a little below its row, into the area of the next.
+        const QRectF labelled = area.adjusted(0, -SheetLabels::Overhang, 0, 0);
+        DrawSheetLabels(painter, SheetLayout::sheetsMeeting(labelled, m_sheetSet.sheetCount()), 1,
+                        m_numbering.setCode);
+    }
 }
 
 void CBINGOView::keyPressEvent(QKeyEvent *event)
@@ -158,7 +172,7 @@ bool CBINGOView::OnPrint(QPrinter &printer)
     if (from > to)
         return true;
     if (!printerUnreachable(printer) &&
-        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight()))
+        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering))
         return true;
     m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
                               printFailure(printer));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setcode.h"
+#include "sheetlabels.h"
 #include "sheetset.h"
 
 #include <QAbstractScrollArea>
@@ -34,6 +36,11 @@ public:
     // The scroll range in pixels.
     QSize totalSize() const { return m_totalSize; }
     int sheetFontHeight() const;
+    // The code of the set on screen: the seed it was made from and its top number.
+    SetCode setCode() const { return {m_seed, m_sheetSet.topNumber()}; }
+    // Numbered sheets carry their number and the set's code on screen and on paper.
+    bool isNumbered() const { return m_numbering.on; }
+    void setNumbered(bool on);
 
     void OnInitialUpdate();
     // Paints the part `exposed` of the viewport.
@@ -61,4 +68,6 @@ private:
     SheetSet m_sheetSet;
     State m_state = State::Failed;
     QSize m_totalSize;
+    std::uint32_t m_seed = 0;
+    SheetNumbering m_numbering;
 };

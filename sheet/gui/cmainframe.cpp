@@ -74,6 +74,7 @@ void CMainFrame::buildMenus()
     statusBarToggle->setChecked(true);
     connect(statusBarToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
+    action(ID_VIEW_NUMBERED)->setCheckable(true);
 }
 
 void CMainFrame::buildAccelerators()
@@ -140,6 +141,18 @@ void CMainFrame::buildStatusBar()
         bar->addPermanentWidget(pane);
         m_indicators.append(pane);
     }
+}
+
+void CMainFrame::showSetCode(const QString &code)
+{
+    if (!m_setCodePane) {
+        m_setCodePane = new QLabel(statusBar());
+        m_setCodePane->setObjectName(QStringLiteral("ID_INDICATOR_SETCODE"));
+        m_setCodePane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_setCodePane->setToolTip(QStringLiteral("ｼｰﾄの組のｺｰﾄﾞ (ｼｰﾄ確認に使います)"));
+        statusBar()->insertPermanentWidget(1, m_setCodePane);
+    }
+    m_setCodePane->setText(QStringLiteral("ｺｰﾄﾞ %1").arg(code));
 }
 
 void CMainFrame::setRecentFiles(const QStringList &files)

@@ -27,6 +27,10 @@ public:
     // The panes right of the message pane, in order.
     const QList<QLabel *> &indicatorPanes() const { return m_indicators; }
 
+    // Shows the code of the set on screen in a pane left of the indicators.
+    void showSetCode(const QString &code);
+    QLabel *setCodePane() const { return m_setCodePane; }
+
     // Shows the recent files in place of the greyed placeholder, or the placeholder alone.
     void setRecentFiles(const QStringList &files);
 
@@ -46,4 +50,5 @@ private:
     QList<QAction *> m_recentActions;
     QToolBar *m_wndToolBar = nullptr;
     QList<QLabel *> m_indicators;
+    QLabel *m_setCodePane = nullptr;
 };

@@ -33,6 +33,7 @@ inline constexpr int ID_NEXT_PANE = 0xE150;
 inline constexpr int ID_PREV_PANE = 0xE151;
 inline constexpr int ID_VIEW_TOOLBAR = 0xE800;
 inline constexpr int ID_VIEW_STATUS_BAR = 0xE801;
+inline constexpr int ID_VIEW_NUMBERED = 0x8003; // the program's own: numbered sheets
 
 inline constexpr int ID_INDICATOR_CAPS = 0xE701;
 inline constexpr int ID_INDICATOR_NUM = 0xE702;

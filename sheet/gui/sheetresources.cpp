@@ -31,6 +31,7 @@ constexpr MenuEntry menuEntries[] = {
     {Kind::Popup, "表示(&V)"},
     {Kind::Item, "ﾂｰﾙ ﾊﾞｰ(&T)", ID_VIEW_TOOLBAR},
     {Kind::Item, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", ID_VIEW_STATUS_BAR},
+    {Kind::Item, "ｼｰﾄ番号とｺｰﾄﾞ(&N)", ID_VIEW_NUMBERED},
     {Kind::Popup, "ﾍﾙﾌﾟ(&H)"},
     {Kind::Item, "BINGO のﾊﾞｰｼﾞｮﾝ情報(&A)...", ID_APP_ABOUT},
 };
@@ -70,6 +71,7 @@ struct StringEntry
 };
 
 constexpr StringEntry strings[] = {
+    {ID_VIEW_NUMBERED, ID_VIEW_NUMBERED, "各ｼｰﾄにｼｰﾄ番号と組のｺｰﾄﾞを入れる\nｼｰﾄ番号とｺｰﾄﾞ"},
     {57344, 57344, "BINGO"},
     {57345, 57345, "ﾚﾃﾞｨ"},
     {57600, 57600, "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"},

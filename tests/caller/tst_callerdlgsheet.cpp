@@ -1,11 +1,17 @@
 #include "caboutdlg.h"
 #include "callerdlgfixture.h"
+#include "sheetcheckdialog.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // Starting the sheet program, and the About box.
 class TestCallerDlgSheet : public QObject
@@ -18,6 +24,8 @@ private slots:
     void sheetStartsForReal();
     void sheetMissingForReal();
     void aboutFromTheContextMenu();
+    void sheetCheckBeforeAnyDrawSaysWhy();
+    void sheetCheckMarksTheNumbersDrawn();
 };
 
 void TestCallerDlgSheet::sheetButton_data()
@@ -93,12 +101,14 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
 
     const QList<QAction *> actions = f.dialog->systemMenu().actions();
-    QCOMPARE(actions.size(), 4);
+    QCOMPARE(actions.size(), 5);
     QVERIFY(actions.at(0)->isSeparator());
     QCOMPARE(actions.at(1)->text(), QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-    // The audience screen and the list of keys come after the About item.
+    // The audience screen, the sheet check and the list of keys come after the About item.
     QCOMPARE(actions.at(2)->text(), QStringLiteral("観客用表示(&D)"));
-    QCOMPARE(actions.at(3)->text(), QStringLiteral("キー操作(&K)..."));
+    QCOMPARE(actions.at(3)->text(), QStringLiteral("シート確認"));
+    QCOMPARE(actions.at(3)->shortcut(), QKeySequence(Qt::Key_F8));
+    QCOMPARE(actions.at(4)->text(), QStringLiteral("キー操作(&K)..."));
 
     QString title;
     QStringList texts;
@@ -123,6 +133,69 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
 
     QCOMPARE(title, QStringLiteral("Kaveloのﾊﾞｰｼﾞｮﾝ情報"));
     QVERIFY(texts.contains(QStringLiteral("Kavelo Version 1.0")));
+}
+
+void TestCallerDlgSheet::sheetCheckBeforeAnyDrawSaysWhy()
+{
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    QTest::keyClick(f.dialog.get(), Qt::Key_F8);
+    QCOMPARE(f.messages.shown.size(), 1);
+    QCOMPARE(f.messages.shown.constFirst().title, QStringLiteral("シート確認"));
+    QCOMPARE(
+        f.messages.shown.constFirst().text,
+        QStringLiteral("まだ数字を引いていません。シート確認は最初の数字を引いてからできます。"));
+}
+
+void TestCallerDlgSheet::sheetCheckMarksTheNumbersDrawn()
+{
+    Fixture f;
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    for (int i = 0; i < 20; ++i)
+        f.draw();
+    const auto drawn = f.dialog->game().drawnNumbers();
+    const QSet<int> called(drawn.begin(), drawn.end());
+
+    // F8 opens the check; the code of seed 4711 and top 50 (worked out by hand) and sheet 7.
+    int marked = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *check = qobject_cast<SheetCheckDialog *>(QApplication::activeModalWidget());
+        QVERIFY(check);
+        QCOMPARE(check->findChild<QLineEdit *>("setCode")->text(), QString());
+        check->findChild<QLineEdit *>("setCode")->setText("2222-E7HD5");
+        check->findChild<QLineEdit *>("sheetNumber")->setText("7");
+        QTest::mouseClick(check->findChild<QPushButton *>("checkButton"), Qt::LeftButton);
+        QVERIFY(check->verdict());
+        const auto *grid = check->findChild<QTableWidget *>("sheetGrid");
+        const QColor open = Qt::white;
+        for (int r = 0; r < 5; ++r) {
+            for (int c = 0; c < 5; ++c) {
+                if (r == 2 && c == 2)
+                    continue;
+                const QTableWidgetItem *item = grid->item(r, c);
+                const bool isCalled = item->background().color() != open;
+                QCOMPARE(isCalled, called.contains(item->text().toInt()));
+                marked += isCalled;
+            }
+        }
+        check->reject();
+    });
+    QTest::keyClick(f.dialog.get(), Qt::Key_F8);
+    QVERIFY(marked > 0);
+    QVERIFY(f.messages.shown.isEmpty());
+
+    // From the context menu the code comes back for the next sheet.
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        auto *check = qobject_cast<SheetCheckDialog *>(QApplication::activeModalWidget());
+        QVERIFY(check);
+        offered = check->findChild<QLineEdit *>("setCode")->text();
+        check->reject();
+    });
+    f.dialog->systemMenu().findChild<QAction *>("sheetCheck")->trigger();
+    QCOMPARE(offered, QStringLiteral("2222-E7HD5"));
 }
 
 QTEST_MAIN(TestCallerDlgSheet)

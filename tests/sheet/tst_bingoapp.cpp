@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSize>
@@ -26,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 using namespace SheetIds;
@@ -96,6 +98,9 @@ private slots:
     void printJobsCarryTheDocumentName();
     void homeAndEndReachTheEnds();
     void aboutBox();
+    void numberedSheetsFromTheMenuAreRemembered();
+    void numberedOnTheCommandLineIsForThisRun();
+    void numberedOnScreenOnlyAddsTheLabels();
 
 private:
     std::unique_ptr<CBINGOApp> start(const SheetCommandLine &commandLine = {});
@@ -647,6 +652,93 @@ void TestBingoApp::homeAndEndReachTheEnds()
     // The page keys still scroll as before.
     QTest::keyClick(view, Qt::Key_PageDown);
     QCOMPARE(vertical->value(), vertical->pageStep());
+}
+
+void TestBingoApp::numberedSheetsFromTheMenuAreRemembered()
+{
+    // The clock's seed 1700000000 and top 50 make the code 6SHA-6GX2M (worked out by hand).
+    const QString code = QStringLiteral("6SHA-6GX2M");
+    {
+        const auto app = start();
+        QAction *numbered = app->mainFrame()->action(ID_VIEW_NUMBERED);
+        QVERIFY(numbered->isCheckable());
+        QVERIFY(!numbered->isChecked());
+        QVERIFY(!app->view()->isNumbered());
+        QCOMPARE(app->mainFrame()->setCodePane()->text(), QStringLiteral("ｺｰﾄﾞ ") + code);
+
+        app->mainFrame()->action(ID_FILE_PRINT)->trigger();
+        QVERIFY(!pdfText(path("printed.pdf")).contains(code));
+
+        numbered->trigger();
+        QVERIFY(app->view()->isNumbered());
+        QCOMPARE(m_settings->value("Settings/NumberedSheets").toBool(), true);
+        app->mainFrame()->action(ID_FILE_PRINT)->trigger();
+        const QStringList pages = pdfPages(path("printed.pdf"));
+        QCOMPARE(pages.size(), 2);
+        for (int sheet = 1; sheet <= 10; ++sheet)
+            QVERIFY(pages.at((sheet - 1) / 8).contains(QStringLiteral("No.%1").arg(sheet)));
+        QCOMPARE(pages.at(0).count(code), 8);
+        QCOMPARE(pages.at(1).count(code), 2);
+    }
+    {
+        // The next run starts numbered; turning it off is remembered too.
+        const auto app = start();
+        QAction *numbered = app->mainFrame()->action(ID_VIEW_NUMBERED);
+        QVERIFY(numbered->isChecked());
+        QVERIFY(app->view()->isNumbered());
+        numbered->trigger();
+        QVERIFY(!app->view()->isNumbered());
+        QCOMPARE(m_settings->value("Settings/NumberedSheets").toBool(), false);
+    }
+}
+
+void TestBingoApp::numberedOnTheCommandLineIsForThisRun()
+{
+    SheetCommandLine commandLine;
+    commandLine.numbered = true;
+    commandLine.seed = 42;
+    commandLine.printDirect = true;
+    const auto app = start(commandLine);
+    QCOMPARE(app->exitCode(), 0);
+    QVERIFY(app->mainFrame()->action(ID_VIEW_NUMBERED)->isChecked());
+    QVERIFY(!m_settings->contains("Settings/NumberedSheets"));
+    // Seed 42 and top 50 make the code 2222-25E7Y (worked out by hand).
+    const QString text = pdfText(path("printed.pdf"));
+    QCOMPARE(text.count(QStringLiteral("2222-25E7Y")), 10);
+    QVERIFY(text.contains(QStringLiteral("No.10")));
+}
+
+void TestBingoApp::numberedOnScreenOnlyAddsTheLabels()
+{
+    const auto app = start();
+    CBINGOView *view = app->view();
+    app->mainFrame()->resize(760, 700);
+    QVERIFY(QTest::qWaitForWindowExposed(app->mainFrame()));
+    const QImage plain = view->viewport()->grab().toImage();
+    app->mainFrame()->action(ID_VIEW_NUMBERED)->trigger();
+    const QImage numbered = view->viewport()->grab().toImage();
+    QCOMPARE(numbered.size(), plain.size());
+
+    // Every changed pixel lies in a strip under a sheet's grid, and there are some in each of
+    // the two sheets of the first row.
+    const qreal unit = view->logicalDpiY() / 100.0;
+    int left = 0;
+    int right = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) == numbered.pixel(x, y))
+                continue;
+            const qreal layoutY = (y + 0.5) / unit;
+            // From just under the grid to a little past the rectangle, into the next row.
+            const qreal inRow = std::fmod(layoutY + 10, 277.0) - 10;
+            QVERIFY2(inRow > 269 || (inRow > -10 && inRow < 7),
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            if (layoutY < 285)
+                ++((x + 0.5) / unit < 282 ? left : right);
+        }
+    }
+    QVERIFY(left > 20);
+    QVERIFY(right > 20);
 }
 
 QTEST_MAIN(TestBingoApp)

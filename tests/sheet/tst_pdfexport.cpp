@@ -1,7 +1,9 @@
+#include "sheetlayout.h"
 #include "tinydisk.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPageLayout>
 #include <QProcess>
 #include <QRegularExpression>
@@ -156,6 +158,9 @@ private slots:
     void targetsThatAreNotFiles();
     void writesToAPipeThroughDevStdout();
     void helpListsTheOptions();
+    void numberedSheetsCarryTheirLabels();
+    void numberingChangesNothingElse();
+    void setCodeAlone();
 
 private:
     QTemporaryDir m_dir;
@@ -530,6 +535,102 @@ void TestPdfExport::helpListsTheOptions()
     for (const char *option :
          {"--sheets", "--top", "--color", "--seed", "--page-size", "--pdf", "--print"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
+}
+
+namespace {
+
+// The first page of a PDF file as pdftoppm renders it at 100 dots per inch.
+QImage renderFirstPage(const QString &pdf)
+{
+    QProcess render;
+    render.start(tool("pdftoppm"), {"-r", "100", "-f", "1", "-l", "1", "-png", pdf});
+    render.waitForFinished(60000);
+    return QImage::fromData(render.readAllStandardOutput(), "PNG");
+}
+
+} // namespace
+
+void TestPdfExport::numberedSheetsCarryTheirLabels()
+{
+    const QString plain = m_dir.filePath("unnumbered.pdf");
+    const QString numbered = m_dir.filePath("numbered.pdf");
+    const QStringList sheets{"--sheets", "10", "--top", "75", "--color", "red", "--seed", "4711"};
+    QCOMPARE(runBingo(sheets + QStringList{"--pdf", plain}).exitCode, 0);
+    QCOMPARE(runBingo(sheets + QStringList{"--numbered", "--pdf", numbered}).exitCode, 0);
+
+    for (const Page &page : readPages(plain)) {
+        for (const Word &word : page.words)
+            QVERIFY2(!word.text.startsWith("No.") && word.text != "2222-E7J7D",
+                     qPrintable(word.text));
+    }
+
+    // The code of seed 4711 and top 75, worked out by hand.
+    const QList<Page> pages = readPages(numbered);
+    QCOMPARE(pages.size(), 2);
+    int labels = 0;
+    for (int p = 0; p < pages.size(); ++p) {
+        const SheetRange onPage = SheetLayout::sheetsOfPage(p + 1, 10);
+        for (int slot = 0; slot < onPage.count(); ++slot) {
+            const QRect sheet = SheetLayout::sheetRect(slot);
+            const int rowTop = SheetLayout::RowPitch * SheetLayout::rowOf(slot);
+            QStringList under; // the words under this sheet's grid, left to right
+            for (const Word &word : pages.at(p).words) {
+                const QPointF at = layoutPoint(pages.at(p), QPageSize::A4, word);
+                if (at.x() > sheet.left() && at.x() < sheet.right() && at.y() > rowTop + 271 &&
+                    at.y() < rowTop + 282) {
+                    under << word.text;
+                    QVERIFY2(word.box.height() >= 6, qPrintable(word.text)); // points
+                }
+            }
+            QCOMPARE(under, (QStringList{QStringLiteral("No.%1").arg(onPage.begin + slot + 1),
+                                         "2222-E7J7D"}));
+            ++labels;
+        }
+    }
+    QCOMPARE(labels, 10);
+}
+
+void TestPdfExport::numberingChangesNothingElse()
+{
+    const QString plain = m_dir.filePath("unnumbered.pdf");
+    const QString numbered = m_dir.filePath("numbered.pdf");
+    const QStringList sheets{"--sheets", "8", "--top", "50", "--color", "blue", "--seed", "99"};
+    QCOMPARE(runBingo(sheets + QStringList{"--pdf", plain}).exitCode, 0);
+    QCOMPARE(runBingo(sheets + QStringList{"--numbered", "--pdf", numbered}).exitCode, 0);
+    const QImage before = renderFirstPage(plain);
+    const QImage after = renderFirstPage(numbered);
+    QVERIFY(!before.isNull());
+    QCOMPARE(after.size(), before.size());
+
+    // At 100 dots per inch one layout unit is a pixel, after the 5 mm margin.
+    const qreal margin = 5 / 25.4 * 100;
+    int inLabels = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) == after.pixel(x, y))
+                continue;
+            const QPointF at(x + 0.5 - margin, y + 0.5 - margin);
+            // A label reaches a few units past its row, so rows are counted from 10 units up.
+            const int row = int(at.y() + 10) / SheetLayout::RowPitch - 1;
+            const qreal inRow = at.y() - row * SheetLayout::RowPitch;
+            const bool labelStrip =
+                row >= 0 && row < 4 && inRow > 269 && inRow < 284 && at.x() > 9 && at.x() < 560;
+            QVERIFY2(labelStrip, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            ++inLabels;
+        }
+    }
+    QVERIFY(inLabels > 8 * 50);
+}
+
+void TestPdfExport::setCodeAlone()
+{
+    const Run run = runBingo({"--set-code", "--seed", "4711", "--top", "75"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("2222-E7J7D\n"));
+    const Run refused = runBingo({"--set-code", "--seed", "4711"});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains("--set-code needs --top"), qPrintable(refused.err));
+    QCOMPARE(refused.out, QString());
 }
 
 QTEST_GUILESS_MAIN(TestPdfExport)

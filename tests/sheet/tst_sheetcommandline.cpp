@@ -18,6 +18,8 @@ private slots:
     void refused();
     void argumentBytes_data();
     void argumentBytes();
+    void numberedAndSetCode_data();
+    void numberedAndSetCode();
 };
 
 void TestSheetCommandLine::accepted_data()
@@ -144,6 +146,22 @@ void TestSheetCommandLine::refused_data()
     QTest::newRow("print with pdf") << (good + pdf + QStringList{"--print"}) << "--print";
     QTest::newRow("sheets without pdf") << QStringList{"--sheets", "10"} << "only used with --pdf";
     QTest::newRow("two documents") << QStringList{"a.bgo", "b.bgo"} << "one file";
+    QTest::newRow("top without pdf or set code")
+        << QStringList{"--top", "50"} << "--top is only used with --pdf or --set-code";
+    const QStringList code{"--set-code", "--seed", "4711", "--top", "75"};
+    QTest::newRow("set code without seed")
+        << QStringList{"--set-code", "--top", "75"} << "--set-code needs --seed";
+    QTest::newRow("set code without top")
+        << QStringList{"--set-code", "--seed", "4711"} << "--set-code needs --top";
+    QTest::newRow("set code with a top no set has")
+        << QStringList{"--set-code", "--seed", "4711", "--top", "23"} << "24 to 100";
+    QTest::newRow("set code with sheets")
+        << (code + QStringList{"--sheets", "5"}) << "--set-code cannot be used with --sheets";
+    QTest::newRow("set code with pdf") << (code + pdf) << "--set-code cannot be used with --pdf";
+    QTest::newRow("set code with numbered")
+        << (code + QStringList{"--numbered"}) << "--set-code cannot be used with --numbered";
+    QTest::newRow("set code with a document")
+        << (code + QStringList{"doc.bgo"}) << "--set-code opens no document";
 }
 
 void TestSheetCommandLine::refused()
@@ -187,6 +205,45 @@ void TestSheetCommandLine::argumentBytes()
         QCOMPARE(parsed.mode, Mode::Error);
         QVERIFY2(parsed.error.contains(message), qPrintable(parsed.error));
     }
+}
+
+void TestSheetCommandLine::numberedAndSetCode_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<bool>("numbered");
+    QTest::addColumn<bool>("print");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("window as designed") << QStringList{} << Mode::Window << false << false << "";
+    QTest::newRow("numbered window")
+        << QStringList{"--numbered"} << Mode::Window << true << false << "";
+    QTest::newRow("numbered printout") << QStringList{"--print", "--numbered", "--seed", "4711"}
+                                       << Mode::Window << true << true << "";
+    QTest::newRow("numbered pdf") << QStringList{"--sheets", "2",       "--top",
+                                                 "50",       "--color", "red",
+                                                 "--pdf",    "x.pdf",   "--numbered"}
+                                  << Mode::Pdf << true << false << "";
+    // Codes worked out by hand from seed * 77 + (top - 24) in base 31 and the check character.
+    QTest::newRow("set code") << QStringList{"--set-code", "--seed", "4711", "--top", "75"}
+                              << Mode::SetCode << false << false << "2222-E7J7D";
+    QTest::newRow("set code of the largest seed")
+        << QStringList{"--top=100", "--seed=4294967295", "--set-code"} << Mode::SetCode << false
+        << false << "E2NM-KYXXV";
+}
+
+void TestSheetCommandLine::numberedAndSetCode()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Mode, mode);
+    QFETCH(bool, numbered);
+    QFETCH(bool, print);
+    QFETCH(QString, code);
+    const SheetCommandLine parsed = SheetCommandLine::parse(QStringList{"bingo"} + arguments);
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    QCOMPARE(parsed.mode, mode);
+    QCOMPARE(parsed.numbered, numbered);
+    QCOMPARE(parsed.printDirect, print);
+    QCOMPARE(parsed.setCode, code);
 }
 
 QTEST_APPLESS_MAIN(TestSheetCommandLine)

@@ -1,0 +1,138 @@
+#include "sheetcheckcommand.h"
+
+#include "numbertext.h"
+#include "setcode.h"
+#include "sheetverdict.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+
+const QString checkOption = QStringLiteral("--check-sheet");
+const QString calledOption = QStringLiteral("--called");
+
+struct Request
+{
+    QString code;
+    QString number;
+    std::optional<QString> called;
+};
+
+SheetCheckOutput refused(const QString &why)
+{
+    return {SheetCheckOutput::BadInput, {}, QStringLiteral("Kavelo: %1\n").arg(why)};
+}
+
+bool isWholeNumber(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    return digits.match(text).hasMatch();
+}
+
+} // namespace
+
+bool requestsSheetCheck(const QStringList &arguments)
+{
+    return arguments.mid(1).contains(checkOption);
+}
+
+QString sheetRowsText(std::span<const int, 25> sheet)
+{
+    QString text;
+    for (int row = 0; row < 5; ++row) {
+        QStringList cells;
+        for (int column = 0; column < 5; ++column) {
+            const int c = 5 * column + row;
+            cells << (c == SheetVerdict::StarCell ? QStringLiteral("*")
+                                                  : numberText(sheet[std::size_t(c)]));
+        }
+        text += cells.join(u' ') + u'\n';
+    }
+    return text;
+}
+
+SheetCheckOutput runSheetCheck(const QStringList &arguments)
+{
+    const QString usage =
+        QStringLiteral("使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+    Request request;
+    bool checkSeen = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == checkOption && !checkSeen) {
+            if (i + 2 >= arguments.size())
+                return refused(
+                    QStringLiteral("--check-sheet にはコードとシート番号が必要です。\n") + usage);
+            request.code = arguments.at(i + 1);
+            request.number = arguments.at(i + 2);
+            checkSeen = true;
+            i += 2;
+        } else if (argument == calledOption && !request.called) {
+            if (i + 1 >= arguments.size())
+                return refused(
+                    QStringLiteral("--called には呼んだ数字をコンマで区切って続けてください。\n") +
+                    usage);
+            request.called = arguments.at(++i);
+        } else if (argument.startsWith(calledOption + u'=') && !request.called) {
+            request.called = argument.mid(calledOption.size() + 1);
+        } else {
+            return refused(QStringLiteral("「%1」はここでは使えません。\n").arg(argument) + usage);
+        }
+    }
+    if (!request.called)
+        return refused(QStringLiteral("--called で呼んだ数字を指定してください。\n") + usage);
+
+    const SetCodeReading reading = SetCode::read(request.code);
+    if (!reading.code)
+        return refused(reading.error);
+    const SetCode code = *reading.code;
+    if (!isWholeNumber(request.number))
+        return refused(
+            QStringLiteral("シート番号「%1」は数字ではありません。").arg(request.number));
+    const int number = request.number.toInt();
+    if (const auto refusal = SetCode::sheetNumberRefusal(number))
+        return refused(*refusal);
+
+    QList<int> called;
+    QSet<int> seen;
+    const QString list = request.called->trimmed();
+    if (!list.isEmpty()) {
+        for (const QString &item : list.split(u',')) {
+            const QString text = item.trimmed();
+            if (!isWholeNumber(text) || text.toInt() > code.top())
+                return refused(
+                    QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")
+                        .arg(text)
+                        .arg(code.top()));
+            if (seen.contains(text.toInt()))
+                return refused(QStringLiteral("--called に %1 が二度あります。").arg(text));
+            seen.insert(text.toInt());
+            called.append(text.toInt());
+        }
+    }
+
+    const auto sheet = code.sheet(number);
+    const SheetVerdict verdict(sheet, called);
+    SheetCheckOutput output;
+    output.exitCode = verdict.hasLine() ? SheetCheckOutput::LineComplete : SheetCheckOutput::NoLine;
+    output.out = sheetRowsText(sheet) + u'\n' + verdict.headline() + u'\n' +
+                 verdict.details().join(u'\n') + u'\n';
+    return output;
+}
+
+std::optional<int> checkSheetFromCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!requestsSheetCheck(arguments))
+        return std::nullopt;
+    const SheetCheckOutput check = runSheetCheck(arguments);
+    std::fputs(check.out.toLocal8Bit().constData(), stdout);
+    std::fputs(check.err.toLocal8Bit().constData(), stderr);
+    return check.exitCode;
+}

@@ -1,0 +1,114 @@
+#include "sheetverdict.h"
+
+#include "numbertext.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int StarCall = -1; // marks the star: called, by no call
+
+std::array<std::array<int, 5>, SheetVerdict::LineCount> makeLines()
+{
+    std::array<std::array<int, 5>, SheetVerdict::LineCount> lines{};
+    for (int i = 0; i < 5; ++i) {
+        for (int j = 0; j < 5; ++j) {
+            lines[std::size_t(i)][std::size_t(j)] = 5 * j + i;     // row i: column j
+            lines[std::size_t(5 + i)][std::size_t(j)] = 5 * i + j; // column i: row j
+        }
+        lines[10][std::size_t(i)] = 5 * i + i;       // top left to bottom right
+        lines[11][std::size_t(i)] = 5 * (4 - i) + i; // top right to bottom left
+    }
+    return lines;
+}
+
+QString callText(int call, int number)
+{
+    return QStringLiteral("%1 回目の %2").arg(call).arg(numberText(number));
+}
+
+} // namespace
+
+const std::array<std::array<int, 5>, SheetVerdict::LineCount> SheetVerdict::Lines = makeLines();
+
+QString SheetVerdict::lineName(int line)
+{
+    if (line < 5)
+        return QStringLiteral("上から %1 行目").arg(line + 1);
+    if (line < 10)
+        return QStringLiteral("左から %1 列目").arg(line - 4);
+    return line == 10 ? QStringLiteral("斜め（左上から右下）")
+                      : QStringLiteral("斜め（右上から左下）");
+}
+
+SheetVerdict::SheetVerdict(std::span<const int, Cells> sheet, std::span<const int> called)
+{
+    std::copy(sheet.begin(), sheet.end(), m_cells.begin());
+    for (int c = 0; c < Cells; ++c) {
+        if (c == StarCell) {
+            m_callOf[std::size_t(c)] = StarCall;
+            continue;
+        }
+        const auto found = std::find(called.begin(), called.end(), m_cells[std::size_t(c)]);
+        if (found != called.end())
+            m_callOf[std::size_t(c)] = int(found - called.begin()) + 1;
+    }
+
+    const auto lastCallOf = [this](std::span<const int> cells) {
+        int last = 0;
+        for (int c : cells)
+            last = std::max(last, m_callOf[std::size_t(c)]);
+        return last;
+    };
+    for (int line = 0; line < LineCount; ++line) {
+        const auto &cells = Lines[std::size_t(line)];
+        const auto open =
+            std::count_if(cells.begin(), cells.end(), [this](int c) { return !isMarked(c); });
+        if (open == 0) {
+            const int call = lastCallOf(cells);
+            m_complete.append({line, call, called[std::size_t(call - 1)]});
+        } else if (open == 1) {
+            const int waiting =
+                *std::find_if(cells.begin(), cells.end(), [this](int c) { return !isMarked(c); });
+            m_reach.append({line, m_cells[std::size_t(waiting)]});
+        }
+    }
+    std::stable_sort(m_complete.begin(), m_complete.end(),
+                     [](const CompleteLine &a, const CompleteLine &b) { return a.call < b.call; });
+
+    std::array<int, Cells> all{};
+    for (int c = 0; c < Cells; ++c)
+        all[std::size_t(c)] = c;
+    if (std::all_of(all.begin(), all.end(), [this](int c) { return isMarked(c); })) {
+        const int call = lastCallOf(all);
+        m_full = Full{call, called[std::size_t(call - 1)]};
+    }
+}
+
+QString SheetVerdict::headline() const
+{
+    if (m_full)
+        return QStringLiteral("ビンゴ！ 全部そろいました");
+    if (hasLine())
+        return QStringLiteral("ビンゴ！ %1 列そろいました").arg(m_complete.size());
+    if (!m_reach.isEmpty())
+        return QStringLiteral("リーチ（まだそろった列はありません）");
+    return QStringLiteral("まだそろった列はありません");
+}
+
+QStringList SheetVerdict::details() const
+{
+    QStringList lines;
+    for (const CompleteLine &complete : m_complete)
+        lines << QStringLiteral("そろった列: %1（%2 でそろいました）")
+                     .arg(lineName(complete.line), callText(complete.call, complete.number));
+    if (m_full)
+        lines << QStringLiteral("全部: 24 個すべて（%1 でそろいました）")
+                     .arg(callText(m_full->call, m_full->number));
+    for (const ReachLine &reach : m_reach)
+        lines << QStringLiteral("リーチ: %1（あと %2）")
+                     .arg(lineName(reach.line), numberText(reach.waitsFor));
+    if (lines.isEmpty())
+        lines << QStringLiteral("リーチの列もありません");
+    return lines;
+}

@@ -1,0 +1,170 @@
+#include "sheetcheckdialog.h"
+
+#include "messagepresenter.h"
+#include "numbertext.h"
+#include "setcode.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int CellSize = 56;
+constexpr int MinimumWidth = 600;
+const QColor calledColour(255, 160, 0);
+const QColor openColour(Qt::white);
+const QColor starColour(255, 255, 0);
+
+QFont sized(const QFont &base, int points, bool bold)
+{
+    QFont font(base);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QList<int> called,
+                                   const QString &setCode, QWidget *parent)
+    : QDialog(parent)
+    , m_messages(messages)
+    , m_gameTop(gameTop)
+    , m_called(std::move(called))
+    , m_setCode(setCode)
+{
+    setWindowTitle(Title);
+
+    m_codeEdit = new QLineEdit(setCode, this);
+    m_codeEdit->setObjectName(QStringLiteral("setCode"));
+    m_codeEdit->setPlaceholderText(QStringLiteral("XXXX-XXXXX"));
+    m_numberEdit = new QLineEdit(this);
+    m_numberEdit->setObjectName(QStringLiteral("sheetNumber"));
+    auto *checkButton = new QPushButton(QStringLiteral("確認"), this);
+    checkButton->setObjectName(QStringLiteral("checkButton"));
+    checkButton->setDefault(true);
+    connect(checkButton, &QPushButton::clicked, this, &SheetCheckDialog::check);
+
+    auto *inputs = new QGridLayout;
+    inputs->addWidget(new QLabel(QStringLiteral("コード"), this), 0, 0);
+    inputs->addWidget(m_codeEdit, 0, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("シート番号"), this), 1, 0);
+    inputs->addWidget(m_numberEdit, 1, 1);
+    inputs->addWidget(checkButton, 1, 2);
+
+    m_grid = new QTableWidget(5, 5, this);
+    m_grid->setObjectName(QStringLiteral("sheetGrid"));
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setDefaultSectionSize(CellSize);
+    m_grid->verticalHeader()->setDefaultSectionSize(CellSize);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setFixedSize(5 * CellSize + 2 * m_grid->frameWidth(),
+                         5 * CellSize + 2 * m_grid->frameWidth());
+    m_grid->setFont(sized(font(), 20, true));
+
+    m_headline = new QLabel(this);
+    m_headline->setObjectName(QStringLiteral("verdictHeadline"));
+    m_headline->setFont(sized(font(), 28, true));
+    m_details = new QLabel(this);
+    m_details->setObjectName(QStringLiteral("verdictDetails"));
+    m_details->setFont(sized(font(), 16, false));
+    m_details->setWordWrap(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(m_grid, 0, Qt::AlignHCenter);
+    layout->addWidget(m_headline);
+    layout->addWidget(m_details);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(MinimumWidth);
+
+    // The code is usually known already; the number is what changes from sheet to sheet.
+    (setCode.isEmpty() ? m_codeEdit : m_numberEdit)->setFocus();
+}
+
+bool SheetCheckDialog::check()
+{
+    const SetCodeReading reading = SetCode::read(m_codeEdit->text());
+    if (!reading.code) {
+        refuse(reading.error);
+        m_codeEdit->setFocus();
+        return false;
+    }
+    const SetCode code = *reading.code;
+    if (code.top() != m_gameTop) {
+        refuse(
+            QStringLiteral("コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。")
+                .arg(code.text())
+                .arg(code.top())
+                .arg(m_gameTop));
+        m_codeEdit->setFocus();
+        return false;
+    }
+    m_setCode = code.text();
+    m_codeEdit->setText(m_setCode);
+
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    const QString numberText = m_numberEdit->text().trimmed();
+    std::optional<QString> refusal;
+    if (!digits.match(numberText).hasMatch())
+        refusal = QStringLiteral("シート番号を 1 から %1 までの数字で入力してください。")
+                      .arg(SetCode::MaxSheetNumber);
+    else
+        refusal = SetCode::sheetNumberRefusal(numberText.toInt());
+    if (refusal) {
+        refuse(*refusal);
+        m_numberEdit->setFocus();
+        return false;
+    }
+
+    const auto sheet = code.sheet(numberText.toInt());
+    m_verdict.emplace(sheet, m_called);
+    showSheet(sheet);
+    m_headline->setText(m_verdict->headline());
+    m_details->setText(m_verdict->details().join(u'\n'));
+    adjustSize();
+    m_numberEdit->selectAll();
+    m_numberEdit->setFocus();
+    return true;
+}
+
+void SheetCheckDialog::refuse(const QString &why)
+{
+    // A verdict left standing would seem to belong to what was just typed.
+    m_verdict.reset();
+    m_grid->clearContents();
+    m_headline->clear();
+    m_details->clear();
+    m_messages.show(this, MessagePresenter::Icon::Warning, Title, why);
+}
+
+void SheetCheckDialog::showSheet(std::span<const int, SheetVerdict::Cells> sheet)
+{
+    for (int c = 0; c < SheetVerdict::Cells; ++c) {
+        const bool star = c == SheetVerdict::StarCell;
+        auto *item =
+            new QTableWidgetItem(star ? QStringLiteral("★") : numberText(sheet[std::size_t(c)]));
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setBackground(star ? starColour : m_verdict->isMarked(c) ? calledColour : openColour);
+        m_grid->setItem(c % 5, c / 5, item);
+    }
+}
