@@ -136,8 +136,7 @@ void CCallerDlg::OnInitDialog()
     m_audienceItem->setShortcut(Qt::Key_F5);
     connect(m_audienceItem, &QAction::triggered, this, &CCallerDlg::ToggleAudienceScreen);
     addAction(m_audienceItem);
-    m_sheetCheckItem =
-        m_systemMenu.addAction(SheetCheckItemText, this, &CCallerDlg::OnSheetCheck);
+    m_sheetCheckItem = m_systemMenu.addAction(SheetCheckItemText, this, &CCallerDlg::OnSheetCheck);
     m_sheetCheckItem->setObjectName(QStringLiteral("sheetCheck"));
     m_sheetCheckItem->setShortcut(SheetCheckKey);
     addAction(m_sheetCheckItem);

@@ -130,8 +130,8 @@ std::optional<int> topOf(const QCommandLineParser &parser)
 
 QString topRefusal(const QCommandLineParser &parser)
 {
-    return numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber,
-                         SheetSetup::MaxTopNumber, parser.value(topOption));
+    return numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber, SheetSetup::MaxTopNumber,
+                         parser.value(topOption));
 }
 
 // --set-code takes the seed and the top number of a set and nothing else.

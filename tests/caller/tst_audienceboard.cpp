@@ -215,8 +215,8 @@ void TestAudienceBoard::restoredGameFillsTheBoard_data()
     QTest::addColumn<AudienceBoard::Phase>("phase");
     QTest::addColumn<QString>("count");
     QTest::addColumn<int>("latest");
-    QTest::newRow("killed before the first reveal") << 0 << AudienceBoard::Phase::BetweenDraws
-                                                    << "0 / 5" << -1;
+    QTest::newRow("killed before the first reveal")
+        << 0 << AudienceBoard::Phase::BetweenDraws << "0 / 5" << -1;
     QTest::newRow("between draws") << 2 << AudienceBoard::Phase::BetweenDraws << "2 / 5" << 1;
     QTest::newRow("finished") << 5 << AudienceBoard::Phase::Finished << "5 / 5" << 4;
 }

@@ -1,6 +1,6 @@
 #include "callerdlgfixture.h"
-#include "fifowatch.h"
 #include "clipwidget.h"
+#include "fifowatch.h"
 #include "numbertext.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "fifowatch.h"
 #include "avireader.h"
 #include "aviwriter.h"
+#include "fifowatch.h"
 
 #include <QDir>
 #include <QFile>

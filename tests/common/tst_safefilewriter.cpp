@@ -1,5 +1,5 @@
-#include "tinydisk.h"
 #include "safefilewriter.h"
+#include "tinydisk.h"
 
 #include <QDir>
 #include <QFile>

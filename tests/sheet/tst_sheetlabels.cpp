@@ -1,7 +1,7 @@
 #include "crtrandom.h"
 #include "fontsubstitutions.h"
-#include "sheetdrawing.h"
 #include "sheetcolour.h"
+#include "sheetdrawing.h"
 #include "sheetlabels.h"
 #include "sheetset.h"
 
