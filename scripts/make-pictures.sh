@@ -25,7 +25,8 @@ echo "caller mid-game"
 (cd "$build/program" && QT_QPA_PLATFORM=offscreen "$build/tools/callershot" "$top/docs/kavelo-game.png" 13)
 
 echo "sheet window"
-Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# -noreset: a server that resets when xdpyinfo leaves refuses the program started next.
+Xvfb -displayfd 3 -noreset -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
