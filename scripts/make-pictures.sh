@@ -26,7 +26,8 @@ echo "caller and audience screen mid-game"
     "$top/docs/audience-screen.png")
 
 echo "sheet window"
-Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# -noreset: a server that resets when xdpyinfo leaves refuses the program started next.
+Xvfb -displayfd 3 -noreset -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")

@@ -5,6 +5,7 @@
 # file it saves. Also checks the command line and that --seed replays the first game's order.
 # Exits 77 (skipped) where Xvfb or xdotool is missing.
 set -euo pipefail
+source "$(dirname "$0")/testdisplay.sh"
 
 program_dir=$1
 for tool in Xvfb xdotool xdpyinfo import; do
@@ -24,8 +25,9 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -n "${journal_dir:-}" ] && tail -n +1 "$journal_dir"/* >&2 2>/dev/null
-    [ -s "$work/caller.log" ] && tail -n 20 "$work/caller.log" >&2
+    # Under set -e a failing last command of a list would end this before the log is shown.
+    if [ -n "${journal_dir:-}" ]; then tail -n +1 "$journal_dir"/* >&2 2>/dev/null || true; fi
+    if [ -s "$work/caller.log" ]; then tail -n 20 "$work/caller.log" >&2; fi
     exit 1
 }
 step() { echo "--- $*"; }
@@ -57,11 +59,8 @@ grep -q "Unknown option 'colour'" "$work/err" || fail "the unknown option is not
 [ "$("$program_dir/Kavelo" --version)" = "Kavelo 1.0" ] || fail "--version"
 "$program_dir/Kavelo" --help | grep -q -- '--seed <S>' || fail "--help does not list --seed"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
-wait_for 10 xdpyinfo || fail "Xvfb does not answer on $DISPLAY"
+start_test_display "$work" || fail "Xvfb did not start or does not answer"
+pids+=("$test_display_pid")
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 
 caller_pid=""

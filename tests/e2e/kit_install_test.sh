@@ -4,6 +4,7 @@
 # starts the installed sheet program, and the sheet program exports a PDF. Leaves nothing
 # running and nothing outside the temporary folder.
 set -euo pipefail
+source "$(dirname "$0")/testdisplay.sh"
 
 build_dir=$1
 work=$(mktemp -d)
@@ -96,12 +97,8 @@ kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 
 step "its Sheet button starts the installed sheet program"
-# Xvfb picks a free display number and writes it to the file, so no running server is hit.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
-wait_for 10 xdpyinfo || fail "Xvfb does not answer on $DISPLAY"
+start_test_display "$work" || fail "Xvfb did not start or does not answer"
+pids+=("$test_display_pid")
 (
     cd "$work/elsewhere"
     QT_QPA_PLATFORM=xcb exec "$prefix/bin/kavelo" >"$work/caller-x.log" 2>&1
@@ -109,7 +106,7 @@ wait_for 10 xdpyinfo || fail "Xvfb does not answer on $DISPLAY"
 pids+=($!)
 caller_window=""
 find_caller() { caller_window=$(xdotool search --onlyvisible --name '^BINGO$' | head -n 1); [ -n "$caller_window" ]; }
-wait_for 20 find_caller || fail "the caller's window did not appear"
+wait_for 20 find_caller || fail "the caller's window did not appear: $(cat "$work/caller-x.log")"
 # The Sheet button's centre: dialog units (217, 149) at base units 7 by 12.
 xdotool mousemove --window "$caller_window" 380 224 click 1
 wait_for 20 xdotool search --onlyvisible --name '^BINGOSHEET$' ||
