@@ -4,40 +4,18 @@
 # starts the installed sheet program, and the sheet program exports a PDF. Leaves nothing
 # running and nothing outside the temporary folder.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 build_dir=$1
 work=$(mktemp -d)
 prefix="$work/prefix"
-pids=()
 
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
+    stop_started
     pkill -f "^$prefix/" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-step() {
-    echo "--- $*"
-}
-
-wait_for() { # seconds command...
-    local tries=$(($1 * 10))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
 
 step "install into $prefix"
 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log"
@@ -96,12 +74,7 @@ kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 
 step "its Sheet button starts the installed sheet program"
-# Xvfb picks a free display number and writes it to the file, so no running server is hit.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
-wait_for 10 xdpyinfo || fail "Xvfb does not answer on $DISPLAY"
+start_xvfb
 (
     cd "$work/elsewhere"
     QT_QPA_PLATFORM=xcb exec "$prefix/bin/kavelo" >"$work/caller-x.log" 2>&1
