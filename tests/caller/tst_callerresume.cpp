@@ -9,6 +9,10 @@
 #include "journalformat.h"
 #include "messagepresenter.h"
 #include "processstarter.h"
+#include "recordingcountdown.h"
+#include "recordingsleeper.h"
+#include "recordingstarter.h"
+#include "scriptedfiles.h"
 #include "sleeper.h"
 #include "soundoutput.h"
 
@@ -36,35 +40,6 @@ const QList<int> orderOf7{5, 6, 7, 1, 3, 4, 0};
 // Local time, so the question shows it as written whatever the machine's zone.
 const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0, 0));
 
-class NoFiles final : public FileChooser
-{
-public:
-    QString choose(QWidget *, Purpose, const QString &, const QStringList &) override { return {}; }
-};
-
-class NoStarter final : public ProcessStarter
-{
-public:
-    std::optional<QString> startDetached(const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
-class NoSleep final : public Sleeper
-{
-public:
-    void sleep(int) override {}
-};
-
-class StillCountdown final : public CountdownPlayer
-{
-public:
-    bool open(const QString &) override { return true; }
-    void play(int, int, int) override {}
-    void stop() override {}
-};
-
 class ScriptedMessages final : public MessagePresenter
 {
 public:
@@ -90,11 +65,11 @@ struct Fixture
     QTemporaryDir dir;
     JournalFolder folder{dir.path()};
     SilentSoundOutput sound;
-    NoFiles files;
+    ScriptedFiles files;
     ScriptedMessages messages;
-    NoStarter starter;
-    NoSleep sleeper;
-    StillCountdown countdown;
+    RecordingStarter starter;
+    RecordingSleeper sleeper;
+    RecordingCountdown countdown;
     std::unique_ptr<CCallerDlg> dialog;
     std::unique_ptr<GameJournal> journal;
 
