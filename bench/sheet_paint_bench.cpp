@@ -1,14 +1,13 @@
 // Paint time of one screenful of the sheet view, with few and with many sheets, and what the
 // same screenful costs when every sheet is drawn (as a paint without culling would; left out for
 // the largest set, where it would take minutes).
+#include "benchsupport.h"
 #include "cbingoview.h"
 #include "csheetsetupdlg.h"
-#include "fontsubstitutions.h"
 #include "messagepresenter.h"
 #include "sheetdrawing.h"
 #include "sheetservices.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
@@ -52,10 +51,7 @@ double msPerFullDrawing(const CBINGOView &view, int rounds)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
 
     QtMessagePresenter messages;
     QPrinter printer;

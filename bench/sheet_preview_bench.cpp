@@ -1,14 +1,13 @@
 // The print preview of a large set, as the menu opens it: wall time until the first screenful
 // of pages is painted, a repaint, a jump to the last page, and the process's peak memory. One set
 // size per run, as peak memory only grows: sheet_preview_bench [sheets] (10000 when not given).
+#include "benchsupport.h"
 #include "cbingoview.h"
 #include "csheetsetupdlg.h"
-#include "fontsubstitutions.h"
 #include "messagepresenter.h"
 #include "printerdialogs.h"
 #include "sheetservices.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -67,10 +66,7 @@ public:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
 
     QtMessagePresenter messages;
