@@ -1,3 +1,4 @@
+#include "readall.h"
 #include "safefilewriter.h"
 #include "tinydisk.h"
 
@@ -13,14 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 void writeRaw(const QString &path, const QByteArray &content)
 {
@@ -82,6 +75,15 @@ public:
 private:
     bool m_switched = false;
 };
+
+// Makes a FIFO at path and opens it for reading without waiting for a writer; -1 on failure.
+int fifoWithReader(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkfifo(name.constData(), 0666) != 0)
+        return -1;
+    return ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+}
 
 std::optional<QString> writeInChunks(const QString &path, const QByteArray &content)
 {
@@ -385,8 +387,7 @@ void TestSafeFileWriter::fifoWithAReaderGetsTheContent()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fifo"));
-    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
-    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    const int reader = fifoWithReader(path);
     QVERIFY(reader >= 0);
     SafeFileWriter file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -414,8 +415,7 @@ void TestSafeFileWriter::fifoReaderLeavingIsAFailure()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fifo"));
-    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
-    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    const int reader = fifoWithReader(path);
     QVERIFY(reader >= 0);
     SafeFileWriter file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
