@@ -1,3 +1,4 @@
+#include "buttonstates.h"
 #include "callergame.h"
 #include "ccallerdlg.h"
 #include "countdownplayer.h"
@@ -129,15 +130,7 @@ struct Fixture
         const QTableWidgetItem *item = grid()->item(row, column);
         return item ? item->text() : QString();
     }
-    // Start, Stop, Clear, Save, Sheet, Number as 1 (enabled) or 0.
-    QString buttons() const
-    {
-        QString s;
-        for (const char *name :
-             {"IDC_START", "IDC_STOP", "IDC_CLEAR", "IDC_SAVE", "IDC_SHEET", "IDC_TOP_NUMBER"})
-            s += get(name)->isEnabled() ? u'1' : u'0';
-        return s;
-    }
+    QString buttons() const { return buttonStates(*dialog); }
     bool slotPainted(DisplaySlot slot) const
     {
         const QImage &image = get<DisplayFrame>("IDC_DISPLAY_FRAME")->image();
