@@ -3,17 +3,15 @@
 // the largest set, where it would take minutes).
 #include "benchsupport.h"
 #include "cbingoview.h"
-#include "csheetsetupdlg.h"
 #include "messagepresenter.h"
 #include "sheetdrawing.h"
 #include "sheetservices.h"
+#include "sheetsetup.h"
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include <cstdio>
@@ -59,12 +57,7 @@ int main(int argc, char *argv[])
     for (int count : {10, 10000, 100000}) {
         SheetServices services;
         services.messages = &messages;
-        services.runSetup = [count](CSheetSetupDlg &dialog) {
-            dialog.findChild<QLineEdit *>(QStringLiteral("IDC_SHEET_COUNT"))
-                ->setText(QString::number(count));
-            dialog.findChild<QPushButton *>(QStringLiteral("IDOK"))->click();
-            return dialog.result();
-        };
+        services.runSetup = setupWithSheets(count);
         CBINGOView view(services, printer, 1);
         view.resize(Screen);
         view.OnInitialUpdate();

@@ -3,16 +3,14 @@
 // size per run, as peak memory only grows: sheet_preview_bench [sheets] (10000 when not given).
 #include "benchsupport.h"
 #include "cbingoview.h"
-#include "csheetsetupdlg.h"
 #include "messagepresenter.h"
 #include "printerdialogs.h"
 #include "sheetservices.h"
+#include "sheetsetup.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -76,12 +74,7 @@ int main(int argc, char *argv[])
     SheetServices services;
     services.messages = &messages;
     services.printerDialogs = &dialogs;
-    services.runSetup = [count](CSheetSetupDlg &dialog) {
-        dialog.findChild<QLineEdit *>(QStringLiteral("IDC_SHEET_COUNT"))
-            ->setText(QString::number(count));
-        dialog.findChild<QPushButton *>(QStringLiteral("IDOK"))->click();
-        return dialog.result();
-    };
+    services.runSetup = setupWithSheets(count);
     CBINGOView view(services, printer, 1);
     view.OnInitialUpdate();
     const double before = peakMegabytes();
