@@ -6,14 +6,12 @@
 // Xvfb with -screen 0 1920x1080x24 and QT_QPA_PLATFORM=xcb the screen fills 1920 x 1080)
 
 #include "audiencescreen.h"
+#include "benchsupport.h"
 #include "ccallerdlg.h"
 #include "cputime.h"
-#include "desktopservices.h"
 #include "displayframe.h"
-#include "fontsubstitutions.h"
-#include "soundoutput.h"
+#include "quietcaller.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -26,12 +24,6 @@
 #include <vector>
 
 namespace {
-
-class NoSleep final : public Sleeper
-{
-public:
-    void sleep(int) override {}
-};
 
 // Keeps the time each paint event of a widget began.
 class PaintClock final : public QObject
@@ -77,22 +69,13 @@ double spinCpuPercent(QPushButton *start, QPushButton *stop, double seconds)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
     const double seconds = argc > 1 ? std::max(1.0, QString::fromLocal8Bit(argv[1]).toDouble()) : 5;
 
-    DesktopServices desktop;
-    SilentSoundOutput sound;
-    NoSleep sleeper;
-    CallerServices services = desktop.services();
-    services.sound = &sound;
-    services.sleeper = &sleeper;
-    CCallerDlg dialog(services);
-    dialog.show();
-    auto *start = dialog.findChild<QPushButton *>(QStringLiteral("IDC_START"));
-    auto *stop = dialog.findChild<QPushButton *>(QStringLiteral("IDC_STOP"));
+    QuietCaller caller;
+    CCallerDlg &dialog = caller.dialog;
+    QPushButton *start = caller.start;
+    QPushButton *stop = caller.stop;
     dialog.findChild<QComboBox *>(QStringLiteral("IDC_TOP_NUMBER"))->setEditText("75");
     waitFor(300);
 
@@ -123,9 +106,9 @@ int main(int argc, char *argv[])
         screen->repaint();
         repaints.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::sort(repaints.begin(), repaints.end());
-    std::printf("board repaint: median %.2f ms, worst %.2f ms (%zu repaints)\n",
-                repaints[repaints.size() / 2], repaints.back(), repaints.size());
+    const Stats repaint = statsOf(repaints);
+    std::printf("board repaint: median %.2f ms, worst %.2f ms (%zu repaints)\n", repaint.median,
+                repaint.worst, repaints.size());
 
     // From the last paint of the dialog's displays in a Stop (the called slot) to the moment
     // the audience screen has painted the number.
@@ -141,10 +124,10 @@ int main(int argc, char *argv[])
         stop->click();
         waitFor(20);
     }
-    std::sort(delays.begin(), delays.end());
+    const Stats delay = statsOf(delays);
     std::printf("reveal reaches the screen: median %.2f ms, worst %.2f ms after the called slot "
                 "(%zu reveals)\n",
-                delays[delays.size() / 2], delays.back(), delays.size());
+                delay.median, delay.worst, delays.size());
     dialog.done(QDialog::Rejected);
     return 0;
 }

@@ -6,14 +6,13 @@
 // folder, the current directory by default: put it on the disk the state folder lies on, since
 // a tmpfs flushes nothing)
 
+#include "benchsupport.h"
 #include "ccallerdlg.h"
 #include "desktopservices.h"
-#include "fontsubstitutions.h"
 #include "gamejournal.h"
 #include "journalfolder.h"
 #include "soundoutput.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -23,28 +22,6 @@
 #include <vector>
 
 namespace {
-
-struct Stats
-{
-    double best = 0;
-    double mean = 0;
-    double median = 0;
-    double worst = 0;
-};
-
-Stats statsOf(std::vector<double> ms)
-{
-    Stats stats;
-    if (ms.empty())
-        return stats;
-    std::sort(ms.begin(), ms.end());
-    for (const double value : ms)
-        stats.mean += value / static_cast<double>(ms.size());
-    stats.best = ms.front();
-    stats.median = ms[ms.size() / 2];
-    stats.worst = ms.back();
-    return stats;
-}
 
 // Times each Stop of games of 75 in the real dialog; with a journal when folder is given.
 std::vector<double> stopTimes(const JournalFolder *folder, int draws,
@@ -93,10 +70,7 @@ std::vector<double> stopTimes(const JournalFolder *folder, int draws,
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const int draws = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 40;
 

@@ -3,13 +3,12 @@
 //
 // usage: bench_spin [seconds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
+#include "benchsupport.h"
 #include "ccallerdlg.h"
 #include "cputime.h"
 #include "desktopservices.h"
-#include "fontsubstitutions.h"
 #include "soundoutput.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
@@ -21,10 +20,7 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
     const double seconds = argc > 1 ? std::max(1.0, QString::fromLocal8Bit(argv[1]).toDouble()) : 5;
 
     DesktopServices desktop;

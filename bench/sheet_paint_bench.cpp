@@ -1,20 +1,17 @@
 // Paint time of one screenful of the sheet view, with few and with many sheets, and what the
 // same screenful costs when every sheet is drawn (as a paint without culling would; left out for
 // the largest set, where it would take minutes).
+#include "benchsupport.h"
 #include "cbingoview.h"
-#include "csheetsetupdlg.h"
-#include "fontsubstitutions.h"
 #include "messagepresenter.h"
 #include "sheetdrawing.h"
 #include "sheetservices.h"
+#include "sheetsetup.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include <cstdio>
@@ -52,10 +49,7 @@ double msPerFullDrawing(const CBINGOView &view, int rounds)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
 
     QtMessagePresenter messages;
     QPrinter printer;
@@ -63,12 +57,7 @@ int main(int argc, char *argv[])
     for (int count : {10, 10000, 100000}) {
         SheetServices services;
         services.messages = &messages;
-        services.runSetup = [count](CSheetSetupDlg &dialog) {
-            dialog.findChild<QLineEdit *>(QStringLiteral("IDC_SHEET_COUNT"))
-                ->setText(QString::number(count));
-            dialog.findChild<QPushButton *>(QStringLiteral("IDOK"))->click();
-            return dialog.result();
-        };
+        services.runSetup = setupWithSheets(count);
         CBINGOView view(services, printer, 1);
         view.resize(Screen);
         view.OnInitialUpdate();

@@ -1,19 +1,16 @@
 // The print preview of a large set, as the menu opens it: wall time until the first screenful
 // of pages is painted, a repaint, a jump to the last page, and the process's peak memory. One set
 // size per run, as peak memory only grows: sheet_preview_bench [sheets] (10000 when not given).
+#include "benchsupport.h"
 #include "cbingoview.h"
-#include "csheetsetupdlg.h"
-#include "fontsubstitutions.h"
 #include "messagepresenter.h"
 #include "printerdialogs.h"
 #include "sheetservices.h"
+#include "sheetsetup.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -67,10 +64,7 @@ public:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
+    BenchApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
 
     QtMessagePresenter messages;
@@ -80,12 +74,7 @@ int main(int argc, char *argv[])
     SheetServices services;
     services.messages = &messages;
     services.printerDialogs = &dialogs;
-    services.runSetup = [count](CSheetSetupDlg &dialog) {
-        dialog.findChild<QLineEdit *>(QStringLiteral("IDC_SHEET_COUNT"))
-            ->setText(QString::number(count));
-        dialog.findChild<QPushButton *>(QStringLiteral("IDOK"))->click();
-        return dialog.result();
-    };
+    services.runSetup = setupWithSheets(count);
     CBINGOView view(services, printer, 1);
     view.OnInitialUpdate();
     const double before = peakMegabytes();

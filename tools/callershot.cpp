@@ -6,9 +6,8 @@
 
 #include "audiencescreen.h"
 #include "ccallerdlg.h"
-#include "desktopservices.h"
 #include "fontsubstitutions.h"
-#include "soundoutput.h"
+#include "quietcaller.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,16 +15,6 @@
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-class NoSleep final : public Sleeper
-{
-public:
-    void sleep(int) override {}
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -39,17 +28,10 @@ int main(int argc, char *argv[])
     const int draws = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 13;
     const QString audienceOutput = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
 
-    DesktopServices desktop;
-    SilentSoundOutput sound;
-    NoSleep sleeper;
-    CallerServices services = desktop.services();
-    services.sound = &sound;
-    services.sleeper = &sleeper;
-    CCallerDlg dialog(services);
-    dialog.show();
-
-    auto *start = dialog.findChild<QPushButton *>(QStringLiteral("IDC_START"));
-    auto *stop = dialog.findChild<QPushButton *>(QStringLiteral("IDC_STOP"));
+    QuietCaller caller;
+    CCallerDlg &dialog = caller.dialog;
+    QPushButton *start = caller.start;
+    QPushButton *stop = caller.stop;
     int result = 0;
     QTimer::singleShot(300, &dialog, [&] {
         for (int k = 0; k < draws; ++k) {

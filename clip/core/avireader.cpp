@@ -258,6 +258,23 @@ bool AviReader::openData(const QByteArray &data)
     }
 }
 
+template <typename Visit> bool AviReader::forEachChunk(qsizetype begin, qsizetype end, Visit visit)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(m_data.constData());
+    qsizetype pos = begin;
+    Chunk chunk;
+    QString error;
+    for (;;) {
+        const Step step = nextChunk(bytes, pos, end, chunk, error);
+        if (step == Step::Bad)
+            return fail(error);
+        if (step == Step::End)
+            return true;
+        if (!visit(std::as_const(chunk)))
+            return false;
+    }
+}
+
 bool AviReader::parse()
 {
     const auto *bytes = reinterpret_cast<const uchar *>(m_data.constData());
@@ -280,15 +297,7 @@ bool AviReader::parse()
     qsizetype moviEnd = -1;
     qsizetype indexBegin = -1;
     qsizetype indexSize = 0;
-    qsizetype pos = 12;
-    Chunk chunk;
-    QString error;
-    for (;;) {
-        const Step step = nextChunk(bytes, pos, riffEnd, chunk, error);
-        if (step == Step::Bad)
-            return fail(error);
-        if (step == Step::End)
-            break;
+    const bool listed = forEachChunk(12, riffEnd, [&](const Chunk &chunk) {
         if (chunk.id == fourcc("LIST")) {
             if (chunk.size < 4)
                 return fail(
@@ -311,7 +320,10 @@ bool AviReader::parse()
             indexBegin = chunk.data;
             indexSize = chunk.size;
         }
-    }
+        return true;
+    });
+    if (!listed)
+        return false;
     if (!haveHeader)
         return fail(QStringLiteral("no header list ('hdrl')"));
     if (m_streams == 0)
@@ -343,15 +355,7 @@ bool AviReader::parseHeaderList(qsizetype begin, qsizetype end)
 {
     const auto *bytes = reinterpret_cast<const uchar *>(m_data.constData());
     bool haveMain = false;
-    qsizetype pos = begin;
-    Chunk chunk;
-    QString error;
-    for (;;) {
-        const Step step = nextChunk(bytes, pos, end, chunk, error);
-        if (step == Step::Bad)
-            return fail(error);
-        if (step == Step::End)
-            break;
+    const bool listed = forEachChunk(begin, end, [&](const Chunk &chunk) {
         if (chunk.id == fourcc("avih")) {
             if (chunk.size < MainHeaderBytes)
                 return fail(QStringLiteral("the main header has %1 bytes, %2 expected")
@@ -364,7 +368,10 @@ bool AviReader::parseHeaderList(qsizetype begin, qsizetype end)
             if (!parseStreamList(chunk.data + 4, chunk.data + chunk.size))
                 return false;
         }
-    }
+        return true;
+    });
+    if (!listed)
+        return false;
     if (!haveMain)
         return fail(QStringLiteral("no main header ('avih')"));
     return true;
@@ -377,15 +384,7 @@ bool AviReader::parseStreamList(qsizetype begin, qsizetype end)
     Chunk format;
     bool haveHeader = false;
     bool haveFormat = false;
-    qsizetype pos = begin;
-    Chunk chunk;
-    QString error;
-    for (;;) {
-        const Step step = nextChunk(bytes, pos, end, chunk, error);
-        if (step == Step::Bad)
-            return fail(error);
-        if (step == Step::End)
-            break;
+    const bool listed = forEachChunk(begin, end, [&](const Chunk &chunk) {
         if (chunk.id == fourcc("strh") && !haveHeader) {
             header = chunk;
             haveHeader = true;
@@ -393,7 +392,10 @@ bool AviReader::parseStreamList(qsizetype begin, qsizetype end)
             format = chunk;
             haveFormat = true;
         }
-    }
+        return true;
+    });
+    if (!listed)
+        return false;
     if (!haveHeader)
         return fail(QStringLiteral("a stream without a stream header ('strh')"));
     if (header.size < StreamHeaderBytes)
@@ -563,15 +565,7 @@ bool AviReader::readIndex(qsizetype begin, qsizetype size, qsizetype moviBegin, 
 bool AviReader::walkMovie(qsizetype begin, qsizetype end, int depth)
 {
     const auto *bytes = reinterpret_cast<const uchar *>(m_data.constData());
-    qsizetype pos = begin;
-    Chunk chunk;
-    QString error;
-    for (;;) {
-        const Step step = nextChunk(bytes, pos, end, chunk, error);
-        if (step == Step::Bad)
-            return fail(error);
-        if (step == Step::End)
-            return true;
+    return forEachChunk(begin, end, [&](const Chunk &chunk) {
         if (isFrameChunk(chunk.id)) {
             if (!addFrame(chunk.data, chunk.size))
                 return false;
@@ -580,7 +574,8 @@ bool AviReader::walkMovie(qsizetype begin, qsizetype end, int depth)
             if (!walkMovie(chunk.data + 4, chunk.data + chunk.size, depth + 1))
                 return false;
         }
-    }
+        return true;
+    });
 }
 
 bool AviReader::addFrame(qsizetype offset, qsizetype size)

@@ -57,6 +57,9 @@ private:
     };
 
     bool fail(const QString &reason);
+    // Visits each chunk of the list [begin, end) in order. Fails the read at a chunk that runs
+    // past the list; returns false as soon as visit does (visit has failed the read then).
+    template <typename Visit> bool forEachChunk(qsizetype begin, qsizetype end, Visit visit);
     bool parse();
     bool parseHeaderList(qsizetype begin, qsizetype end);
     bool parseStreamList(qsizetype begin, qsizetype end);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buttonstates.h"
 #include "ccallerdlg.h"
 #include "displayframe.h"
 #include "fontsubstitutions.h"
@@ -81,15 +82,7 @@ struct Fixture
         return dialog->findChild<QTimer *>(QStringLiteral("timer%1").arg(id));
     }
 
-    // Start, Stop, Clear, Save, Sheet, Number as 1 (enabled) or 0.
-    QString buttons() const
-    {
-        QString s;
-        for (const char *name :
-             {"IDC_START", "IDC_STOP", "IDC_CLEAR", "IDC_SAVE", "IDC_SHEET", "IDC_TOP_NUMBER"})
-            s += get(name)->isEnabled() ? u'1' : u'0';
-        return s;
-    }
+    QString buttons() const { return buttonStates(*dialog); }
 
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void draw()

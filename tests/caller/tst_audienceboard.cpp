@@ -3,32 +3,13 @@
 #include "audiencescreenchoice.h"
 #include "callergame.h"
 #include "gamedisplays.h"
+#include "quietgameview.h"
 #include "randomsource.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-class QuietView final : public GameView, public GameDisplays
-{
-public:
-    QString input;
-    void setControlEnabled(GameControl, bool) override {}
-    QString topNumberInput() const override { return input; }
-    void refuseTopNumber(const QString &) override {}
-    void StartCountdown() override {}
-    void playCue(GameCue) override {}
-    void insertGridRow(int) override {}
-    void setGridCell(int, int, const QString &) override {}
-    void clearGrid() override {}
-    void showBingoEnd() override {}
-
-    void ReadTextColour() override {}
-    void StartSpin() override {}
-    void Reveal(int) override {}
-    void Erase() override {}
-};
 
 // Hands out the values given, in turn; a draw order of distinct values below the top number
 // comes out as given.
@@ -42,7 +23,7 @@ public:
 
 struct Fixture
 {
-    QuietView view;
+    QuietGameView view;
     ScriptedRandom random;
     CallerGame game{view, view, random};
     AudienceBoard board;

@@ -6,6 +6,10 @@
 #include "fontsubstitutions.h"
 #include "messagepresenter.h"
 #include "processstarter.h"
+#include "recordingcountdown.h"
+#include "recordingsleeper.h"
+#include "recordingstarter.h"
+#include "scriptedfiles.h"
 #include "sleeper.h"
 #include "soundoutput.h"
 
@@ -27,12 +31,6 @@
 
 namespace {
 
-class NoFiles final : public FileChooser
-{
-public:
-    QString choose(QWidget *, Purpose, const QString &, const QStringList &) override { return {}; }
-};
-
 class RecordingMessages final : public MessagePresenter
 {
 public:
@@ -44,29 +42,6 @@ public:
         onShow();
     }
     bool ask(QWidget *, const QString &, const QString &) override { return false; }
-};
-
-class NoStarter final : public ProcessStarter
-{
-public:
-    std::optional<QString> startDetached(const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
-class NoSleep final : public Sleeper
-{
-public:
-    void sleep(int) override {}
-};
-
-class StillCountdown final : public CountdownPlayer
-{
-public:
-    bool open(const QString &) override { return true; }
-    void play(int, int, int) override {}
-    void stop() override {}
 };
 
 // Counts the paints of a widget.
@@ -84,12 +59,12 @@ public:
 struct Fixture
 {
     SilentSoundOutput sound;
-    NoFiles files;
+    ScriptedFiles files;
     RecordingMessages messages;
     QtMessagePresenter realMessages;
-    NoStarter starter;
-    NoSleep sleeper;
-    StillCountdown countdown;
+    RecordingStarter starter;
+    RecordingSleeper sleeper;
+    RecordingCountdown countdown;
     std::unique_ptr<CCallerDlg> dialog;
 
     enum class Boxes { Recorded, Real };

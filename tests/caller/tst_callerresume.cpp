@@ -1,3 +1,4 @@
+#include "buttonstates.h"
 #include "callergame.h"
 #include "ccallerdlg.h"
 #include "countdownplayer.h"
@@ -9,6 +10,10 @@
 #include "journalformat.h"
 #include "messagepresenter.h"
 #include "processstarter.h"
+#include "recordingcountdown.h"
+#include "recordingsleeper.h"
+#include "recordingstarter.h"
+#include "scriptedfiles.h"
 #include "sleeper.h"
 #include "soundoutput.h"
 
@@ -36,35 +41,6 @@ const QList<int> orderOf7{5, 6, 7, 1, 3, 4, 0};
 // Local time, so the question shows it as written whatever the machine's zone.
 const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0, 0));
 
-class NoFiles final : public FileChooser
-{
-public:
-    QString choose(QWidget *, Purpose, const QString &, const QStringList &) override { return {}; }
-};
-
-class NoStarter final : public ProcessStarter
-{
-public:
-    std::optional<QString> startDetached(const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
-class NoSleep final : public Sleeper
-{
-public:
-    void sleep(int) override {}
-};
-
-class StillCountdown final : public CountdownPlayer
-{
-public:
-    bool open(const QString &) override { return true; }
-    void play(int, int, int) override {}
-    void stop() override {}
-};
-
 class ScriptedMessages final : public MessagePresenter
 {
 public:
@@ -90,11 +66,11 @@ struct Fixture
     QTemporaryDir dir;
     JournalFolder folder{dir.path()};
     SilentSoundOutput sound;
-    NoFiles files;
+    ScriptedFiles files;
     ScriptedMessages messages;
-    NoStarter starter;
-    NoSleep sleeper;
-    StillCountdown countdown;
+    RecordingStarter starter;
+    RecordingSleeper sleeper;
+    RecordingCountdown countdown;
     std::unique_ptr<CCallerDlg> dialog;
     std::unique_ptr<GameJournal> journal;
 
@@ -154,15 +130,7 @@ struct Fixture
         const QTableWidgetItem *item = grid()->item(row, column);
         return item ? item->text() : QString();
     }
-    // Start, Stop, Clear, Save, Sheet, Number as 1 (enabled) or 0.
-    QString buttons() const
-    {
-        QString s;
-        for (const char *name :
-             {"IDC_START", "IDC_STOP", "IDC_CLEAR", "IDC_SAVE", "IDC_SHEET", "IDC_TOP_NUMBER"})
-            s += get(name)->isEnabled() ? u'1' : u'0';
-        return s;
-    }
+    QString buttons() const { return buttonStates(*dialog); }
     bool slotPainted(DisplaySlot slot) const
     {
         const QImage &image = get<DisplayFrame>("IDC_DISPLAY_FRAME")->image();

@@ -8,6 +8,8 @@
 #include "messagepresenter.h"
 #include "processstarter.h"
 #include "qtsoundoutput.h"
+#include "recordingstarter.h"
+#include "scriptedfiles.h"
 #include "sleeper.h"
 
 #include <QDir>
@@ -96,26 +98,11 @@ QString describe(const QList<Sounding> &found)
     return parts.join(QStringLiteral(", "));
 }
 
-class NoFiles final : public FileChooser
-{
-public:
-    QString choose(QWidget *, Purpose, const QString &, const QStringList &) override { return {}; }
-};
-
 class NoMessages final : public MessagePresenter
 {
 public:
     void show(QWidget *, Icon, const QString &, const QString &) override {}
     bool ask(QWidget *, const QString &, const QString &) override { return true; }
-};
-
-class NoProcesses final : public ProcessStarter
-{
-public:
-    std::optional<QString> startDetached(const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
 };
 
 class NoCountdown final : public CountdownPlayer
@@ -263,9 +250,9 @@ void TestCuePlayback::cuesSoundWholeThroughThePauses()
     startRecording();
 
     QtSoundOutput sound;
-    NoFiles files;
+    ScriptedFiles files;
     NoMessages messages;
-    NoProcesses processes;
+    RecordingStarter processes;
     ThreadSleeper sleeper;
     NoCountdown countdown;
     CallerServices services;

@@ -1,4 +1,5 @@
 #include "drawnnumbersfile.h"
+#include "readall.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,14 +11,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 QStringList entries(const QString &dir)
 {

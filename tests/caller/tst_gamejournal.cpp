@@ -4,6 +4,7 @@
 #include "gamejournal.h"
 #include "journalfolder.h"
 #include "journalformat.h"
+#include "quietgameview.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,36 +32,12 @@ JournalReading readBack(const QString &path)
     return JournalFormat::read(contentOf(path));
 }
 
-// A window and displays that do nothing but let the test look at the disk as each number is
-// revealed.
-class WatchingView final : public GameView, public GameDisplays
-{
-public:
-    QString input = QStringLiteral("7");
-    std::function<void(int)> onReveal = [](int) {};
-
-    void setControlEnabled(GameControl, bool) override {}
-    QString topNumberInput() const override { return input; }
-    void refuseTopNumber(const QString &) override {}
-    void StartCountdown() override {}
-    void playCue(GameCue) override {}
-    void insertGridRow(int) override {}
-    void setGridCell(int, int, const QString &) override {}
-    void clearGrid() override {}
-    void showBingoEnd() override {}
-
-    void ReadTextColour() override {}
-    void StartSpin() override {}
-    void Reveal(int number) override { onReveal(number); }
-    void Erase() override {}
-};
-
 struct Fixture
 {
     QTemporaryDir dir;
     JournalFolder folder{dir.path() + QStringLiteral("/state/kavelo/journal")};
     QDateTime now = t0;
-    WatchingView view;
+    QuietGameView view{QStringLiteral("7")};
     // The generator of seed 2024 gives the order 5 6 7 1 3 4 0 for a game of 7.
     CrtRandom random{2024};
     CallerGame game{view, view, random};
@@ -209,7 +186,7 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const JournalFolder folder(blocker.fileName() + QStringLiteral("/kavelo/journal"));
-    WatchingView view;
+    QuietGameView view{QStringLiteral("7")};
     CrtRandom random(2024);
     CallerGame game(view, view, random);
     GameJournal journal(folder, 2024, [] { return t0; });
@@ -287,7 +264,7 @@ void TestGameJournal::resumeCutsATornRecordAndGoesOn()
     QCOMPARE(reading.game->drawCount(), 3);
     QVERIFY(reading.ignoredBytes > 0);
 
-    WatchingView view;
+    QuietGameView view{QStringLiteral("7")};
     CrtRandom random(99);
     CallerGame game(view, view, random);
     GameJournal journal(f.folder, 99, [] { return t0.addSecs(100); });

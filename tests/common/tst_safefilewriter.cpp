@@ -1,3 +1,4 @@
+#include "readall.h"
 #include "safefilewriter.h"
 #include "tinydisk.h"
 
@@ -13,14 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 void writeRaw(const QString &path, const QByteArray &content)
 {
@@ -81,6 +74,22 @@ public:
 
 private:
     bool m_switched = false;
+};
+
+// A FIFO in a temporary folder, opened for reading without waiting for a writer; reader is -1
+// where it could not be made or opened.
+struct FifoWithReader
+{
+    FifoWithReader()
+    {
+        const QByteArray name = QFile::encodeName(path);
+        if (::mkfifo(name.constData(), 0666) == 0)
+            reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("fifo"));
+    int reader = -1;
 };
 
 std::optional<QString> writeInChunks(const QString &path, const QByteArray &content)
@@ -383,49 +392,43 @@ void TestSafeFileWriter::devicesAreWrittenInPlace()
 
 void TestSafeFileWriter::fifoWithAReaderGetsTheContent()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fifo"));
-    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
-    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    QVERIFY(reader >= 0);
-    SafeFileWriter file(path);
+    FifoWithReader fifo;
+    QVERIFY(fifo.reader >= 0);
+    SafeFileWriter file(fifo.path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     // Drained only once the writer is there: before, a read finds no writer and ends at once.
-    ::fcntl(reader, F_SETFL, 0);
+    ::fcntl(fifo.reader, F_SETFL, 0);
     QByteArray received;
     std::thread drain([&] {
         char chunk[4096];
         ssize_t n;
-        while ((n = ::read(reader, chunk, sizeof chunk)) > 0)
+        while ((n = ::read(fifo.reader, chunk, sizeof chunk)) > 0)
             received.append(chunk, n);
     });
     const QByteArray content = pattern(300 * 1024, 'f'); // far more than a pipe holds
     file.write(content);
     const bool committed = file.commit();
     drain.join();
-    ::close(reader);
+    ::close(fifo.reader);
     QVERIFY2(committed, qPrintable(file.errorString()));
     QCOMPARE(received, content);
-    QVERIFY(S_ISFIFO(statOf(path).st_mode));
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("fifo")});
+    QVERIFY(S_ISFIFO(statOf(fifo.path).st_mode));
+    QCOMPARE(entries(fifo.dir.path()), QStringList{QStringLiteral("fifo")});
 }
 
 void TestSafeFileWriter::fifoReaderLeavingIsAFailure()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fifo"));
-    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
-    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    QVERIFY(reader >= 0);
-    SafeFileWriter file(path);
+    FifoWithReader fifo;
+    QVERIFY(fifo.reader >= 0);
+    SafeFileWriter file(fifo.path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    ::close(reader);
+    ::close(fifo.reader);
     // Without care the write would raise SIGPIPE and end this test program.
     file.write(pattern(100 * 1024, 'p'));
     QVERIFY(!file.commit());
     QVERIFY2(file.errorString().contains(QStringLiteral("Broken pipe")),
              qPrintable(file.errorString()));
-    QVERIFY(S_ISFIFO(statOf(path).st_mode));
+    QVERIFY(S_ISFIFO(statOf(fifo.path).st_mode));
 }
 
 QTEST_GUILESS_MAIN(TestSafeFileWriter)

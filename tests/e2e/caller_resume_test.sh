@@ -5,7 +5,7 @@
 # file it saves. Also checks the command line and that --seed replays the first game's order.
 # Exits 77 (skipped) where Xvfb or xdotool is missing.
 set -euo pipefail
-source "$(dirname "$0")/testdisplay.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 program_dir=$1
 for tool in Xvfb xdotool xdpyinfo import; do
@@ -13,32 +13,16 @@ for tool in Xvfb xdotool xdpyinfo import; do
 done
 
 work=$(mktemp -d)
-pids=()
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null || true
-    done
+    stop_started KILL
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
+fail_details() {
     # Under set -e a failing last command of a list would end this before the log is shown.
     if [ -n "${journal_dir:-}" ]; then tail -n +1 "$journal_dir"/* >&2 2>/dev/null || true; fi
     if [ -s "$work/caller.log" ]; then tail -n 20 "$work/caller.log" >&2; fi
-    exit 1
-}
-step() { echo "--- $*"; }
-wait_for() { # seconds command...
-    local tries=$(($1 * 10))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
 }
 
 step "the command line"
@@ -59,8 +43,7 @@ grep -q "Unknown option 'colour'" "$work/err" || fail "the unknown option is not
 [ "$("$program_dir/Kavelo" --version)" = "Kavelo 1.0" ] || fail "--version"
 "$program_dir/Kavelo" --help | grep -q -- '--seed <S>' || fail "--help does not list --seed"
 
-start_test_display "$work" || fail "Xvfb did not start or does not answer"
-pids+=("$test_display_pid")
+start_xvfb
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 
 caller_pid=""

@@ -4,6 +4,7 @@
 # PDF), then purges it and checks that none of its files is left. Installing into /usr needs
 # root; elsewhere the test says why it skipped and exits with the skip status 77.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 build_dir=$1
 skip() {
@@ -24,38 +25,15 @@ work=$(mktemp -d)
 # apt reads the package as its unprivileged user.
 chmod 755 "$work"
 installed=0
-pids=()
 
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
+    stop_started
     if [ "$installed" = 1 ]; then
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq bingo-kit >/dev/null 2>&1 || true
     fi
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-step() {
-    echo "--- $*"
-}
-
-wait_for() { # seconds command...
-    local tries=$(($1 * 10))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
 
 step "build the package"
 (cd "$build_dir" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 ||

@@ -4,41 +4,18 @@
 # starts the installed sheet program, and the sheet program exports a PDF. Leaves nothing
 # running and nothing outside the temporary folder.
 set -euo pipefail
-source "$(dirname "$0")/testdisplay.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 build_dir=$1
 work=$(mktemp -d)
 prefix="$work/prefix"
-pids=()
 
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
+    stop_started
     pkill -f "^$prefix/" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-step() {
-    echo "--- $*"
-}
-
-wait_for() { # seconds command...
-    local tries=$(($1 * 10))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
 
 step "install into $prefix"
 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log"
@@ -97,8 +74,7 @@ kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 
 step "its Sheet button starts the installed sheet program"
-start_test_display "$work" || fail "Xvfb did not start or does not answer"
-pids+=("$test_display_pid")
+start_xvfb
 (
     cd "$work/elsewhere"
     QT_QPA_PLATFORM=xcb exec "$prefix/bin/kavelo" >"$work/caller-x.log" 2>&1

@@ -4,26 +4,20 @@
 # reset also clears the root window's properties, which is what this checks, client after client.
 # Exits 77 (skipped) where Xvfb or the X utilities are missing.
 set -euo pipefail
-source "$(dirname "$0")/testdisplay.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 for tool in Xvfb xdpyinfo xprop; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 work=$(mktemp -d)
-test_display_pid=""
 cleanup() {
-    [ -z "$test_display_pid" ] || kill "$test_display_pid" 2>/dev/null || true
+    stop_started
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-start_test_display "$work" || fail "Xvfb did not start or does not answer"
+start_xvfb
 for round in 1 2 3; do
     xprop -root -f KIT_DISPLAY_PROBE 8s -set KIT_DISPLAY_PROBE "round $round"
     # xprop has left; the next one is the server's only client again.
