@@ -67,3 +67,18 @@ DialogInt readWholeInt(QStringView text)
         return {DialogInt::Status::TrailingText, 0};
     return result;
 }
+
+std::optional<std::uint32_t> readPlainNumber(QStringView text, std::uint32_t max)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > max)
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}

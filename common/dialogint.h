@@ -2,6 +2,9 @@
 
 #include <QStringView>
 
+#include <cstdint>
+#include <optional>
+
 // The result of reading an integer from dialog text.
 struct DialogInt
 {
@@ -21,3 +24,7 @@ DialogInt readLeadingInt(QStringView text);
 // Reads text that must be one whole integer: blanks around it are allowed, anything else after
 // the digits gives TrailingText.
 DialogInt readWholeInt(QStringView text);
+
+// Reads a number given on a command line: plain decimal digits only (no blank, sign, base
+// prefix or exponent), at most max; nothing otherwise.
+std::optional<std::uint32_t> readPlainNumber(QStringView text, std::uint32_t max);

@@ -1,5 +1,7 @@
 #include "callercommandline.h"
 
+#include "dialogint.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -33,20 +35,12 @@ CallerCommandLine refused(const QString &why)
     return result;
 }
 
-// Plain decimal digits only: no sign, blank, base prefix or exponent.
+// Plain digits, no more of them than the largest seed has.
 std::optional<std::uint32_t> seedValue(const QString &text)
 {
-    if (text.isEmpty() || text.size() > 10)
+    if (text.size() > 10)
         return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    if (value > 0xFFFFFFFFu)
-        return std::nullopt;
-    return static_cast<std::uint32_t>(value);
+    return readPlainNumber(text, UINT32_MAX);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "journalfolder.h"
 
+#include "safefilewriter.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -82,21 +84,6 @@ std::optional<QString> JournalFolder::create(const QDateTime &time, const QByteA
         *error = QStringLiteral("フォルダーを作れません。");
         return std::nullopt;
     }
-    // Named after the process, so two programs never share one.
-    const QString temporary = m_path + QStringLiteral("/.new-game-%1.journal.tmp").arg(::getpid());
-    QFile::remove(temporary);
-    const int fd = ::open(QFile::encodeName(temporary).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        *error = systemError();
-        return std::nullopt;
-    }
-    const bool written = appendDurably(fd, firstRecord, error);
-    ::close(fd);
-    if (!written) {
-        QFile::remove(temporary);
-        return std::nullopt;
-    }
     // Two games can start within a millisecond only in two programs; the later one moves on by
     // a millisecond so that name order stays age order.
     QDateTime moment = time.toUTC();
@@ -106,14 +93,9 @@ std::optional<QString> JournalFolder::create(const QDateTime &time, const QByteA
                                QStringLiteral(".journal");
         if (QFile::exists(target))
             continue;
-        if (::rename(QFile::encodeName(temporary).constData(),
-                     QFile::encodeName(target).constData()) != 0) {
-            *error = systemError();
-            QFile::remove(temporary);
-            return std::nullopt;
-        }
-        if (!syncFolder(m_path)) {
-            *error = systemError();
+        // The first record reaches the disk whole, under its name, or not at all.
+        if (const std::optional<QString> failure = writeFileSafely(target, firstRecord)) {
+            *error = *failure;
             return std::nullopt;
         }
         prune(JournalPattern);
@@ -121,7 +103,6 @@ std::optional<QString> JournalFolder::create(const QDateTime &time, const QByteA
         return target;
     }
     *error = QStringLiteral("新しい記録の名前が見つかりません。");
-    QFile::remove(temporary);
     return std::nullopt;
 }
 

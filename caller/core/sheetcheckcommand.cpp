@@ -1,11 +1,11 @@
 #include "sheetcheckcommand.h"
 
+#include "dialogint.h"
 #include "numbertext.h"
 #include "setcode.h"
 #include "sheetverdict.h"
 
 #include <QList>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <cstdio>
@@ -27,10 +27,13 @@ SheetCheckOutput refused(const QString &why)
     return {SheetCheckOutput::BadInput, {}, QStringLiteral("Kavelo: %1\n").arg(why)};
 }
 
-bool isWholeNumber(const QString &text)
+// Plain digits, nine at most.
+std::optional<int> wholeNumber(const QString &text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    return digits.match(text).hasMatch();
+    const std::optional<std::uint32_t> value = readPlainNumber(text, 999'999'999);
+    if (!value || text.size() > 9)
+        return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 } // namespace
@@ -90,10 +93,11 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     if (!reading.code)
         return refused(reading.error);
     const SetCode code = *reading.code;
-    if (!isWholeNumber(request.number))
+    const std::optional<int> sheetNumber = wholeNumber(request.number);
+    if (!sheetNumber)
         return refused(
             QStringLiteral("シート番号「%1」は数字ではありません。").arg(request.number));
-    const int number = request.number.toInt();
+    const int number = *sheetNumber;
     if (const auto refusal = SetCode::sheetNumberRefusal(number))
         return refused(*refusal);
 
@@ -103,15 +107,16 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     if (!list.isEmpty()) {
         for (const QString &item : list.split(u',')) {
             const QString text = item.trimmed();
-            if (!isWholeNumber(text) || text.toInt() > code.top())
+            const std::optional<int> value = wholeNumber(text);
+            if (!value || *value > code.top())
                 return refused(
                     QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")
                         .arg(text)
                         .arg(code.top()));
-            if (seen.contains(text.toInt()))
+            if (seen.contains(*value))
                 return refused(QStringLiteral("--called に %1 が二度あります。").arg(text));
-            seen.insert(text.toInt());
-            called.append(text.toInt());
+            seen.insert(*value);
+            called.append(*value);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "sheetcommandline.h"
 
+#include "dialogint.h"
 #include "setcode.h"
 
 #include <QCommandLineParser>
@@ -63,26 +64,11 @@ SheetCommandLine refused(const QString &why)
     return result;
 }
 
-// A number written as plain digits only, at most max.
-std::optional<std::uint32_t> plainNumber(const QString &text, std::uint32_t max)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > max)
-            return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
 // A number option in plain digits within min..max.
 std::optional<int> plainNumberIn(const QString &text, int min, int max)
 {
-    const std::optional<std::uint32_t> value = plainNumber(text, static_cast<std::uint32_t>(max));
+    const std::optional<std::uint32_t> value =
+        readPlainNumber(text, static_cast<std::uint32_t>(max));
     if (!value || static_cast<int>(*value) < min)
         return std::nullopt;
     return static_cast<int>(*value);
@@ -181,7 +167,7 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
 
     if (parser.isSet(seedOption)) {
         const QString text = parser.value(seedOption);
-        const std::optional<std::uint32_t> seed = plainNumber(text, UINT32_MAX);
+        const std::optional<std::uint32_t> seed = readPlainNumber(text, UINT32_MAX);
         if (!seed)
             return refused(numberRefused(QStringLiteral("seed"), 0, UINT32_MAX, text));
         result.seed = *seed;

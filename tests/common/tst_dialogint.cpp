@@ -13,6 +13,8 @@ private slots:
     void whole_data();
     void whole();
     void text();
+    void plain_data();
+    void plain();
 };
 
 using Status = DialogInt::Status;
@@ -82,6 +84,34 @@ void TestDialogInt::text()
     QCOMPARE(numberText(5), QStringLiteral("05"));
     QCOMPARE(numberText(42), QStringLiteral("42"));
     QCOMPARE(numberText(100), QStringLiteral("100"));
+}
+
+void TestDialogInt::plain_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<quint32>("max");
+    QTest::addColumn<qint64>("expected"); // -1: refused
+    QTest::newRow("digits") << "42" << 100u << qint64(42);
+    QTest::newRow("leading zeros") << "007" << 100u << qint64(7);
+    QTest::newRow("the largest 32-bit value") << "4294967295" << 0xFFFFFFFFu << qint64(4294967295);
+    QTest::newRow("one beyond it") << "4294967296" << 0xFFFFFFFFu << qint64(-1);
+    QTest::newRow("above max") << "101" << 100u << qint64(-1);
+    QTest::newRow("empty") << "" << 100u << qint64(-1);
+    QTest::newRow("leading blank") << " 5" << 100u << qint64(-1);
+    QTest::newRow("trailing blank") << "5 " << 100u << qint64(-1);
+    QTest::newRow("plus sign") << "+5" << 100u << qint64(-1);
+    QTest::newRow("minus zero") << "-0" << 100u << qint64(-1);
+    QTest::newRow("hexadecimal") << "0x5" << 100u << qint64(-1);
+    QTest::newRow("full-width digit") << QString::fromUtf8("\xef\xbc\x95") << 100u << qint64(-1);
+}
+
+void TestDialogInt::plain()
+{
+    QFETCH(QString, text);
+    QFETCH(quint32, max);
+    QFETCH(qint64, expected);
+    const std::optional<std::uint32_t> read = readPlainNumber(text, max);
+    QCOMPARE(read ? qint64(*read) : qint64(-1), expected);
 }
 
 QTEST_APPLESS_MAIN(TestDialogInt)
