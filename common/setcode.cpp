@@ -1,6 +1,7 @@
 #include "setcode.h"
 
 #include "crtrandom.h"
+#include "dialogint.h"
 #include "numberfill.h"
 
 #include <stdexcept>
@@ -116,6 +117,14 @@ std::optional<QString> SetCode::sheetNumberRefusal(int number)
     return QStringLiteral("シート番号 %1 はありません。シート番号は 1 から %2 までです。")
         .arg(number)
         .arg(MaxSheetNumber);
+}
+
+std::optional<int> SetCode::readSheetNumber(QStringView text)
+{
+    const std::optional<std::uint32_t> value = readPlainNumber(text, 999'999'999);
+    if (!value || text.size() > 9)
+        return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 std::array<int, SetCode::CellsPerSheet> SetCode::sheet(int number) const

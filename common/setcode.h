@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <cstdint>
@@ -36,6 +37,8 @@ public:
 
     // Why a sheet number cannot be checked, or nothing when it names a sheet of a set.
     static std::optional<QString> sheetNumberRefusal(int number);
+    // A sheet number as typed: plain digits, nine at most; nothing when it is not a number.
+    static std::optional<int> readSheetNumber(QStringView text);
     // The cells of sheet `number` (from 1) as the sheet program filled them: the sets are filled
     // sheet after sheet from the one generator, 25 values a sheet. Cell c is shown at column
     // c / 5, row c % 5. Throws std::invalid_argument for a number outside 1..MaxSheetNumber.

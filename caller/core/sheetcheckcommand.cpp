@@ -1,6 +1,5 @@
 #include "sheetcheckcommand.h"
 
-#include "dialogint.h"
 #include "numbertext.h"
 #include "setcode.h"
 #include "sheetverdict.h"
@@ -25,15 +24,6 @@ struct Request
 SheetCheckOutput refused(const QString &why)
 {
     return {SheetCheckOutput::BadInput, {}, QStringLiteral("Kavelo: %1\n").arg(why)};
-}
-
-// Plain digits, nine at most.
-std::optional<int> wholeNumber(const QString &text)
-{
-    const std::optional<std::uint32_t> value = readPlainNumber(text, 999'999'999);
-    if (!value || text.size() > 9)
-        return std::nullopt;
-    return static_cast<int>(*value);
 }
 
 } // namespace
@@ -93,7 +83,7 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     if (!reading.code)
         return refused(reading.error);
     const SetCode code = *reading.code;
-    const std::optional<int> sheetNumber = wholeNumber(request.number);
+    const std::optional<int> sheetNumber = SetCode::readSheetNumber(request.number);
     if (!sheetNumber)
         return refused(
             QStringLiteral("シート番号「%1」は数字ではありません。").arg(request.number));
@@ -107,7 +97,7 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     if (!list.isEmpty()) {
         for (const QString &item : list.split(u',')) {
             const QString text = item.trimmed();
-            const std::optional<int> value = wholeNumber(text);
+            const std::optional<int> value = SetCode::readSheetNumber(text);
             if (!value || *value > code.top())
                 return refused(
                     QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")

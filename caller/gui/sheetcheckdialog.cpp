@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -122,21 +121,20 @@ bool SheetCheckDialog::check()
     m_setCode = code.text();
     m_codeEdit->setText(m_setCode);
 
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    const QString numberText = m_numberEdit->text().trimmed();
+    const std::optional<int> number = SetCode::readSheetNumber(m_numberEdit->text().trimmed());
     std::optional<QString> refusal;
-    if (!digits.match(numberText).hasMatch())
+    if (!number)
         refusal = QStringLiteral("シート番号を 1 から %1 までの数字で入力してください。")
                       .arg(SetCode::MaxSheetNumber);
     else
-        refusal = SetCode::sheetNumberRefusal(numberText.toInt());
+        refusal = SetCode::sheetNumberRefusal(*number);
     if (refusal) {
         refuse(*refusal);
         m_numberEdit->setFocus();
         return false;
     }
 
-    const auto sheet = code.sheet(numberText.toInt());
+    const auto sheet = code.sheet(*number);
     m_verdict.emplace(sheet, m_called);
     showSheet(sheet);
     m_headline->setText(m_verdict->headline());
