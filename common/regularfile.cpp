@@ -1,9 +1,10 @@
 #include "regularfile.h"
 
+#include "filereasons.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,8 +27,7 @@ namespace {
 
 QString notRegularReason(const struct stat &status)
 {
-    return S_ISDIR(status.st_mode) ? QStringLiteral("it is a folder")
-                                   : QStringLiteral("it is not a regular file");
+    return S_ISDIR(status.st_mode) ? FileReasons::folder() : FileReasons::notRegularFile();
 }
 
 } // namespace
@@ -37,7 +37,7 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason)
     const QByteArray name = QFile::encodeName(path);
     struct stat status;
     if (path.isEmpty() || ::stat(name.constData(), &status) != 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(path.isEmpty() ? ENOENT : errno));
+        *reason = path.isEmpty() ? FileReasons::noFileName() : FileReasons::systemError(errno);
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
@@ -48,11 +48,11 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason)
     // once, and the check once open refuses it.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        *reason = FileReasons::systemError(errno);
         return false;
     }
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *reason = QStringLiteral("it is not a regular file");
+        *reason = FileReasons::notRegularFile();
         ::close(fd);
         return false;
     }

@@ -1,11 +1,17 @@
 #include "safefilewriter.h"
 
+#include "filereasons.h"
+
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -19,14 +25,10 @@ namespace {
 constexpr qsizetype bufferBytes = 64 * 1024;
 // An old file is kept in memory while it is written in place; past this it is refused instead.
 constexpr qint64 maxInPlaceBytes = 256 * 1024 * 1024;
+// New content for a file written in place stays in memory up to this, then goes to a file.
+constexpr qsizetype maxStagedInMemory = 4 * 1024 * 1024;
 constexpr int maxLinks = 40;
-
-QString errnoText(int error)
-{
-    if (error == ELOOP)
-        return QStringLiteral("it is a loop of symbolic links");
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+constexpr int interruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 QByteArray folderOf(const QByteArray &path)
 {
@@ -51,38 +53,125 @@ QByteArray resolveLinks(QByteArray path)
     return path;
 }
 
-// Writing to a FIFO whose reader has gone raises SIGPIPE, which would end the program; while
-// this lives the signal is held back and dropped, and the write fails with EPIPE instead.
-class SigpipeBlock
+// Writing to a FIFO whose reader has gone raises SIGPIPE, and writing past the size limit
+// raises SIGXFSZ; either would end the program. While this lives both are held back in this
+// thread (where the kernel sends them) and dropped, and the write fails with EPIPE or EFBIG.
+class HeldWriteSignals
 {
 public:
-    SigpipeBlock()
+    HeldWriteSignals()
     {
-        sigemptyset(&m_pipe);
-        sigaddset(&m_pipe, SIGPIPE);
-        sigset_t pending;
-        sigpending(&pending);
-        m_wasPending = sigismember(&pending, SIGPIPE);
-        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_old);
+        sigemptyset(&m_held);
+        sigaddset(&m_held, SIGPIPE);
+        sigaddset(&m_held, SIGXFSZ);
+        sigpending(&m_pendingBefore);
+        pthread_sigmask(SIG_BLOCK, &m_held, &m_old);
     }
-    ~SigpipeBlock()
+    ~HeldWriteSignals()
     {
         sigset_t pending;
         sigpending(&pending);
-        if (!m_wasPending && sigismember(&pending, SIGPIPE)) {
-            const timespec now{0, 0};
-            sigtimedwait(&m_pipe, nullptr, &now);
+        for (const int signal : {SIGPIPE, SIGXFSZ}) {
+            if (sigismember(&pending, signal) && !sigismember(&m_pendingBefore, signal)) {
+                sigset_t one;
+                sigemptyset(&one);
+                sigaddset(&one, signal);
+                const timespec now{0, 0};
+                sigtimedwait(&one, nullptr, &now);
+            }
         }
         pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
     }
-    SigpipeBlock(const SigpipeBlock &) = delete;
-    SigpipeBlock &operator=(const SigpipeBlock &) = delete;
+    HeldWriteSignals(const HeldWriteSignals &) = delete;
+    HeldWriteSignals &operator=(const HeldWriteSignals &) = delete;
 
 private:
-    sigset_t m_pipe{};
+    sigset_t m_held{};
     sigset_t m_old{};
-    bool m_wasPending = false;
+    sigset_t m_pendingBefore{};
 };
+
+std::atomic<int> deferredSignal{0};
+
+extern "C" void recordInterrupt(int signal)
+{
+    deferredSignal.store(signal);
+}
+
+// While this lives, SIGINT, SIGTERM and SIGHUP (those not ignored) are only recorded, in
+// whichever thread they arrive; afterwards the program's own handling of them is back and the
+// one recorded is raised again. Keeps a file from being left half-copied.
+class DeferredInterrupts
+{
+public:
+    DeferredInterrupts()
+    {
+        deferredSignal.store(0);
+        struct sigaction record
+        {
+        };
+        record.sa_handler = recordInterrupt;
+        record.sa_flags = SA_RESTART;
+        sigemptyset(&record.sa_mask);
+        for (std::size_t i = 0; i < std::size(interruptSignals); ++i) {
+            ::sigaction(interruptSignals[i], nullptr, &m_old[i]);
+            m_replaced[i] = m_old[i].sa_handler != SIG_IGN &&
+                            ::sigaction(interruptSignals[i], &record, nullptr) == 0;
+        }
+    }
+    ~DeferredInterrupts()
+    {
+        for (std::size_t i = 0; i < std::size(interruptSignals); ++i) {
+            if (m_replaced[i])
+                ::sigaction(interruptSignals[i], &m_old[i], nullptr);
+        }
+        if (const int signal = deferredSignal.exchange(0))
+            ::raise(signal);
+    }
+    DeferredInterrupts(const DeferredInterrupts &) = delete;
+    DeferredInterrupts &operator=(const DeferredInterrupts &) = delete;
+
+    bool interrupted() const { return deferredSignal.load() != 0; }
+
+private:
+    struct sigaction m_old[std::size(interruptSignals)]{};
+    bool m_replaced[std::size(interruptSignals)]{};
+};
+
+// The temporary files of open writers, where a signal handler can read them: a slot is free
+// (0), being filled (1) or holds a name (2).
+struct TemporarySlot
+{
+    std::atomic<int> state{0};
+    char name[PATH_MAX];
+};
+TemporarySlot temporaries[16];
+
+int rememberTemporary(const QByteArray &name)
+{
+    if (name.size() >= PATH_MAX)
+        return -1;
+    for (int i = 0; i < int(std::size(temporaries)); ++i) {
+        int expected = 0;
+        if (temporaries[i].state.compare_exchange_strong(expected, 1)) {
+            std::memcpy(temporaries[i].name, name.constData(), std::size_t(name.size()) + 1);
+            temporaries[i].state.store(2);
+            return i;
+        }
+    }
+    return -1;
+}
+
+extern "C" void removeTemporariesAndEnd(int signal)
+{
+    for (TemporarySlot &slot : temporaries) {
+        if (slot.state.load() == 2)
+            ::unlink(slot.name);
+    }
+    // SA_RESETHAND has put the default action back: raised again, the signal ends the program
+    // as it would have without this handler.
+    ::raise(signal);
+}
 
 } // namespace
 
@@ -97,17 +186,35 @@ SafeFileWriter::~SafeFileWriter()
         cancelWriting();
 }
 
+void SafeFileWriter::removeTemporaryFilesOnInterrupt()
+{
+    struct sigaction cleanUp
+    {
+    };
+    cleanUp.sa_handler = removeTemporariesAndEnd;
+    cleanUp.sa_flags = SA_RESETHAND;
+    sigemptyset(&cleanUp.sa_mask);
+    for (const int signal : interruptSignals) {
+        struct sigaction current
+        {
+        };
+        // An ignored signal (nohup) or a handler of the program's own is left as it is.
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+            ::sigaction(signal, &cleanUp, nullptr);
+    }
+}
+
 bool SafeFileWriter::open(OpenMode mode)
 {
     m_failed = false;
     m_written = 0;
     m_buffer.clear();
     if (isOpen())
-        return fail(QStringLiteral("it is already open"));
+        return fail(FileReasons::alreadyOpen());
     if ((mode & ~(Truncate | Unbuffered)) != WriteOnly)
-        return fail(QStringLiteral("it can only be written, not read or appended to"));
+        return fail(FileReasons::writeOnly());
     if (m_path.isEmpty())
-        return fail(QStringLiteral("no file name was given"));
+        return fail(FileReasons::noFileName());
     m_target = QFile::encodeName(m_path);
 
     struct stat link;
@@ -132,12 +239,12 @@ bool SafeFileWriter::openExisting()
         return openTemporary(nullptr);
     }
     if (S_ISDIR(existing.st_mode))
-        return fail(QStringLiteral("it is a folder"));
+        return fail(FileReasons::folder());
     // Opened by the name given: links such as /dev/stdout name a pipe no path leads to.
     if (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))
         return openStream();
     if (!S_ISREG(existing.st_mode))
-        return fail(QStringLiteral("it is not a regular file, a FIFO or a character device"));
+        return fail(FileReasons::notWritableKind());
     m_target = resolveLinks(m_target);
     if (::access(m_target.constData(), W_OK) != 0)
         return failWithErrno(errno);
@@ -152,8 +259,7 @@ bool SafeFileWriter::openExisting()
         setErrorString({});
         return true;
     }
-    return fail(
-        QStringLiteral("%1; writing it in place failed too: %2").arg(folderReason, inPlaceReason));
+    return fail(FileReasons::inPlaceFailedToo(folderReason, inPlaceReason));
 }
 
 bool SafeFileWriter::openTemporary(const struct stat *existing)
@@ -164,32 +270,35 @@ bool SafeFileWriter::openTemporary(const struct stat *existing)
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray name =
             prefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Made and remembered for the interrupt handler in one step, so that no signal in
+        // between leaves it behind.
+        const DeferredInterrupts deferred;
         // The mode 0666 less the umask is what a new file gets; a file replaced keeps its own.
         m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd < 0 && errno == EEXIST)
             continue;
         if (m_fd < 0)
-            return fail(QStringLiteral("cannot create a temporary file in its folder: %1")
-                            .arg(errnoText(errno)));
+            return fail(FileReasons::noTemporaryFile(FileReasons::systemError(errno)));
         m_temporary = name;
+        m_temporarySlot = rememberTemporary(m_temporary);
         m_mode = Mode::Replace;
         if (existing)
             ::fchmod(m_fd, existing->st_mode & 07777);
         return true;
     }
-    return fail(QStringLiteral("cannot find a free temporary name in its folder"));
+    return fail(FileReasons::noFreeTemporaryName());
 }
 
 bool SafeFileWriter::openInPlace(QString *reason)
 {
     const int fd = ::open(m_target.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *reason = errnoText(errno);
+        *reason = FileReasons::systemError(errno);
         return false;
     }
     struct stat opened;
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > maxInPlaceBytes) {
-        *reason = QStringLiteral("it is too large to keep a copy of while it is written");
+        *reason = FileReasons::tooLargeToKeep();
         ::close(fd);
         return false;
     }
@@ -200,7 +309,7 @@ bool SafeFileWriter::openInPlace(QString *reason)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            *reason = n < 0 ? errnoText(errno) : QStringLiteral("it changed while it was read");
+            *reason = n < 0 ? FileReasons::systemError(errno) : FileReasons::changedWhileRead();
             ::close(fd);
             return false;
         }
@@ -218,11 +327,27 @@ bool SafeFileWriter::openStream()
     m_fd = ::open(m_target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
         if (errno == ENXIO)
-            return fail(QStringLiteral("it is a FIFO that no program is reading from"));
+            return fail(FileReasons::fifoWithoutReader());
         return failWithErrno(errno);
     }
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     m_mode = Mode::Stream;
+    return true;
+}
+
+bool SafeFileWriter::openStaging()
+{
+    // Unnamed as soon as it is made, so that it goes with the program however that ends.
+    const QString folder = QDir::tempPath();
+    QByteArray name = QFile::encodeName(folder) + "/bingo-kit-XXXXXX";
+    {
+        const DeferredInterrupts deferred;
+        m_stagingFd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (m_stagingFd >= 0)
+            ::unlink(name.constData());
+    }
+    if (m_stagingFd < 0)
+        return fail(FileReasons::noStagingFile(folder, FileReasons::systemError(errno)));
     return true;
 }
 
@@ -245,56 +370,125 @@ bool SafeFileWriter::flushBuffer()
 {
     if (m_failed)
         return false;
-    if (!writeAll(m_buffer.constData(), m_buffer.size(), m_written))
-        return false;
+    if (m_mode == Mode::InPlace) {
+        // Nothing reaches the file itself before commit.
+        if (m_stagingFd < 0 && m_buffer.size() <= maxStagedInMemory)
+            return true;
+        if (m_stagingFd < 0 && !openStaging())
+            return false;
+        if (writeAll(m_stagingFd, m_buffer.constData(), m_buffer.size(), m_written) !=
+            m_buffer.size())
+            return fail(FileReasons::noStagingFile(QDir::tempPath(), errorString()));
+    } else {
+        if (writeAll(m_fd, m_buffer.constData(), m_buffer.size(), m_written) != m_buffer.size())
+            return false;
+        emit bytesWritten(m_buffer.size());
+    }
     m_written += m_buffer.size();
     m_buffer.clear();
     return true;
 }
 
-bool SafeFileWriter::writeAll(const char *data, qint64 size, qint64 offset)
+qint64 SafeFileWriter::writeAll(int fd, const char *data, qint64 size, qint64 offset)
 {
-    const SigpipeBlock noSigpipe;
-    while (size > 0) {
-        const ssize_t n =
-            m_mode == Mode::Stream ? ::write(m_fd, data, size) : ::pwrite(m_fd, data, size, offset);
+    const HeldWriteSignals held;
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = m_mode == Mode::Stream
+                              ? ::write(fd, data + done, size - done)
+                              : ::pwrite(fd, data + done, size - done, offset + done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
-            return failWithErrno(errno);
-        if (n == 0)
-            return failWithErrno(ENOSPC);
-        data += n;
-        size -= n;
-        offset += n;
+        if (n <= 0) {
+            failWithErrno(n < 0 ? errno : ENOSPC);
+            break;
+        }
+        done += n;
     }
-    return true;
+    return done;
+}
+
+bool SafeFileWriter::copyIntoPlace()
+{
+    const DeferredInterrupts deferred;
+    const HeldWriteSignals held;
+    const bool inMemory = m_stagingFd < 0;
+    const qint64 size = inMemory ? m_buffer.size() : m_written;
+    QByteArray chunk(inMemory ? 0 : bufferBytes, Qt::Uninitialized);
+    qint64 overwritten = 0;
+    bool ok = true;
+    while (ok && overwritten < size) {
+        if (deferred.interrupted()) {
+            ok = fail(FileReasons::interrupted());
+            break;
+        }
+        const qint64 length = std::min<qint64>(bufferBytes, size - overwritten);
+        const char *data = m_buffer.constData() + overwritten;
+        if (!inMemory) {
+            const ssize_t n = ::pread(m_stagingFd, chunk.data(), length, overwritten);
+            if (n != length) {
+                ok = failWithErrno(n < 0 ? errno : EIO);
+                break;
+            }
+            data = chunk.constData();
+        }
+        const qint64 n = writeAll(m_fd, data, length, overwritten);
+        overwritten += n;
+        ok = n == length;
+        if (ok)
+            emit bytesWritten(n);
+    }
+    if (ok && deferred.interrupted())
+        ok = fail(FileReasons::interrupted());
+    bool truncated = false;
+    if (ok) {
+        truncated = ::ftruncate(m_fd, size) == 0;
+        ok = (truncated && ::fsync(m_fd) == 0) || failWithErrno(errno);
+    }
+    if (!ok)
+        restoreOldContent(truncated ? m_oldContent.size() : overwritten);
+    return ok;
+}
+
+bool SafeFileWriter::restoreOldContent(qint64 overwritten)
+{
+    // Only the bytes overwritten go back: they lie over blocks the file already has, so a full
+    // disk or the size limit does not stop them.
+    const QString reason = errorString();
+    const qint64 length = std::min<qint64>(overwritten, m_oldContent.size());
+    int error = 0;
+    if (writeAll(m_fd, m_oldContent.constData(), length, 0) != length ||
+        ::ftruncate(m_fd, m_oldContent.size()) != 0 || ::fsync(m_fd) != 0)
+        error = errno;
+    if (error == 0) {
+        setErrorString(reason);
+        return true;
+    }
+    return fail(FileReasons::oldContentNotRestored(reason, FileReasons::systemError(error)));
 }
 
 bool SafeFileWriter::commit()
 {
     if (!isOpen())
-        return fail(QStringLiteral("it was not open for writing"));
+        return fail(FileReasons::notOpen());
     bool ok = flushBuffer();
-    if (ok && m_mode == Mode::InPlace && ::ftruncate(m_fd, m_written) != 0)
+    if (ok && m_mode == Mode::InPlace)
+        ok = copyIntoPlace();
+    else if (ok && m_mode == Mode::Replace && ::fsync(m_fd) != 0)
         ok = failWithErrno(errno);
-    if (ok && m_mode != Mode::Stream && ::fsync(m_fd) != 0)
-        ok = failWithErrno(errno);
+    if (ok) {
+        const bool closed = ::close(std::exchange(m_fd, -1)) == 0;
+        if (m_mode == Mode::Replace &&
+            (!closed || ::rename(m_temporary.constData(), m_target.constData()) != 0))
+            ok = failWithErrno(errno);
+    }
     if (!ok) {
         discard();
         QIODevice::close();
         return false;
     }
-    const bool closed = ::close(std::exchange(m_fd, -1)) == 0;
     if (m_mode == Mode::Replace) {
-        if (!closed || ::rename(m_temporary.constData(), m_target.constData()) != 0) {
-            failWithErrno(errno);
-            ::unlink(m_temporary.constData());
-            m_temporary.clear();
-            QIODevice::close();
-            return false;
-        }
-        m_temporary.clear();
+        forgetTemporary();
         // The rename itself lasts through a power cut only once the folder is on disk too.
         const int folder = ::open(folderOf(m_target).constData(), O_RDONLY | O_CLOEXEC);
         if (folder >= 0) {
@@ -302,7 +496,7 @@ bool SafeFileWriter::commit()
             ::close(folder);
         }
     }
-    m_oldContent.clear();
+    discard();
     QIODevice::close();
     return true;
 }
@@ -320,34 +514,25 @@ void SafeFileWriter::close()
     cancelWriting();
 }
 
-void SafeFileWriter::discard()
+void SafeFileWriter::forgetTemporary()
 {
-    if (m_mode == Mode::InPlace && m_fd >= 0 && !restoreOldContent()) {
-        const QString reason = errnoText(errno);
-        fail(QStringLiteral("%1; putting the old content back failed: %2")
-                 .arg(errorString(), reason));
-    }
-    if (m_fd >= 0)
-        ::close(std::exchange(m_fd, -1));
-    if (m_mode == Mode::Replace && !m_temporary.isEmpty())
-        ::unlink(m_temporary.constData());
+    if (m_temporarySlot >= 0)
+        temporaries[m_temporarySlot].state.store(0);
+    m_temporarySlot = -1;
     m_temporary.clear();
-    m_oldContent.clear();
-    m_buffer.clear();
 }
 
-bool SafeFileWriter::restoreOldContent()
+void SafeFileWriter::discard()
 {
-    // The old bytes go back over blocks the file already has, so a full disk does not stop it.
-    const bool failed = m_failed;
-    const QString reason = errorString();
-    const bool restored = writeAll(m_oldContent.constData(), m_oldContent.size(), 0) &&
-                          ::ftruncate(m_fd, m_oldContent.size()) == 0 && ::fsync(m_fd) == 0;
-    const int error = errno;
-    m_failed = failed;
-    setErrorString(reason);
-    errno = error;
-    return restored;
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
+    if (m_stagingFd >= 0)
+        ::close(std::exchange(m_stagingFd, -1));
+    if (!m_temporary.isEmpty())
+        ::unlink(m_temporary.constData());
+    forgetTemporary();
+    m_oldContent.clear();
+    m_buffer.clear();
 }
 
 bool SafeFileWriter::fail(const QString &reason)
@@ -359,7 +544,9 @@ bool SafeFileWriter::fail(const QString &reason)
 
 bool SafeFileWriter::failWithErrno(int error)
 {
-    return fail(errnoText(error));
+    fail(FileReasons::systemError(error));
+    errno = error; // for a caller that reports it again
+    return false;
 }
 
 std::optional<QString> writeFileSafely(const QString &path, const QByteArray &content)
