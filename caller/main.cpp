@@ -1,24 +1,17 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
+#include "safefilewriter.h"
 #include "sheetcheckcommand.h"
+#include "standardstreams.h"
 
 #include <QCoreApplication>
 
-#include <cstdio>
-
-namespace {
-
-void printTo(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
+    SafeFileWriter::removeTemporaryFilesOnInterrupt();
     if (const auto status = checkSheetFromCommandLine(argc, argv))
-        return *status;
+        return finishStandardOutput("Kavelo", *status);
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -29,11 +22,11 @@ int main(int argc, char *argv[])
     case CallerCommandLine::Mode::Help: {
         QCoreApplication app(argc, argv);
         printTo(stdout, CallerCommandLine::helpText());
-        return 0;
+        return finishStandardOutput("Kavelo", 0);
     }
     case CallerCommandLine::Mode::Version:
         printTo(stdout, QStringLiteral("Kavelo %1\n").arg(CallerCommandLine::Version));
-        return 0;
+        return finishStandardOutput("Kavelo", 0);
     case CallerCommandLine::Mode::Error:
         printTo(stderr,
                 QStringLiteral("Kavelo: %1\nTry \"Kavelo --help\".\n").arg(commandLine.error));

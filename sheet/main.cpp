@@ -6,14 +6,14 @@
 #include "pdfexport.h"
 #include "printerdialogs.h"
 #include "qttranslation.h"
+#include "safefilewriter.h"
 #include "sheetcommandline.h"
 #include "sheetlayout.h"
 #include "sheetsettingsfile.h"
+#include "standardstreams.h"
 
 #include <QApplication>
 #include <QScreen>
-
-#include <cstdio>
 
 namespace {
 
@@ -30,11 +30,6 @@ void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
         return;
     if (previousMessageHandler)
         previousMessageHandler(type, context, message);
-}
-
-void printTo(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 // The PDF export shows no window, so it always runs on the offscreen platform: it works where
@@ -86,6 +81,8 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
+    SafeFileWriter::removeTemporaryFilesOnInterrupt();
     previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
     const SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);
 
@@ -93,11 +90,11 @@ int main(int argc, char *argv[])
     case SheetCommandLine::Mode::Help: {
         QCoreApplication app(argc, argv);
         printTo(stdout, SheetCommandLine::helpText());
-        return 0;
+        return finishStandardOutput("bingo", 0);
     }
     case SheetCommandLine::Mode::SetCode:
         printTo(stdout, commandLine.setCode + u'\n');
-        return 0;
+        return finishStandardOutput("bingo", 0);
     case SheetCommandLine::Mode::Error:
         printTo(stderr,
                 QStringLiteral("bingo: %1\nTry \"bingo --help\".\n").arg(commandLine.error));
