@@ -7,28 +7,18 @@
 #include "messagepresenter.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
-// A journal holds at most a few kilobytes; anything much larger is no journal.
-constexpr qint64 MaxJournalBytes = 1 << 20;
-
-JournalReading readJournalFile(const QString &path)
+QString unreadableReport(const JournalFolder::Unreadable &journal)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        JournalReading reading;
-        reading.error = file.errorString();
-        return reading;
-    }
-    const QByteArray bytes = file.read(MaxJournalBytes + 1);
-    if (bytes.size() > MaxJournalBytes) {
-        JournalReading reading;
-        reading.error = QStringLiteral("ゲームの記録にしては大きすぎます。");
-        return reading;
-    }
-    return JournalFormat::read(bytes);
+    const QString kept =
+        journal.keptAs.isEmpty()
+            ? QStringLiteral("記録の名前を変えられませんでした: %1").arg(journal.moveError)
+            : QStringLiteral("記録は次の名前で残しました:\n%1")
+                  .arg(QDir::toNativeSeparators(journal.keptAs));
+    return QStringLiteral("%1\n%2\n%3")
+        .arg(QDir::toNativeSeparators(journal.path), journal.error, kept);
 }
 
 } // namespace
@@ -42,34 +32,40 @@ QString resumeQuestion(const JournalGame &game)
         .arg(game.lastTime.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
 }
 
+bool anotherCallerRuns(const JournalFolder &folder, JournalFolder::Claim *claim,
+                       MessagePresenter &messages)
+{
+    bool heldElsewhere = false;
+    *claim = folder.claimFolder(&heldElsewhere);
+    if (heldElsewhere)
+        messages.show(nullptr, MessagePresenter::Icon::Information, CCallerDlg::ApplicationTitle,
+                      QStringLiteral("Kavelo はもう動いています。\n"
+                                     "開いている Kavelo の画面を使ってください。"));
+    return heldElsewhere;
+}
+
 void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder &folder,
                    MessagePresenter &messages)
 {
-    const QString path = folder.newest();
-    if (path.isEmpty())
-        return;
-    const JournalReading reading = readJournalFile(path);
-    if (!reading.game) {
-        QString error;
-        const std::optional<QString> aside = folder.moveAside(path, &error);
-        const QString kept =
-            aside ? QStringLiteral("記録は次の名前で残しました:\n%1")
-                        .arg(QDir::toNativeSeparators(*aside))
-                  : QStringLiteral("記録の名前を変えられませんでした: %1").arg(error);
+    QList<JournalFolder::Unreadable> unreadable;
+    std::optional<JournalFolder::Unfinished> last = folder.lastUnfinished(&unreadable);
+    if (!unreadable.isEmpty()) {
+        QStringList reports;
+        for (const JournalFolder::Unreadable &entry : unreadable)
+            reports << unreadableReport(entry);
         messages.show(&dialog, MessagePresenter::Icon::Warning, CCallerDlg::ApplicationTitle,
-                      QStringLiteral("前回のゲームの記録を読めません。\n%1\n%2\n%3")
-                          .arg(QDir::toNativeSeparators(path), reading.error, kept));
-        return;
+                      QStringLiteral("前回のゲームの記録を読めません。\n%1")
+                          .arg(reports.join(QStringLiteral("\n\n"))));
     }
-    const JournalGame &game = *reading.game;
-    if (game.complete())
+    if (!last)
         return;
+    const JournalGame &game = *last->reading.game;
     // Asked before the dialog shows, on no window of its own: the keys of a presenter remote
     // stay out of questions over the caller's windows, but here Enter must take the default.
     if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
         if (dialog.restoreGame(game.drawOrder, game.drawCount()))
-            journal.resume(path, reading);
+            journal.resume(std::move(last->journal), last->reading);
     } else {
-        journal.decline(path, reading);
+        journal.decline(std::move(last->journal), last->reading);
     }
 }
