@@ -5,6 +5,7 @@
 #include "journalfolder.h"
 #include "journalformat.h"
 #include "messagepresenter.h"
+#include "numbertext.h"
 
 #include <QDir>
 
@@ -25,11 +26,20 @@ QString unreadableReport(const JournalFolder::Unreadable &journal)
 
 QString resumeQuestion(const JournalGame &game)
 {
-    return QStringLiteral("前回のゲームは終わっていません。続けますか?\n\n"
-                          "数: %1\n引いた数字: %2 個\n最後の記録: %3")
-        .arg(game.topNumber)
-        .arg(game.drawCount())
-        .arg(game.lastTime.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+    QString question = QStringLiteral("前回のゲームは終わっていません。続けますか?\n\n"
+                                      "数: %1\n引いた数字: %2 個\n")
+                           .arg(game.topNumber)
+                           .arg(game.drawCount());
+    // The number is recorded before it is shown, so the program may have ended before the room
+    // saw it.
+    if (game.drawCount() > 0)
+        question += QStringLiteral("最後に引いた数字: %1\n"
+                                   "(表示される前に止まったかもしれません。"
+                                   "発表したか確かめてください。)\n")
+                        .arg(numberText(game.drawOrder[game.drawCount() - 1]));
+    return question +
+           QStringLiteral("最後の記録: %1")
+               .arg(game.lastTime.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
 }
 
 bool anotherCallerRuns(const JournalFolder &folder, JournalFolder::Claim *claim,

@@ -22,5 +22,6 @@ bool anotherCallerRuns(const JournalFolder &folder, JournalFolder::Claim *claim,
 void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder &folder,
                    MessagePresenter &messages);
 
-// The question for an unfinished game: its top number, how many numbers were called and when.
+// The question for an unfinished game: its top number, how many numbers were called, the last
+// of them (which the room may not have seen) and when.
 QString resumeQuestion(const JournalGame &game);
