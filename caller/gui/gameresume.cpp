@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 QString unreadableReport(const JournalFolder::Unreadable &journal)
@@ -60,9 +62,14 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     QList<JournalFolder::Unreadable> unreadable;
     std::optional<JournalFolder::Unfinished> last = folder.lastUnfinished(&unreadable);
     if (!unreadable.isEmpty()) {
+        // A few named in full; the box must still fit on the screen with its button.
+        constexpr qsizetype Named = 3;
         QStringList reports;
-        for (const JournalFolder::Unreadable &entry : unreadable)
-            reports << unreadableReport(entry);
+        for (qsizetype i = 0; i < std::min(unreadable.size(), Named); ++i)
+            reports << unreadableReport(unreadable[i]);
+        if (unreadable.size() > Named)
+            reports << QStringLiteral("ほかに %1 個の記録も読めず、同じように名前を変えました。")
+                           .arg(unreadable.size() - Named);
         messages.show(&dialog, MessagePresenter::Icon::Warning, CCallerDlg::ApplicationTitle,
                       QStringLiteral("前回のゲームの記録を読めません。\n%1")
                           .arg(reports.join(QStringLiteral("\n\n"))));
