@@ -123,9 +123,12 @@ QString JournalFolder::defaultPath()
 bool JournalFolder::isJournalName(const QString &fileName)
 {
     static const QRegularExpression form(
-        QStringLiteral("^game-([0-9]{8}-[0-9]{6}-[0-9]{3})\\.journal$"));
+        QStringLiteral("^game-([0-9]{8})-([0-9]{6}-[0-9]{3})\\.journal$"));
     const QRegularExpressionMatch match = form.match(fileName);
-    return match.hasMatch() && QDateTime::fromString(match.captured(1), StampFormat).isValid();
+    // Date and time apart: the stamp is UTC, and a local clock's missing hour must not refuse it.
+    return match.hasMatch() &&
+           QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd")).isValid() &&
+           QTime::fromString(match.captured(2), QStringLiteral("HHmmss-zzz")).isValid();
 }
 
 QStringList JournalFolder::journals() const
