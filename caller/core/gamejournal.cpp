@@ -1,14 +1,42 @@
 #include "gamejournal.h"
 
 #include "callergame.h"
-#include "journalfolder.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Opens a journal to append to; never waits on a FIFO put in its place, and writes nowhere but
+// into a regular file.
+int openForAppend(const QString &path, QString *error)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        *error = systemError();
+        return -1;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        *error = QStringLiteral("普通のファイルではありません。");
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 GameJournal::GameJournal(const JournalFolder &folder, std::uint32_t seed, Clock clock,
                          QObject *parent)
@@ -20,8 +48,7 @@ GameJournal::GameJournal(const JournalFolder &folder, std::uint32_t seed, Clock 
 
 GameJournal::~GameJournal()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    closeFile();
 }
 
 void GameJournal::observe(const CallerGame &game)
@@ -34,27 +61,27 @@ void GameJournal::observe(const CallerGame &game)
 
 void GameJournal::onGameStarted(int topNumber, const QList<int> &drawOrder)
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    closeFile();
     m_path.clear();
+    m_claim.reset();
     ++m_gamesOfRun;
     m_topNumber = topNumber;
     m_drawCount = 0;
     const QDateTime now = m_clock();
     QString error;
-    const std::optional<QString> path = m_folder.create(
+    std::optional<JournalFolder::Claimed> created = m_folder.create(
         now, JournalFormat::startRecord(topNumber, m_seed, m_gamesOfRun, now, drawOrder), &error);
-    if (!path) {
+    if (!created) {
         fail(error);
         return;
     }
-    m_fd = ::open(QFile::encodeName(*path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    m_claim = std::move(created->claim);
+    m_fd = openForAppend(created->path, &error);
     if (m_fd < 0) {
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
+        fail(error);
         return;
     }
-    m_path = *path;
+    m_path = created->path;
 }
 
 void GameJournal::onNumberDrawn(int index, int number)
@@ -80,9 +107,9 @@ void GameJournal::programEnded()
     close(JournalGame::Ending::Quit);
 }
 
-bool GameJournal::resume(const QString &path, const JournalReading &reading)
+bool GameJournal::resume(JournalFolder::Claimed journal, const JournalReading &reading)
 {
-    if (!reading.game || !reopen(path, reading.intactBytes))
+    if (!reading.game || !reopen(std::move(journal), reading.intactBytes))
         return false;
     ++m_gamesOfRun;
     m_topNumber = reading.game->topNumber;
@@ -94,34 +121,39 @@ bool GameJournal::resume(const QString &path, const JournalReading &reading)
     return true;
 }
 
-bool GameJournal::decline(const QString &path, const JournalReading &reading)
+bool GameJournal::decline(JournalFolder::Claimed journal, const JournalReading &reading)
 {
-    if (!reading.game || !reopen(path, reading.intactBytes))
+    if (!reading.game || !reopen(std::move(journal), reading.intactBytes))
         return false;
     m_drawCount = reading.game->drawCount();
     close(JournalGame::Ending::Declined);
     return true;
 }
 
-bool GameJournal::reopen(const QString &path, qsizetype intactBytes)
+bool GameJournal::reopen(JournalFolder::Claimed journal, qsizetype intactBytes)
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    closeFile();
     m_path.clear();
-    m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    // A record cut short would otherwise sit between intact ones and spoil the journal.
-    if (m_fd < 0 || ::ftruncate(m_fd, intactBytes) != 0) {
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
+    m_claim = std::move(journal.claim);
+    QString error;
+    m_fd = openForAppend(journal.path, &error);
+    if (m_fd < 0) {
+        fail(error);
         return false;
     }
-    m_path = path;
+    // A record cut short would otherwise sit between intact ones and spoil the journal.
+    if (::ftruncate(m_fd, intactBytes) != 0) {
+        fail(systemError());
+        return false;
+    }
+    m_path = journal.path;
     return true;
 }
 
 bool GameJournal::append(const QByteArray &record)
 {
     QString error;
-    if (appendDurably(m_fd, record, &error))
+    if (m_folder.appendDurably(m_fd, record, &error))
         return true;
     fail(error);
     return false;
@@ -129,20 +161,23 @@ bool GameJournal::append(const QByteArray &record)
 
 void GameJournal::close(JournalGame::Ending ending)
 {
-    if (m_fd < 0)
-        return;
-    append(JournalFormat::endRecord(ending, m_drawCount, m_clock()));
     if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+        append(JournalFormat::endRecord(ending, m_drawCount, m_clock()));
+    closeFile();
     m_path.clear();
+    m_claim.reset();
 }
 
-void GameJournal::fail(const QString &reason)
+void GameJournal::closeFile()
 {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
+}
+
+void GameJournal::fail(const QString &reason)
+{
+    closeFile();
     m_path.clear();
     if (m_reported)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journalfolder.h"
 #include "journalformat.h"
 
 #include <QDateTime>
@@ -10,13 +11,14 @@
 #include <functional>
 
 class CallerGame;
-class JournalFolder;
 
 // Keeps the record of each game on disk as it is played, following the game's signals: a new
 // file with the top number, the seed and the whole draw order at the first Start, one record
 // per number drawn (on the disk before the number is shown), and a closing record when the game
 // is finished, cleared or left by ending the program. When a record cannot be written the game
-// goes on without one; the first such failure of a run is reported through unavailable().
+// goes on without one; the first such failure of a run is reported through unavailable(). The
+// journal of the game being played stays claimed until the game ends, even when a record could
+// not be written, so no other program takes up a game that is still on screen.
 class GameJournal final : public QObject
 {
     Q_OBJECT
@@ -31,11 +33,11 @@ public:
 
     void observe(const CallerGame &game);
 
-    // Goes on with the unfinished game of the journal at path, after its intact records.
+    // Goes on with the unfinished game of a claimed journal, after its intact records.
     // A game whose every number was drawn is closed as finished at once.
-    bool resume(const QString &path, const JournalReading &reading);
-    // Closes the unfinished game of the journal at path as declined, so it is not offered again.
-    bool decline(const QString &path, const JournalReading &reading);
+    bool resume(JournalFolder::Claimed journal, const JournalReading &reading);
+    // Closes the unfinished game of a claimed journal as declined, so it is not offered again.
+    bool decline(JournalFolder::Claimed journal, const JournalReading &reading);
     // The program ends: a game still open is closed as quit.
     void programEnded();
 
@@ -52,11 +54,12 @@ private:
     void onGameFinished();
     void onGameCleared(int drawCount);
 
-    // Opens path for appending after its first intactBytes bytes.
-    bool reopen(const QString &path, qsizetype intactBytes);
+    // Opens the journal for appending after its first intactBytes bytes.
+    bool reopen(JournalFolder::Claimed journal, qsizetype intactBytes);
     bool append(const QByteArray &record);
     void close(JournalGame::Ending ending);
     void fail(const QString &reason);
+    void closeFile();
 
     const JournalFolder &m_folder;
     std::uint32_t m_seed;
@@ -64,6 +67,7 @@ private:
     int m_gamesOfRun = 0;
     int m_fd = -1;
     QString m_path;
+    JournalFolder::Claim m_claim;
     int m_drawCount = 0;
     int m_topNumber = 0;
     bool m_reported = false;

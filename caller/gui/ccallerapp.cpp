@@ -26,9 +26,12 @@ int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
     DesktopServices desktop;
     CallerServices services = desktop.services();
     services.seed = [generatorSeed] { return generatorSeed; };
+    const JournalFolder folder(JournalFolder::defaultPath());
+    JournalFolder::Claim running;
+    if (anotherCallerRuns(folder, &running, *services.messages))
+        return 0;
     CCallerDlg dialog(services);
 
-    const JournalFolder folder(JournalFolder::defaultPath());
     GameJournal journal(folder, generatorSeed, [] { return QDateTime::currentDateTime(); });
     QObject::connect(&journal, &GameJournal::unavailable, &dialog,
                      [&dialog, &services](const QString &message) {
