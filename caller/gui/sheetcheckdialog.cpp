@@ -125,7 +125,7 @@ bool SheetCheckDialog::check()
     std::optional<QString> refusal;
     if (!number)
         refusal = QStringLiteral("シート番号を 1 から %1 までの数字で入力してください。")
-                      .arg(SetCode::MaxSheetNumber);
+                      .arg(SheetRules::MaxSheetCount);
     else
         refusal = SetCode::sheetNumberRefusal(*number);
     if (refusal) {
@@ -155,14 +155,14 @@ void SheetCheckDialog::refuse(const QString &why)
     m_messages.show(this, MessagePresenter::Icon::Warning, Title, why);
 }
 
-void SheetCheckDialog::showSheet(std::span<const int, SheetVerdict::Cells> sheet)
+void SheetCheckDialog::showSheet(std::span<const int, SheetRules::Cells> sheet)
 {
-    for (int c = 0; c < SheetVerdict::Cells; ++c) {
-        const bool star = c == SheetVerdict::StarCell;
+    for (int c = 0; c < SheetRules::Cells; ++c) {
+        const bool star = c == SheetRules::StarCell;
         auto *item =
             new QTableWidgetItem(star ? QStringLiteral("★") : numberText(sheet[std::size_t(c)]));
         item->setTextAlignment(Qt::AlignCenter);
         item->setBackground(star ? starColour : m_verdict->isMarked(c) ? calledColour : openColour);
-        m_grid->setItem(c % 5, c / 5, item);
+        m_grid->setItem(SheetRules::rowOf(c), SheetRules::columnOf(c), item);
     }
 }

@@ -36,7 +36,7 @@ public:
 
 private:
     void refuse(const QString &why);
-    void showSheet(std::span<const int, SheetVerdict::Cells> sheet);
+    void showSheet(std::span<const int, SheetRules::Cells> sheet);
 
     MessagePresenter &m_messages;
     int m_gameTop;

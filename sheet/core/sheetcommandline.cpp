@@ -110,13 +110,12 @@ QString escapedBytes(const QByteArray &bytes)
 
 std::optional<int> topOf(const QCommandLineParser &parser)
 {
-    return plainNumberIn(parser.value(topOption), SheetSetup::MinTopNumber,
-                         SheetSetup::MaxTopNumber);
+    return plainNumberIn(parser.value(topOption), SheetRules::MinTop, SheetRules::MaxTop);
 }
 
 QString topRefusal(const QCommandLineParser &parser)
 {
-    return numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber, SheetSetup::MaxTopNumber,
+    return numberRefused(QStringLiteral("top"), SheetRules::MinTop, SheetRules::MaxTop,
                          parser.value(topOption));
 }
 
@@ -206,10 +205,10 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
 
     const QString sheetsText = parser.value(sheetsOption);
     const std::optional<int> sheets =
-        plainNumberIn(sheetsText, SheetSetup::MinSheetCount, SheetSetup::MaxSheetCount);
+        plainNumberIn(sheetsText, SheetRules::MinSheetCount, SheetRules::MaxSheetCount);
     if (!sheets)
-        return refused(numberRefused(QStringLiteral("sheets"), SheetSetup::MinSheetCount,
-                                     SheetSetup::MaxSheetCount, sheetsText));
+        return refused(numberRefused(QStringLiteral("sheets"), SheetRules::MinSheetCount,
+                                     SheetRules::MaxSheetCount, sheetsText));
     const std::optional<int> top = topOf(parser);
     if (!top)
         return refused(topRefusal(parser));

@@ -70,8 +70,8 @@ bool CSheetSetupDlg::DoDataExchange()
     if (!sheets.ok()) {
         m_messages.show(this, MessagePresenter::Icon::Warning, title,
                         QStringLiteral("枚数は %1 から %2 までの整数で入力してください。")
-                            .arg(SheetSetup::MinSheetCount)
-                            .arg(SheetSetup::MaxSheetCount));
+                            .arg(SheetRules::MinSheetCount)
+                            .arg(SheetRules::MaxSheetCount));
         count->setFocus();
         count->selectAll();
         return false;
@@ -81,8 +81,8 @@ bool CSheetSetupDlg::DoDataExchange()
     if (!topNumber.ok()) {
         m_messages.show(this, MessagePresenter::Icon::Warning, title,
                         QStringLiteral("数値は %1 から %2 までの数で入力してください。")
-                            .arg(SheetSetup::MinTopNumber)
-                            .arg(SheetSetup::MaxTopNumber));
+                            .arg(SheetRules::MinTop)
+                            .arg(SheetRules::MaxTop));
         top->setFocus();
         top->lineEdit()->selectAll();
         return false;

@@ -7,6 +7,7 @@
 #include "messagepresenter.h"
 #include "processstarter.h"
 #include "recordingcountdown.h"
+#include "recordingmessages.h"
 #include "recordingsleeper.h"
 #include "recordingstarter.h"
 #include "scriptedfiles.h"
@@ -30,19 +31,6 @@
 #include <span>
 
 namespace {
-
-class RecordingMessages final : public MessagePresenter
-{
-public:
-    QStringList shown;
-    std::function<void()> onShow = [] {};
-    void show(QWidget *, Icon, const QString &, const QString &text) override
-    {
-        shown << text;
-        onShow();
-    }
-    bool ask(QWidget *, const QString &, const QString &) override { return false; }
-};
 
 // Counts the paints of a widget.
 class PaintCounter final : public QObject
@@ -432,7 +420,7 @@ void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
     connect(&f.dialog->game(), &CallerGame::numberRevealed, this,
             [&] { paintedByReveal << counter.paints - paintsWhenDrawn; });
     int paintsAtBingoEnd = -1;
-    f.messages.onShow = [&] { paintsAtBingoEnd = counter.paints; };
+    f.messages.probe = [&] { return paintsAtBingoEnd = counter.paints; };
 
     f.draw();
     f.draw();
@@ -493,10 +481,10 @@ void TestAudienceScreen::keysAreListed()
 {
     Fixture f;
     f.menuItem("keys")->trigger();
-    QCOMPARE(f.messages.shown, QStringList{"スタート / ストップ: Space, Enter, Page Down, →\n"
-                                           "観客用表示を開く / 閉じる: F5\n"
-                                           "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
-                                           "シート確認: F8"});
+    QCOMPARE(f.messages.texts(), QStringList{"スタート / ストップ: Space, Enter, Page Down, →\n"
+                                             "観客用表示を開く / 閉じる: F5\n"
+                                             "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
+                                             "シート確認: F8"});
     QCOMPARE(f.draws(), 0);
 }
 

@@ -73,7 +73,7 @@ void TestSetCode::pinnedCodes()
 void TestSetCode::everySetReadsBack()
 {
     const QRegularExpression shape(QStringLiteral("^[2-9A-HJKMNP-Z]{4}-[2-9A-HJKMNP-Z]{5}$"));
-    for (int top = SetCode::MinTop; top <= SetCode::MaxTop; ++top) {
+    for (int top = SheetRules::MinTop; top <= SheetRules::MaxTop; ++top) {
         for (quint32 seed : seedsToTry()) {
             const QString text = SetCode(seed, top).text();
             QVERIFY2(shape.match(text).hasMatch(), qPrintable(text));
@@ -108,7 +108,7 @@ void TestSetCode::everySingleWrongCharacterIsRefused()
 {
     QRandomGenerator picks(77);
     for (int n = 0; n < 150; ++n) {
-        const SetCode code(picks.generate(), SetCode::MinTop + int(picks.bounded(77)));
+        const SetCode code(picks.generate(), SheetRules::MinTop + int(picks.bounded(77)));
         const QString text = code.text().remove(u'-');
         for (int i = 0; i < SetCode::Length; ++i) {
             for (char other : SetCode::Alphabet) {
@@ -129,7 +129,7 @@ void TestSetCode::everyNeighbourSwapIsRefused()
     QRandomGenerator picks(31);
     int swaps = 0;
     for (int n = 0; n < 2000; ++n) {
-        const SetCode code(picks.generate(), SetCode::MinTop + int(picks.bounded(77)));
+        const SetCode code(picks.generate(), SheetRules::MinTop + int(picks.bounded(77)));
         // Shown with its dash: the fourth and fifth characters are neighbours to a reader too.
         const QString text = code.text().remove(u'-');
         for (int i = 0; i + 1 < SetCode::Length; ++i) {

@@ -31,6 +31,15 @@ public:
         return answer;
     }
 
+    // The text of each box shown, in turn.
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Shown &box : shown)
+            all << box.text;
+        return all;
+    }
+
     QList<Shown> shown;
     // Each question as "title|text".
     QStringList questions;

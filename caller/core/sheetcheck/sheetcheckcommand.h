@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetrules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,4 +31,4 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments);
 std::optional<int> checkSheetFromCommandLine(int argc, char *argv[]);
 
 // The sheet as rows of text: each row's five cells "%02d" apart by a space, the star as "*".
-QString sheetRowsText(std::span<const int, 25> sheet);
+QString sheetRowsText(std::span<const int, SheetRules::Cells> sheet);

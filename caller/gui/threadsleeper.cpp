@@ -1,4 +1,4 @@
-#include "sleeper.h"
+#include "threadsleeper.h"
 
 #include <QThread>
 

@@ -20,7 +20,8 @@ class RandomSource;
 // window. What happened is also published as signals,
 // so that any number of observers (a screen for the room, a record on disk) follow the game
 // without the window relaying to them; they are emitted after the window's own calls of the
-// same step, so connecting an observer never changes what the window sees.
+// same step, so connecting an observer never changes what the window sees, and after the game's
+// own state has taken the step, so an observer may ask the game as well as read the arguments.
 class CallerGame : public QObject
 {
     Q_OBJECT
@@ -99,11 +100,11 @@ signals:
     // Stop took the number at index from the order. Emitted before the reveal shows it, so a
     // record of it can be made durable before anyone sees it.
     void numberDrawn(int index, int number);
-    // The number stands in the centre and called slots and in the grid. The message of the
-    // last number and drawCount() follow this signal, so observers go by its arguments: index
-    // + 1 numbers are drawn now.
+    // The number stands in the centre and called slots and in the grid; index + 1 numbers are
+    // drawn now, as drawCount() says.
     void numberRevealed(int index, int number);
-    // The last number was revealed; emitted before the "Bingo End" message opens.
+    // The last number was revealed and the game is finished; emitted before the "Bingo End"
+    // message opens.
     void gameFinished();
     // Clear ended the game; drawCount numbers of it had been drawn.
     void gameCleared(int drawCount);

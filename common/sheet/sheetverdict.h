@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetrules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,15 +13,13 @@
 // How far the numbers called so far have filled one bingo sheet: its complete lines (five
 // rows, five columns, two diagonals; the free centre counts as called) and the call that
 // completed each, the lines one number short ("リーチ") and the number each waits for, and
-// whether all 24 numbers are called. Cell c is at column c / 5, row c % 5; cell 12 is the star.
+// whether all 24 numbers are called.
 class SheetVerdict
 {
 public:
-    static constexpr int Cells = 25;
-    static constexpr int StarCell = 12;
     static constexpr int LineCount = 12;
     // Rows from the top, then columns from the left, then the two diagonals.
-    static const std::array<std::array<int, 5>, LineCount> Lines;
+    static const std::array<std::array<int, SheetRules::Size>, LineCount> Lines;
     static QString lineName(int line);
 
     struct CompleteLine
@@ -43,7 +43,7 @@ public:
     };
 
     // `called` holds the numbers in the order they were called.
-    SheetVerdict(std::span<const int, Cells> sheet, std::span<const int> called);
+    SheetVerdict(std::span<const int, SheetRules::Cells> sheet, std::span<const int> called);
 
     // Whether a cell counts as called; the star always does.
     bool isMarked(int cell) const { return m_callOf[std::size_t(cell)] != 0; }
@@ -58,8 +58,8 @@ public:
     QStringList details() const;
 
 private:
-    std::array<int, Cells> m_callOf{}; // the call (from 1) that marked each cell, 0 for none
-    std::array<int, Cells> m_cells{};
+    std::array<int, SheetRules::Cells> m_callOf{}; // the call (from 1) that marked each cell
+    SheetRules::Sheet m_cells{};
     QList<CompleteLine> m_complete;
     QList<ReachLine> m_reach;
     std::optional<Full> m_full;

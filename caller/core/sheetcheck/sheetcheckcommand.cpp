@@ -33,15 +33,15 @@ bool requestsSheetCheck(const QStringList &arguments)
     return arguments.mid(1).contains(checkOption);
 }
 
-QString sheetRowsText(std::span<const int, 25> sheet)
+QString sheetRowsText(std::span<const int, SheetRules::Cells> sheet)
 {
     QString text;
-    for (int row = 0; row < 5; ++row) {
+    for (int row = 0; row < SheetRules::Size; ++row) {
         QStringList cells;
-        for (int column = 0; column < 5; ++column) {
-            const int c = 5 * column + row;
-            cells << (c == SheetVerdict::StarCell ? QStringLiteral("*")
-                                                  : numberText(sheet[std::size_t(c)]));
+        for (int column = 0; column < SheetRules::Size; ++column) {
+            const int c = SheetRules::cellAt(column, row);
+            cells << (c == SheetRules::StarCell ? QStringLiteral("*")
+                                                : numberText(sheet[std::size_t(c)]));
         }
         text += cells.join(u' ') + u'\n';
     }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "sheetrules.h"
+
 #include <QString>
 #include <QStringView>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -17,14 +18,10 @@ struct SetCodeReading;
 class SetCode
 {
 public:
-    static constexpr int MinTop = 24;
-    static constexpr int MaxTop = 100;
-    static constexpr int MaxSheetNumber = 100000;
-    static constexpr int CellsPerSheet = 25;
     static constexpr std::string_view Alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
     static constexpr int Length = 9; // eight characters of value and the check
 
-    // Throws std::invalid_argument for a top number outside MinTop..MaxTop.
+    // Throws std::invalid_argument for a top number outside the sheets' limits.
     SetCode(std::uint32_t seed, int top);
 
     std::uint32_t seed() const { return m_seed; }
@@ -39,10 +36,9 @@ public:
     static std::optional<QString> sheetNumberRefusal(int number);
     // A sheet number as typed: plain digits, nine at most; nothing when it is not a number.
     static std::optional<int> readSheetNumber(QStringView text);
-    // The cells of sheet `number` (from 1) as the sheet program filled them: the sets are filled
-    // sheet after sheet from the one generator, 25 values a sheet. Cell c is shown at column
-    // c / 5, row c % 5. Throws std::invalid_argument for a number outside 1..MaxSheetNumber.
-    std::array<int, CellsPerSheet> sheet(int number) const;
+    // The cells of sheet `number` (from 1) of the set, as the sheet program made them. Throws
+    // std::invalid_argument for a number outside 1..SheetRules::MaxSheetCount.
+    SheetRules::Sheet sheet(int number) const;
 
     friend bool operator==(const SetCode &, const SetCode &) = default;
 

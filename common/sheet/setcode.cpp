@@ -1,15 +1,14 @@
 #include "setcode.h"
 
-#include "crtrandom.h"
 #include "dialogint.h"
-#include "numberfill.h"
+#include "sheetgenerator.h"
 
 #include <stdexcept>
 
 namespace {
 
 constexpr int Base = static_cast<int>(SetCode::Alphabet.size()); // 31, a prime
-constexpr std::uint64_t TopChoices = SetCode::MaxTop - SetCode::MinTop + 1;
+constexpr std::uint64_t TopChoices = SheetRules::MaxTop - SheetRules::MinTop + 1;
 // Every seed with every top number; the eight value characters reach further, and a value
 // beyond this names no set.
 constexpr std::uint64_t ValueCount = (std::uint64_t{1} << 32) * TopChoices;
@@ -45,13 +44,14 @@ SetCode::SetCode(std::uint32_t seed, int top)
     : m_seed(seed)
     , m_top(top)
 {
-    if (top < MinTop || top > MaxTop)
+    if (!SheetRules::topAllowed(top))
         throw std::invalid_argument("a set's top number lies in 24..100");
 }
 
 QString SetCode::text() const
 {
-    std::uint64_t value = std::uint64_t{m_seed} * TopChoices + std::uint64_t(m_top - MinTop);
+    std::uint64_t value =
+        std::uint64_t{m_seed} * TopChoices + std::uint64_t(m_top - SheetRules::MinTop);
     std::array<int, Length> digits{};
     for (int i = Length - 2; i >= 0; --i) {
         digits[static_cast<std::size_t>(i)] = static_cast<int>(value % Base);
@@ -106,17 +106,17 @@ SetCodeReading SetCode::read(const QString &typed)
         return refusal(
             QStringLiteral("コードが正しくありません（どのシートの組にも当たりません）。"));
     return {SetCode(static_cast<std::uint32_t>(value / TopChoices),
-                    MinTop + static_cast<int>(value % TopChoices)),
+                    SheetRules::MinTop + static_cast<int>(value % TopChoices)),
             {}};
 }
 
 std::optional<QString> SetCode::sheetNumberRefusal(int number)
 {
-    if (number >= 1 && number <= MaxSheetNumber)
+    if (number >= 1 && number <= SheetRules::MaxSheetCount)
         return std::nullopt;
     return QStringLiteral("シート番号 %1 はありません。シート番号は 1 から %2 までです。")
         .arg(number)
-        .arg(MaxSheetNumber);
+        .arg(SheetRules::MaxSheetCount);
 }
 
 std::optional<int> SetCode::readSheetNumber(QStringView text)
@@ -127,15 +127,7 @@ std::optional<int> SetCode::readSheetNumber(QStringView text)
     return static_cast<int>(*value);
 }
 
-std::array<int, SetCode::CellsPerSheet> SetCode::sheet(int number) const
+SheetRules::Sheet SetCode::sheet(int number) const
 {
-    if (sheetNumberRefusal(number))
-        throw std::invalid_argument("a sheet number lies in 1..100000");
-    CrtRandom random(m_seed);
-    // Each sheet before it took one value per cell.
-    for (long skip = long{CellsPerSheet} * (number - 1); skip > 0; --skip)
-        random.rand();
-    std::array<int, CellsPerSheet> cells{};
-    fillUniqueNumbers(cells, CellsPerSheet, m_top, random);
-    return cells;
+    return sheetOfSet(m_seed, m_top, number);
 }

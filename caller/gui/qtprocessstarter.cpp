@@ -1,4 +1,4 @@
-#include "processstarter.h"
+#include "qtprocessstarter.h"
 
 #include <QProcess>
 

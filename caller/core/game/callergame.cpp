@@ -136,14 +136,14 @@ void CallerGame::stop()
 
     const bool last = index == m_topNumber - 1;
     apply(last ? Event::StopLastNumber : Event::StopMoreRemain);
+    ++m_listCol;
+    ++m_drawCount;
+    m_started = 1;
     emit numberRevealed(index, number);
     if (last) {
         emit gameFinished();
         m_view.showBingoEnd();
     }
-    ++m_listCol;
-    ++m_drawCount;
-    m_started = 1;
 }
 
 void CallerGame::clear()

@@ -8,16 +8,19 @@ namespace {
 
 constexpr int StarCall = -1; // marks the star: called, by no call
 
-std::array<std::array<int, 5>, SheetVerdict::LineCount> makeLines()
+using SheetRules::cellAt;
+using SheetRules::Size;
+
+std::array<std::array<int, Size>, SheetVerdict::LineCount> makeLines()
 {
-    std::array<std::array<int, 5>, SheetVerdict::LineCount> lines{};
-    for (int i = 0; i < 5; ++i) {
-        for (int j = 0; j < 5; ++j) {
-            lines[std::size_t(i)][std::size_t(j)] = 5 * j + i;     // row i: column j
-            lines[std::size_t(5 + i)][std::size_t(j)] = 5 * i + j; // column i: row j
+    std::array<std::array<int, Size>, SheetVerdict::LineCount> lines{};
+    for (int i = 0; i < Size; ++i) {
+        for (int j = 0; j < Size; ++j) {
+            lines[std::size_t(i)][std::size_t(j)] = cellAt(j, i);        // row i: column j
+            lines[std::size_t(Size + i)][std::size_t(j)] = cellAt(i, j); // column i: row j
         }
-        lines[10][std::size_t(i)] = 5 * i + i;       // top left to bottom right
-        lines[11][std::size_t(i)] = 5 * (4 - i) + i; // top right to bottom left
+        lines[10][std::size_t(i)] = cellAt(i, i);            // top left to bottom right
+        lines[11][std::size_t(i)] = cellAt(Size - 1 - i, i); // top right to bottom left
     }
     return lines;
 }
@@ -29,7 +32,7 @@ QString callText(int call, int number)
 
 } // namespace
 
-const std::array<std::array<int, 5>, SheetVerdict::LineCount> SheetVerdict::Lines = makeLines();
+const std::array<std::array<int, Size>, SheetVerdict::LineCount> SheetVerdict::Lines = makeLines();
 
 QString SheetVerdict::lineName(int line)
 {
@@ -41,11 +44,12 @@ QString SheetVerdict::lineName(int line)
                       : QStringLiteral("斜め（右上から左下）");
 }
 
-SheetVerdict::SheetVerdict(std::span<const int, Cells> sheet, std::span<const int> called)
+SheetVerdict::SheetVerdict(std::span<const int, SheetRules::Cells> sheet,
+                           std::span<const int> called)
 {
     std::copy(sheet.begin(), sheet.end(), m_cells.begin());
-    for (int c = 0; c < Cells; ++c) {
-        if (c == StarCell) {
+    for (int c = 0; c < SheetRules::Cells; ++c) {
+        if (c == SheetRules::StarCell) {
             m_callOf[std::size_t(c)] = StarCall;
             continue;
         }
@@ -76,8 +80,8 @@ SheetVerdict::SheetVerdict(std::span<const int, Cells> sheet, std::span<const in
     std::stable_sort(m_complete.begin(), m_complete.end(),
                      [](const CompleteLine &a, const CompleteLine &b) { return a.call < b.call; });
 
-    std::array<int, Cells> all{};
-    for (int c = 0; c < Cells; ++c)
+    std::array<int, SheetRules::Cells> all{};
+    for (int c = 0; c < SheetRules::Cells; ++c)
         all[std::size_t(c)] = c;
     if (std::all_of(all.begin(), all.end(), [this](int c) { return isMarked(c); })) {
         const int call = lastCallOf(all);
