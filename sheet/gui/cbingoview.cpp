@@ -199,7 +199,7 @@ void CBINGOView::OnFilePrintPreview()
     m_services.printerDialogs->preview(
         m_printer, OnPreparePrinting(),
         [this](QPainter &painter, int page, const PageSurface &surface) {
-            printSheetPage(painter, m_sheetSet, page, surface, sheetFontHeight());
+            printSheetPage(painter, m_sheetSet, page, surface, sheetFontHeight(), m_numbering);
         },
         [this](QPrinter *printer) { OnPrint(*printer); }, this);
 }

@@ -84,6 +84,7 @@ private slots:
     void printChosenPagesOnly_data();
     void printChosenPagesOnly();
     void cancelledPrintPrintsNothing();
+    void previewShowsThePagesPrintingWould_data();
     void previewShowsThePagesPrintingWould();
     void previewPrintsTheChosenPages_data();
     void previewPrintsTheChosenPages();
@@ -428,13 +429,29 @@ void TestBingoApp::cancelledPrintPrintsNothing()
     QVERIFY(m_messages.shown.isEmpty());
 }
 
+void TestBingoApp::previewShowsThePagesPrintingWould_data()
+{
+    QTest::addColumn<bool>("numbered");
+    QTest::addColumn<QString>("lastLabel"); // on the last page; none without numbering
+    QTest::newRow("plain sheets") << false << QString();
+    // The clock's seed 1700000000 and top 50 make the code 6SHA-6GX2M.
+    QTest::newRow("numbered sheets carry their labels") << true << "No.17 6SHA-6GX2M";
+}
+
 void TestBingoApp::previewShowsThePagesPrintingWould()
 {
+    QFETCH(bool, numbered);
+    QFETCH(QString, lastLabel);
     m_answers.count = "17";
     const auto app = start();
+    if (numbered)
+        app->mainFrame()->action(ID_VIEW_NUMBERED)->trigger();
     app->mainFrame()->action(ID_FILE_PRINT_PREVIEW)->trigger();
     const QStringList previewed = pdfPages(path("printed.pdf"));
     QCOMPARE(previewed.size(), 3);
+    const QString lastPage = previewed.constLast().simplified();
+    QVERIFY2(numbered ? lastPage.contains(lastLabel) : !lastPage.contains(u"No."),
+             qPrintable(lastPage));
     QFile::rename(path("printed.pdf"), path("previewed.pdf"));
     app->mainFrame()->action(ID_FILE_PRINT)->trigger();
     QCOMPARE(pdfText(path("printed.pdf")), pdfText(path("previewed.pdf")));
