@@ -51,7 +51,7 @@ QString sheetRowsText(std::span<const int, 25> sheet)
 SheetCheckOutput runSheetCheck(const QStringList &arguments)
 {
     const QString usage =
-        QStringLiteral("使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+        QStringLiteral("使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...");
     Request request;
     bool checkSeen = false;
     for (int i = 1; i < arguments.size(); ++i) {

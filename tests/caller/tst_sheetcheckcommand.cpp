@@ -99,7 +99,7 @@ void TestSheetCheckCommand::badInput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
     const QString usage =
-        QStringLiteral("\n使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+        QStringLiteral("\n使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...");
     QTest::newRow("check character wrong")
         << QStringList{"--check-sheet", "2222-E7J7E", "3", "--called", "5"}
         << "コードが正しくありません（確認文字が合いません）。";
