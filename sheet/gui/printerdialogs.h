@@ -32,7 +32,9 @@ public:
     virtual void preview(QPrinter &printer, int pageCount,
                          const SheetPreviewDialog::DrawPage &drawPage, const Paint &paint,
                          QWidget *parent) = 0;
-    // Printer Setup: paper, orientation and the like.
+    // Printer Setup: the printer, its paper and the orientation.
+    virtual void printerSetup(QPrinter &printer, QWidget *parent) = 0;
+    // The preview's page setup: paper, orientation and the like for the printer in use.
     virtual void pageSetup(QPrinter &printer, QWidget *parent) = 0;
 };
 
@@ -42,5 +44,6 @@ public:
     bool choosePrint(QPrinter &printer, int lastPage, QWidget *parent) override;
     void preview(QPrinter &printer, int pageCount, const SheetPreviewDialog::DrawPage &drawPage,
                  const Paint &paint, QWidget *parent) override;
+    void printerSetup(QPrinter &printer, QWidget *parent) override;
     void pageSetup(QPrinter &printer, QWidget *parent) override;
 };

@@ -552,6 +552,8 @@ void TestBingoApp::printerSetupChangesTheAppPrinter()
     const auto app = start();
     app->mainFrame()->action(ID_FILE_PRINT_SETUP)->trigger();
     QCOMPARE(m_printerDialogs.setUpPrinters, QList<QPrinter *>{&app->printer()});
+    // Printer Setup, which chooses the printer too, not the page setup alone.
+    QVERIFY(m_printerDialogs.pageSetUpPrinters.isEmpty());
 }
 
 void TestBingoApp::aboutBox()
