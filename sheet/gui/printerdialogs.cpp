@@ -10,9 +10,11 @@
 QPageLayout layoutKeptThroughPrintDialog(const QPageLayout &before, const QPageLayout &after,
                                          const QPageSize &driverDefault)
 {
-    const bool reset = after.pageSize().isEquivalentTo(driverDefault) &&
-                       after.orientation() == QPageLayout::Portrait;
-    return reset && before.isValid() ? before : after;
+    if (!before.isValid() || !after.pageSize().isEquivalentTo(driverDefault))
+        return after;
+    QPageLayout kept = before;
+    kept.setOrientation(after.orientation());
+    return kept;
 }
 
 bool QtPrinterDialogs::choosePrint(QPrinter &printer, int lastPage, QWidget *parent)

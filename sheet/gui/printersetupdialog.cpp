@@ -81,6 +81,8 @@ PrinterSetupDialog::PrinterSetupDialog(QList<PrinterChoice> printers, const QStr
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // Room for a printer's name and description as the print server gives them.
+    setMinimumWidth(48 * fontMetrics().averageCharWidth());
     auto *column = new QVBoxLayout(this);
     column->addWidget(printerBox);
     column->addWidget(paperBox);
