@@ -82,7 +82,7 @@ PrinterSetupDialog::PrinterSetupDialog(QList<PrinterChoice> printers, const QStr
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // Room for a printer's name and description as the print server gives them.
-    setMinimumWidth(48 * fontMetrics().averageCharWidth());
+    setMinimumWidth(64 * fontMetrics().averageCharWidth());
     auto *column = new QVBoxLayout(this);
     column->addWidget(printerBox);
     column->addWidget(paperBox);
