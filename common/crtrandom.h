@@ -44,14 +44,13 @@ public:
         return multiplier * state + increment;
     }
 
-    // The state the caller's generator starts from for a seed. The sheet program fills a set
-    // from the seed itself, so with the seed as it is the caller's first draws would be sheet
-    // 1's cells. The caller starts CallerOffset values further on instead: the values repeat
-    // every 2^31 steps (the state's top bit never reaches them) and a set takes at most 2.5
-    // million, and the offset is far from that stretch within the period and within every
-    // power-of-two part of it down to 2^22 (where the low bits of the state repeat), so a game
-    // never draws a sheet of a set made from the same seed. The same seed still draws the
-    // same game.
+    // Where the caller's generator starts for a seed. The sheet program fills a set from the
+    // seed itself, so starting there the caller's first draws would be sheet 1's cells; the
+    // caller starts CallerOffset steps on instead. The values repeat every 2^31 steps (they
+    // never reach the state's top bit) and a set takes at most 2.5 million steps: the offset
+    // lies far from that stretch within the period, and within each power-of-two part of it
+    // down to 2^22 (the low bits of the state repeat with those periods), so no game draws the
+    // values a sheet of the same seed was made of. The same seed still draws the same game.
     static constexpr std::uint64_t CallerOffset = 0x556DC6C1;
     static constexpr std::uint32_t callerStart(std::uint32_t seed)
     {
