@@ -1,7 +1,6 @@
 #include "printersetupdialog.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
@@ -41,25 +40,22 @@ void TestPrinterSetupDialog::choosesPrinterPaperAndOrientation_data()
     QTest::addColumn<bool>("landscape");
     QTest::addColumn<QString>("printer");
     QTest::addColumn<SizeId>("size");
-    QTest::addColumn<QString>("description");
 
     QTest::newRow("as it was") << true << "Hall" << QPageSize::A5 << "" << -1 << false << "Hall"
-                               << QPageSize::A5 << "Inkjet";
+                               << QPageSize::A5;
     QTest::newRow("another printer keeps the paper both have")
-        << true << "Office" << QPageSize::A4 << "Hall" << -1 << false << "Hall" << QPageSize::A4
-        << "Inkjet";
+        << true << "Office" << QPageSize::A4 << "Hall" << -1 << false << "Hall" << QPageSize::A4;
     QTest::newRow("another printer without that paper takes its own default")
-        << true << "Office" << QPageSize::Letter << "Hall" << -1 << false << "Hall" << QPageSize::A5
-        << "Inkjet";
+        << true << "Office" << QPageSize::Letter << "Hall" << -1 << false << "Hall"
+        << QPageSize::A5;
     QTest::newRow("paper and orientation chosen")
         << true << "Office" << QPageSize::A4 << "" << int(QPageSize::A3) << true << "Office"
-        << QPageSize::A3 << "Laser (2F)";
+        << QPageSize::A3;
     QTest::newRow("a printer that is gone gives way to the first")
-        << true << "Gone" << QPageSize::A4 << "" << -1 << false << "Office" << QPageSize::A4
-        << "Laser (2F)";
+        << true << "Gone" << QPageSize::A4 << "" << -1 << false << "Office" << QPageSize::A4;
     QTest::newRow("no printer: the paper can still be chosen")
         << false << "" << QPageSize::Letter << "" << int(QPageSize::A5) << true << ""
-        << QPageSize::A5 << "";
+        << QPageSize::A5;
 }
 
 void TestPrinterSetupDialog::choosesPrinterPaperAndOrientation()
@@ -72,11 +68,9 @@ void TestPrinterSetupDialog::choosesPrinterPaperAndOrientation()
     QFETCH(bool, landscape);
     QFETCH(QString, printer);
     QFETCH(SizeId, size);
-    QFETCH(QString, description);
 
     const QPageLayout layout(QPageSize(currentSize), QPageLayout::Portrait, {});
     PrinterSetupDialog dialog(known ? printers : QList<PrinterChoice>(), current, layout);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("ﾌﾟﾘﾝﾀの設定"));
     auto *names = dialog.findChild<QComboBox *>(QStringLiteral("printerName"));
     auto *paper = dialog.findChild<QComboBox *>(QStringLiteral("paperSize"));
     QCOMPARE(names->isEnabled(), known);
@@ -95,7 +89,6 @@ void TestPrinterSetupDialog::choosesPrinterPaperAndOrientation()
     QCOMPARE(dialog.pageSize().id(), size);
     QCOMPARE(paper->currentText(), QPageSize(size).name());
     QCOMPARE(dialog.orientation(), landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("printerDescription"))->text(), description);
 }
 
 QTEST_MAIN(TestPrinterSetupDialog)
