@@ -28,8 +28,8 @@ int main(int argc, char *argv[])
         printTo(stdout, QStringLiteral("Kavelo %1\n").arg(CallerCommandLine::Version));
         return finishStandardOutput("Kavelo", 0);
     case CallerCommandLine::Mode::Error:
-        printTo(stderr,
-                QStringLiteral("Kavelo: %1\nTry \"Kavelo --help\".\n").arg(commandLine.error));
+        printTo(stderr, QStringLiteral("Kavelo: %1\nTry \"%2 --help\".\n")
+                            .arg(commandLine.error, CallerCommandLine::Command));
         return 2;
     case CallerCommandLine::Mode::Window:
         break;

@@ -25,7 +25,7 @@ int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
     const std::uint32_t generatorSeed = seed.value_or(CrtRandom::timeSeed());
     DesktopServices desktop;
     CallerServices services = desktop.services();
-    services.seed = [generatorSeed] { return generatorSeed; };
+    services.seed = [start = CrtRandom::callerStart(generatorSeed)] { return start; };
     const JournalFolder folder(JournalFolder::defaultPath());
     JournalFolder::Claim running;
     if (anotherCallerRuns(folder, &running, *services.messages))

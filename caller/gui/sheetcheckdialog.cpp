@@ -121,7 +121,7 @@ bool SheetCheckDialog::check()
     m_setCode = code.text();
     m_codeEdit->setText(m_setCode);
 
-    const std::optional<int> number = SetCode::readSheetNumber(m_numberEdit->text().trimmed());
+    const std::optional<qint64> number = SetCode::readSheetNumber(m_numberEdit->text());
     std::optional<QString> refusal;
     if (!number)
         refusal = QStringLiteral("シート番号を 1 から %1 までの数字で入力してください。")
@@ -134,7 +134,7 @@ bool SheetCheckDialog::check()
         return false;
     }
 
-    const auto sheet = code.sheet(*number);
+    const auto sheet = code.sheet(static_cast<int>(*number));
     m_verdict.emplace(sheet, m_called);
     showSheet(sheet);
     m_headline->setText(m_verdict->headline());

@@ -22,9 +22,22 @@ public:
                            const QStringList &nameFilters) = 0;
 };
 
+// The file dialog. It starts in the folder of the file last chosen in this run; before that in
+// the current folder, unless that is the program's own folder (the installed kit starts there,
+// and users cannot write it): then in the user's documents folder, or home where there is none.
 class QtFileChooser final : public FileChooser
 {
 public:
+    QtFileChooser();
+    QtFileChooser(const QString &programFolder, const QString &documentsFolder);
+
     QString choose(QWidget *parent, Purpose purpose, const QString &title,
                    const QStringList &nameFilters) override;
+
+private:
+    QString startFolder() const;
+
+    QString m_programFolder;
+    QString m_documentsFolder;
+    QString m_lastFolder;
 };

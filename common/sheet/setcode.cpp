@@ -3,6 +3,7 @@
 #include "dialogint.h"
 #include "sheetgenerator.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -110,7 +111,7 @@ SetCodeReading SetCode::read(const QString &typed)
             {}};
 }
 
-std::optional<QString> SetCode::sheetNumberRefusal(int number)
+std::optional<QString> SetCode::sheetNumberRefusal(qint64 number)
 {
     if (number >= 1 && number <= SheetRules::MaxSheetCount)
         return std::nullopt;
@@ -119,12 +120,21 @@ std::optional<QString> SetCode::sheetNumberRefusal(int number)
         .arg(SheetRules::MaxSheetCount);
 }
 
-std::optional<int> SetCode::readSheetNumber(QStringView text)
+std::optional<qint64> SetCode::readSheetNumber(QStringView text)
 {
-    const std::optional<std::uint32_t> value = readPlainNumber(text, 999'999'999);
-    if (!value || text.size() > 9)
+    // Large enough to show as typed in a refusal, far from overflowing.
+    constexpr qint64 Ceiling = 999'999'999'999'999'999;
+    const QString plain = text.toString().normalized(QString::NormalizationForm_KC).trimmed();
+    if (plain.isEmpty())
         return std::nullopt;
-    return static_cast<int>(*value);
+    qint64 value = 0;
+    for (const QChar c : plain) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value =
+            value > Ceiling / 10 ? Ceiling : std::min(Ceiling, value * 10 + (c.unicode() - u'0'));
+    }
+    return value;
 }
 
 SheetRules::Sheet SetCode::sheet(int number) const

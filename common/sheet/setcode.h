@@ -33,11 +33,15 @@ public:
     static SetCodeReading read(const QString &typed);
 
     // Why a sheet number cannot be checked, or nothing when it names a sheet of a set.
-    static std::optional<QString> sheetNumberRefusal(int number);
-    // A sheet number as typed: plain digits, nine at most; nothing when it is not a number.
-    static std::optional<int> readSheetNumber(QStringView text);
-    // The cells of sheet `number` (from 1) of the set, as the sheet program made them. Throws
-    // std::invalid_argument for a number outside 1..SheetRules::MaxSheetCount.
+    static std::optional<QString> sheetNumberRefusal(qint64 number);
+    // A number typed in the sheet check (a sheet number, a number called): digits, full-width
+    // ones too, as the code takes them; leading zeros and blanks around them do not matter.
+    // Nothing when it is not a number; a number beyond any sheet reads as at least that.
+    static std::optional<qint64> readSheetNumber(QStringView text);
+    // The cells of sheet `number` (from 1) as the sheet program filled them: the sets are filled
+    // sheet after sheet from the one generator, 25 values a sheet. Cell c is shown at column
+    // c / 5, row c % 5. Throws std::invalid_argument for a number
+    // outside 1..SheetRules::MaxSheetCount.
     SheetRules::Sheet sheet(int number) const;
 
     friend bool operator==(const SetCode &, const SetCode &) = default;

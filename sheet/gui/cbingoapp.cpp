@@ -128,7 +128,7 @@ void CBINGOApp::OpenDocumentFile(const QString &path)
 
 void CBINGOApp::OnFilePrintSetup()
 {
-    m_services.printerDialogs->pageSetup(m_printer, m_frame.get());
+    m_services.printerDialogs->printerSetup(m_printer, m_frame.get());
 }
 
 void CBINGOApp::OnFileSave()

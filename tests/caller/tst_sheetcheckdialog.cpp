@@ -120,6 +120,10 @@ void TestSheetCheckDialog::refusals_data()
     QTest::newRow("no sheet number") << "2222-E7J7D"
                                      << ""
                                      << "シート番号を 1 から 100000 までの数字で入力してください。";
+    QTest::newRow("sheet number past any sheet, shown as typed")
+        << "2222-E7J7D"
+        << "0012345678901"
+        << "シート番号 12345678901 はありません。シート番号は 1 から 100000 までです。";
 }
 
 void TestSheetCheckDialog::refusals()
@@ -145,8 +149,10 @@ void TestSheetCheckDialog::codeOfTheLastGoodCheckIsKept()
     QCOMPARE(f.dialog.findChild<QLineEdit *>("setCode")->text(), QStringLiteral("2222-E7J7D"));
     f.type("2222-E7J7E", "3");
     QCOMPARE(f.dialog.setCode(), QStringLiteral("2222-E7J7D"));
-    // Seed 0 and top 75, typed loosely; kept as shown.
-    f.type(" 2222 223pb ", "1");
+    // Seed 0 and top 75, typed loosely, the sheet number in full-width digits as a Japanese
+    // input method types them; kept as shown.
+    f.type(" 2222 223pb ", "　０１ ");
+    QVERIFY(f.dialog.verdict());
     QCOMPARE(f.dialog.setCode(), QStringLiteral("2222-223PB"));
 }
 

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include <cmath>
 #include <memory>
@@ -44,6 +45,7 @@ private slots:
     void newReusesTheView();
     void fileOnTheCommandLineOpensAfterTheSheets();
     void recentFilesComeFromTheSettings();
+    void homeAndEndReachTheEnds_data();
     void homeAndEndReachTheEnds();
     void aboutBox();
     void numberedSheetsFromTheMenuAreRemembered();
@@ -306,9 +308,21 @@ void TestBingoApp::aboutBox()
     QCOMPARE(title, QStringLiteral("BINGOのﾊﾞｰｼﾞｮﾝ情報"));
 }
 
+void TestBingoApp::homeAndEndReachTheEnds_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<bool>("lastAlone"); // the last row holds one sheet, on the left
+    QTest::newRow("ten sheets") << "10" << false;
+    QTest::newRow("an odd count") << "999" << true;
+    QTest::newRow("the largest set") << "100000" << false;
+    QTest::newRow("one row, shorter than the view") << "2" << false;
+}
+
 void TestBingoApp::homeAndEndReachTheEnds()
 {
-    m_answers.count = "1000";
+    QFETCH(QString, count);
+    QFETCH(bool, lastAlone);
+    m_answers.count = count;
     const auto app = start();
     app->mainFrame()->resize(400, 400);
     app->mainFrame()->show();
@@ -316,22 +330,50 @@ void TestBingoApp::homeAndEndReachTheEnds()
     CBINGOView *view = app->view();
     QScrollBar *vertical = view->verticalScrollBar();
     QScrollBar *horizontal = view->horizontalScrollBar();
-    QTRY_VERIFY(vertical->maximum() > 0 && horizontal->maximum() > 0);
-    horizontal->setValue(horizontal->maximum() / 2);
+    QTRY_VERIFY(horizontal->maximum() > 0);
+    const int rows = (count.toInt() + 1) / 2;
+    const bool taller = rows * 277 * view->logicalDpiY() / 100 > view->viewport()->height();
+    // What the view shows of the cyan sheets, and the margin of white the design leaves around
+    // them (a tenth of an inch), give or take a pixel.
+    const auto sheetsShown = [view](int fromY = 0) {
+        const QImage shown = view->viewport()->grab().toImage();
+        QRect cyan;
+        for (int y = fromY; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) == qRgb(0, 255, 255))
+                    cyan |= QRect(x, y, 1, 1);
+        return cyan;
+    };
+    const int margin = qCeil(10 * view->logicalDpiY() / 100.0) + 1;
+    const int bottom = view->viewport()->height() - 1;
+    const int right = view->viewport()->width() - 1;
 
     QTest::keyClick(view, Qt::Key_End);
-    QCOMPARE(vertical->value(), vertical->maximum());
-    QCOMPARE(horizontal->value(), horizontal->maximum() / 2);
+    QCOMPARE(horizontal->value(), 0);
+    if (taller) {
+        // The last sheets fill the view down to its foot.
+        const QRect shown = sheetsShown();
+        QCOMPARE(shown.top(), 0);
+        QVERIFY2(bottom - shown.bottom() <= margin, qPrintable(QString::number(shown.bottom())));
+        const QRect lastRow = sheetsShown(shown.bottom() - 5);
+        QCOMPARE(lastRow.right() < 282 * view->logicalDpiX() / 100, lastAlone);
+    } else {
+        QCOMPARE(vertical->value(), 0);
+    }
+    const int endValue = vertical->value();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(vertical->value(), endValue);
+    const QRect shown = sheetsShown();
+    QCOMPARE(shown.left(), 0);
+    QVERIFY2(right - shown.right() <= margin, qPrintable(QString::number(shown.right())));
     QTest::keyClick(view, Qt::Key_Home);
     QCOMPARE(vertical->value(), 0);
-    QCOMPARE(horizontal->value(), horizontal->maximum() / 2);
-    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(vertical->value(), vertical->maximum());
-    QCOMPARE(horizontal->value(), horizontal->maximum());
+    QVERIFY(horizontal->value() > 0);
     QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(vertical->value(), 0);
     QCOMPARE(horizontal->value(), 0);
-    // The page keys still scroll as before.
+    // The page keys and the designed scroll range stay as they were.
+    QCOMPARE(vertical->maximum(), std::max(0, rows * 360 - view->viewport()->height()));
     QTest::keyClick(view, Qt::Key_PageDown);
     QCOMPARE(vertical->value(), vertical->pageStep());
 }

@@ -29,6 +29,7 @@ private slots:
     void printChosenPagesOnly_data();
     void printChosenPagesOnly();
     void cancelledPrintPrintsNothing();
+    void previewShowsThePagesPrintingWould_data();
     void previewShowsThePagesPrintingWould();
     void previewPrintsTheChosenPages_data();
     void previewPrintsTheChosenPages();
@@ -38,6 +39,7 @@ private slots:
     void printerSetupChangesTheAppPrinter();
     void printDialogKeepsThePaperOfPrinterSetup_data();
     void printDialogKeepsThePaperOfPrinterSetup();
+    void realPrintDialogKeepsThePaper_data();
     void realPrintDialogKeepsThePaper();
     void unreachablePrinterIsNamed();
     void printJobsCarryTheDocumentName();
@@ -83,13 +85,29 @@ void TestBingoPrint::cancelledPrintPrintsNothing()
     QVERIFY(m_messages.shown.isEmpty());
 }
 
+void TestBingoPrint::previewShowsThePagesPrintingWould_data()
+{
+    QTest::addColumn<bool>("numbered");
+    QTest::addColumn<QString>("lastLabel"); // on the last page; none without numbering
+    QTest::newRow("plain sheets") << false << QString();
+    // The clock's seed 1700000000 and top 50 make the code 6SHA-6GX2M.
+    QTest::newRow("numbered sheets carry their labels") << true << "No.17 6SHA-6GX2M";
+}
+
 void TestBingoPrint::previewShowsThePagesPrintingWould()
 {
+    QFETCH(bool, numbered);
+    QFETCH(QString, lastLabel);
     m_answers.count = "17";
     const auto app = start();
+    if (numbered)
+        app->mainFrame()->action(ID_VIEW_NUMBERED)->trigger();
     app->mainFrame()->action(ID_FILE_PRINT_PREVIEW)->trigger();
     const QStringList previewed = pdfPages(path("printed.pdf"));
     QCOMPARE(previewed.size(), 3);
+    const QString lastPage = previewed.constLast().simplified();
+    QVERIFY2(numbered ? lastPage.contains(lastLabel) : !lastPage.contains(u"No."),
+             qPrintable(lastPage));
     QFile::rename(path("printed.pdf"), path("previewed.pdf"));
     app->mainFrame()->action(ID_FILE_PRINT)->trigger();
     QCOMPARE(pdfText(path("printed.pdf")), pdfText(path("previewed.pdf")));
@@ -188,6 +206,8 @@ void TestBingoPrint::printerSetupChangesTheAppPrinter()
     const auto app = start();
     app->mainFrame()->action(ID_FILE_PRINT_SETUP)->trigger();
     QCOMPARE(m_printerDialogs.setUpPrinters, QList<QPrinter *>{&app->printer()});
+    // Printer Setup, which chooses the printer too, not the page setup alone.
+    QVERIFY(m_printerDialogs.pageSetUpPrinters.isEmpty());
 }
 
 void TestBingoPrint::printDialogKeepsThePaperOfPrinterSetup_data()
@@ -199,10 +219,14 @@ void TestBingoPrint::printDialogKeepsThePaperOfPrinterSetup_data()
     QTest::addColumn<QPageLayout>("before");
     QTest::addColumn<QPageLayout>("after");
     QTest::addColumn<QPageLayout>("kept");
+    const QPageLayout letterLandscape(QPageSize(QPageSize::Letter), QPageLayout::Landscape, {});
     QTest::newRow("reset to the driver's A4 undone") << letter << a4 << letter;
     QTest::newRow("reset undone for A5 too") << a5 << a4 << a5;
     QTest::newRow("other paper chosen in the dialog stays") << letter << a5 << a5;
-    QTest::newRow("landscape chosen in the dialog stays") << letter << a4Landscape << a4Landscape;
+    // Qt 6.4's dialog keeps the orientation while it resets the paper (seen with CUPS).
+    QTest::newRow("landscape chosen in the dialog stays, on the paper set up")
+        << letter << a4Landscape << letterLandscape;
+    QTest::newRow("reset undone in landscape") << letterLandscape << a4Landscape << letterLandscape;
     QTest::newRow("nothing changed") << a4 << a4 << a4;
 }
 
@@ -217,9 +241,17 @@ void TestBingoPrint::printDialogKeepsThePaperOfPrinterSetup()
     QCOMPARE(result.orientation(), kept.orientation());
 }
 
+void TestBingoPrint::realPrintDialogKeepsThePaper_data()
+{
+    QTest::addColumn<QPageLayout::Orientation>("orientation");
+    QTest::newRow("portrait") << QPageLayout::Portrait;
+    QTest::newRow("landscape") << QPageLayout::Landscape;
+}
+
 // Qt's own print dialog, with a real print server: US Letter chosen before it survives it.
 void TestBingoPrint::realPrintDialogKeepsThePaper()
 {
+    QFETCH(QPageLayout::Orientation, orientation);
     const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
     if (destination.isNull())
         QSKIP("no print server with a default printer here (CUPS with a printer runs this)");
@@ -228,6 +260,7 @@ void TestBingoPrint::realPrintDialogKeepsThePaper()
                               ? QPageSize::A5
                               : QPageSize::Letter);
     printer.setPageSize(other);
+    printer.setPageOrientation(orientation);
     QTimer::singleShot(0, this, [] {
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
             dialog->accept();
@@ -236,6 +269,7 @@ void TestBingoPrint::realPrintDialogKeepsThePaper()
     QVERIFY(dialogs.choosePrint(printer, 3, nullptr));
     QVERIFY2(printer.pageLayout().pageSize().isEquivalentTo(other),
              qPrintable(printer.pageLayout().pageSize().name()));
+    QCOMPARE(printer.pageLayout().orientation(), orientation);
 }
 
 void TestBingoPrint::unreachablePrinterIsNamed()

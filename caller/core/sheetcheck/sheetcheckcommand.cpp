@@ -51,7 +51,7 @@ QString sheetRowsText(std::span<const int, SheetRules::Cells> sheet)
 SheetCheckOutput runSheetCheck(const QStringList &arguments)
 {
     const QString usage =
-        QStringLiteral("使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+        QStringLiteral("使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...");
     Request request;
     bool checkSeen = false;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -83,34 +83,36 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     if (!reading.code)
         return refused(reading.error);
     const SetCode code = *reading.code;
-    const std::optional<int> sheetNumber = SetCode::readSheetNumber(request.number);
-    if (!sheetNumber)
+    const std::optional<qint64> number = SetCode::readSheetNumber(request.number);
+    if (!number)
         return refused(
             QStringLiteral("シート番号「%1」は数字ではありません。").arg(request.number));
-    const int number = *sheetNumber;
-    if (const auto refusal = SetCode::sheetNumberRefusal(number))
+    if (const auto refusal = SetCode::sheetNumberRefusal(*number))
         return refused(*refusal);
 
+    // As the window's check, which opens only after the first draw.
+    const QString list = request.called->trimmed();
+    if (list.isEmpty())
+        return refused(QStringLiteral("まだ数字を引いていません（--called が空です）。"
+                                      "シート確認は最初の数字を引いてからできます。"));
     QList<int> called;
     QSet<int> seen;
-    const QString list = request.called->trimmed();
-    if (!list.isEmpty()) {
-        for (const QString &item : list.split(u',')) {
-            const QString text = item.trimmed();
-            const std::optional<int> value = SetCode::readSheetNumber(text);
-            if (!value || *value > code.top())
-                return refused(
-                    QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")
-                        .arg(text)
-                        .arg(code.top()));
-            if (seen.contains(*value))
-                return refused(QStringLiteral("--called に %1 が二度あります。").arg(text));
-            seen.insert(*value);
-            called.append(*value);
-        }
+    for (const QString &item : list.split(u',')) {
+        const QString text = item.trimmed();
+        const std::optional<qint64> value = SetCode::readSheetNumber(text);
+        if (!value || *value > code.top())
+            return refused(
+                QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")
+                    .arg(text)
+                    .arg(code.top()));
+        const int drawn = static_cast<int>(*value);
+        if (seen.contains(drawn))
+            return refused(QStringLiteral("--called に %1 が二度あります。").arg(text));
+        seen.insert(drawn);
+        called.append(drawn);
     }
 
-    const auto sheet = code.sheet(number);
+    const auto sheet = code.sheet(static_cast<int>(*number));
     const SheetVerdict verdict(sheet, called);
     SheetCheckOutput output;
     output.exitCode = verdict.hasLine() ? SheetCheckOutput::LineComplete : SheetCheckOutput::NoLine;
