@@ -1,5 +1,6 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
+#include "qttranslation.h"
 #include "sheetcheckcommand.h"
 
 #include <QCoreApplication>
@@ -17,12 +18,14 @@ void printTo(std::FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    if (const auto status = checkSheetFromCommandLine(argc, argv))
-        return *status;
-
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (requestsSheetCheck(arguments)) {
+        QCoreApplication app(argc, argv);
+        installKitTranslations(app, QStringLiteral("kavelo"));
+        return *checkSheetFromCommandLine(argc, argv);
+    }
     const CallerCommandLine commandLine = CallerCommandLine::parse(arguments);
 
     switch (commandLine.mode) {

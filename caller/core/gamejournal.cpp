@@ -3,6 +3,7 @@
 #include "callergame.h"
 #include "journalfolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -147,7 +148,8 @@ void GameJournal::fail(const QString &reason)
     if (m_reported)
         return;
     m_reported = true;
-    emit unavailable(QStringLiteral("ゲームの記録を書けません。ゲームは記録なしで続けます。\n"
-                                    "フォルダー: %1\n理由: %2")
+    emit unavailable(QCoreApplication::translate(
+                         "GameJournal", "ゲームの記録を書けません。ゲームは記録なしで続けます。\n"
+                                        "フォルダー: %1\n理由: %2")
                          .arg(m_folder.path(), reason));
 }

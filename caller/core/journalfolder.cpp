@@ -2,6 +2,7 @@
 
 #include "safefilewriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -81,7 +82,7 @@ std::optional<QString> JournalFolder::create(const QDateTime &time, const QByteA
                                              QString *error) const
 {
     if (!QDir().mkpath(m_path)) {
-        *error = QStringLiteral("フォルダーを作れません。");
+        *error = QCoreApplication::translate("JournalFolder", "フォルダーを作れません。");
         return std::nullopt;
     }
     // Two games can start within a millisecond only in two programs; the later one moves on by
@@ -102,7 +103,7 @@ std::optional<QString> JournalFolder::create(const QDateTime &time, const QByteA
         prune(AsidePattern);
         return target;
     }
-    *error = QStringLiteral("新しい記録の名前が見つかりません。");
+    *error = QCoreApplication::translate("JournalFolder", "新しい記録の名前が見つかりません。");
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "setcode.h"
 #include "sheetverdict.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSet>
 
@@ -50,8 +51,8 @@ QString sheetRowsText(std::span<const int, 25> sheet)
 
 SheetCheckOutput runSheetCheck(const QStringList &arguments)
 {
-    const QString usage =
-        QStringLiteral("使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+    const QString usage = QCoreApplication::translate(
+        "SheetCheckCommand", "使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
     Request request;
     bool checkSeen = false;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -59,25 +60,33 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
         if (argument == checkOption && !checkSeen) {
             if (i + 2 >= arguments.size())
                 return refused(
-                    QStringLiteral("--check-sheet にはコードとシート番号が必要です。\n") + usage);
+                    QCoreApplication::translate(
+                        "SheetCheckCommand", "--check-sheet にはコードとシート番号が必要です。\n") +
+                    usage);
             request.code = arguments.at(i + 1);
             request.number = arguments.at(i + 2);
             checkSeen = true;
             i += 2;
         } else if (argument == calledOption && !request.called) {
             if (i + 1 >= arguments.size())
-                return refused(
-                    QStringLiteral("--called には呼んだ数字をコンマで区切って続けてください。\n") +
-                    usage);
+                return refused(QCoreApplication::translate(
+                                   "SheetCheckCommand",
+                                   "--called には呼んだ数字をコンマで区切って続けてください。\n") +
+                               usage);
             request.called = arguments.at(++i);
         } else if (argument.startsWith(calledOption + u'=') && !request.called) {
             request.called = argument.mid(calledOption.size() + 1);
         } else {
-            return refused(QStringLiteral("「%1」はここでは使えません。\n").arg(argument) + usage);
+            return refused(
+                QCoreApplication::translate("SheetCheckCommand", "「%1」はここでは使えません。\n")
+                    .arg(argument) +
+                usage);
         }
     }
     if (!request.called)
-        return refused(QStringLiteral("--called で呼んだ数字を指定してください。\n") + usage);
+        return refused(QCoreApplication::translate("SheetCheckCommand",
+                                                   "--called で呼んだ数字を指定してください。\n") +
+                       usage);
 
     const SetCodeReading reading = SetCode::read(request.code);
     if (!reading.code)
@@ -85,8 +94,9 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     const SetCode code = *reading.code;
     const std::optional<int> sheetNumber = SetCode::readSheetNumber(request.number);
     if (!sheetNumber)
-        return refused(
-            QStringLiteral("シート番号「%1」は数字ではありません。").arg(request.number));
+        return refused(QCoreApplication::translate("SheetCheckCommand",
+                                                   "シート番号「%1」は数字ではありません。")
+                           .arg(request.number));
     const int number = *sheetNumber;
     if (const auto refusal = SetCode::sheetNumberRefusal(number))
         return refused(*refusal);
@@ -99,12 +109,15 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
             const QString text = item.trimmed();
             const std::optional<int> value = SetCode::readSheetNumber(text);
             if (!value || *value > code.top())
-                return refused(
-                    QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")
-                        .arg(text)
-                        .arg(code.top()));
+                return refused(QCoreApplication::translate(
+                                   "SheetCheckCommand",
+                                   "--called の「%1」は 0 から %2 までの数字ではありません。")
+                                   .arg(text)
+                                   .arg(code.top()));
             if (seen.contains(*value))
-                return refused(QStringLiteral("--called に %1 が二度あります。").arg(text));
+                return refused(QCoreApplication::translate("SheetCheckCommand",
+                                                           "--called に %1 が二度あります。")
+                                   .arg(text));
             seen.insert(*value);
             called.append(*value);
         }

@@ -6,6 +6,7 @@
 #include "journalformat.h"
 #include "messagepresenter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -25,7 +26,8 @@ JournalReading readJournalFile(const QString &path)
     const QByteArray bytes = file.read(MaxJournalBytes + 1);
     if (bytes.size() > MaxJournalBytes) {
         JournalReading reading;
-        reading.error = QStringLiteral("ゲームの記録にしては大きすぎます。");
+        reading.error =
+            QCoreApplication::translate("GameResume", "ゲームの記録にしては大きすぎます。");
         return reading;
     }
     return JournalFormat::read(bytes);
@@ -35,8 +37,9 @@ JournalReading readJournalFile(const QString &path)
 
 QString resumeQuestion(const JournalGame &game)
 {
-    return QStringLiteral("前回のゲームは終わっていません。続けますか?\n\n"
-                          "数: %1\n引いた数字: %2 個\n最後の記録: %3")
+    return QCoreApplication::translate("GameResume",
+                                       "前回のゲームは終わっていません。続けますか?\n\n"
+                                       "数: %1\n引いた数字: %2 個\n最後の記録: %3")
         .arg(game.topNumber)
         .arg(game.drawCount())
         .arg(game.lastTime.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
@@ -53,11 +56,14 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
         QString error;
         const std::optional<QString> aside = folder.moveAside(path, &error);
         const QString kept =
-            aside ? QStringLiteral("記録は次の名前で残しました:\n%1")
-                        .arg(QDir::toNativeSeparators(*aside))
-                  : QStringLiteral("記録の名前を変えられませんでした: %1").arg(error);
+            aside
+                ? QCoreApplication::translate("GameResume", "記録は次の名前で残しました:\n%1")
+                      .arg(QDir::toNativeSeparators(*aside))
+                : QCoreApplication::translate("GameResume", "記録の名前を変えられませんでした: %1")
+                      .arg(error);
         messages.show(&dialog, MessagePresenter::Icon::Warning, CCallerDlg::ApplicationTitle,
-                      QStringLiteral("前回のゲームの記録を読めません。\n%1\n%2\n%3")
+                      QCoreApplication::translate("GameResume",
+                                                  "前回のゲームの記録を読めません。\n%1\n%2\n%3")
                           .arg(QDir::toNativeSeparators(path), reading.error, kept));
         return;
     }
