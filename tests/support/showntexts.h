@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -82,7 +83,10 @@ private:
             gather(action, widget);
         if (const auto *button = qobject_cast<const QAbstractButton *>(&widget)) {
             add(button->text(), widget);
-            if (!button->text().isEmpty())
+            const auto *tool = qobject_cast<const QToolButton *>(button);
+            // A tool bar button shows its picture, its text only as a tip.
+            if (!button->text().isEmpty() &&
+                !(tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
                 checkWidth(widget, button->text(), buttonTextRoom(*button));
         } else if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
             add(label->text(), widget);
