@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>枚</source>
-        <translation>pcs</translation>
+        <translation>pc</translation>
     </message>
     <message>
         <source>Ｓheet</source>
