@@ -1,6 +1,8 @@
 #include "japanesetext.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -45,8 +47,10 @@ QList<Message> readCatalogue(const QString &path)
                 if (xml.name() == u"source") {
                     message.source = xml.readElementText();
                 } else if (xml.name() == u"location") {
+                    // Named relative to the catalogue's folder.
                     message.location = QStringLiteral("%1:%2").arg(
-                        xml.attributes().value(QStringLiteral("filename")),
+                        QFileInfo(path).dir().absoluteFilePath(
+                            xml.attributes().value(QStringLiteral("filename")).toString()),
                         xml.attributes().value(QStringLiteral("line")));
                     xml.skipCurrentElement();
                 } else if (xml.name() == u"translation") {
