@@ -1,5 +1,6 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
+#include "qttranslation.h"
 #include "safefilewriter.h"
 #include "sheetcheckcommand.h"
 #include "standardstreams.h"
@@ -10,12 +11,14 @@ int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
     SafeFileWriter::removeTemporaryFilesOnInterrupt();
-    if (const auto status = checkSheetFromCommandLine(argc, argv))
-        return finishStandardOutput("Kavelo", *status);
-
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (requestsSheetCheck(arguments)) {
+        QCoreApplication app(argc, argv);
+        installKitTranslations(app, QStringLiteral("kavelo"));
+        return finishStandardOutput("Kavelo", *checkSheetFromCommandLine(argc, argv));
+    }
     const CallerCommandLine commandLine = CallerCommandLine::parse(arguments);
 
     switch (commandLine.mode) {

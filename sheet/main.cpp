@@ -40,6 +40,7 @@ int exportPdf(int argc, char *argv[], const SheetCommandLine &commandLine)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     registerFontSubstitutions();
+    installKitTranslations(app, QStringLiteral("bingo"));
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
     const PdfExportResult result =
         exportFromCommandLine(commandLine, SheetLayout::sheetFontHeight(dpi));
@@ -56,7 +57,7 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("BINGO"));
     registerFontSubstitutions();
-    installQtJapanese(app);
+    installKitTranslations(app, QStringLiteral("bingo"));
 
     SheetSettingsFile settingsFile;
     if (!settingsFile.warning().isEmpty())

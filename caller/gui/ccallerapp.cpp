@@ -19,7 +19,7 @@ CCallerApp::CCallerApp(int &argc, char **argv)
 int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
 {
     registerFontSubstitutions();
-    installQtJapanese(*this);
+    installKitTranslations(*this, QStringLiteral("kavelo"));
 
     // Chosen here rather than in the dialog, so that the journal records it.
     const std::uint32_t generatorSeed = seed.value_or(CrtRandom::timeSeed());

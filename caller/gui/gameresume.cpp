@@ -7,6 +7,7 @@
 #include "messagepresenter.h"
 #include "numbertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -17,8 +18,9 @@ QString unreadableReport(const JournalFolder::Unreadable &journal)
 {
     const QString kept =
         journal.keptAs.isEmpty()
-            ? QStringLiteral("記録の名前を変えられませんでした: %1").arg(journal.moveError)
-            : QStringLiteral("記録は次の名前で残しました:\n%1")
+            ? QCoreApplication::translate("GameResume", "記録の名前を変えられませんでした: %1")
+                  .arg(journal.moveError)
+            : QCoreApplication::translate("GameResume", "記録は次の名前で残しました:\n%1")
                   .arg(QDir::toNativeSeparators(journal.keptAs));
     return QStringLiteral("%1\n%2\n%3")
         .arg(QDir::toNativeSeparators(journal.path), journal.error, kept);
@@ -28,19 +30,21 @@ QString unreadableReport(const JournalFolder::Unreadable &journal)
 
 QString resumeQuestion(const JournalGame &game)
 {
-    QString question = QStringLiteral("前回のゲームは終わっていません。続けますか?\n\n"
-                                      "数: %1\n引いた数字: %2 個\n")
-                           .arg(game.topNumber)
-                           .arg(game.drawCount());
+    QString question =
+        QCoreApplication::translate("GameResume", "前回のゲームは終わっていません。続けますか?\n\n"
+                                                  "数: %1\n引いた数字: %2 個\n")
+            .arg(game.topNumber)
+            .arg(game.drawCount());
     // The number is recorded before it is shown, so the program may have ended before the room
     // saw it.
     if (game.drawCount() > 0)
-        question += QStringLiteral("最後に引いた数字: %1\n"
-                                   "(表示される前に止まったかもしれません。"
-                                   "発表したか確かめてください。)\n")
-                        .arg(numberText(game.drawOrder[game.drawCount() - 1]));
+        question +=
+            QCoreApplication::translate("GameResume", "最後に引いた数字: %1\n"
+                                                      "(表示される前に止まったかもしれません。"
+                                                      "発表したか確かめてください。)\n")
+                .arg(numberText(game.drawOrder[game.drawCount() - 1]));
     return question +
-           QStringLiteral("最後の記録: %1")
+           QCoreApplication::translate("GameResume", "最後の記録: %1")
                .arg(game.lastTime.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
 }
 
@@ -51,8 +55,9 @@ bool anotherCallerRuns(const JournalFolder &folder, JournalFolder::Claim *claim,
     *claim = folder.claimFolder(&heldElsewhere);
     if (heldElsewhere)
         messages.show(nullptr, MessagePresenter::Icon::Information, CCallerDlg::ApplicationTitle,
-                      QStringLiteral("Kavelo はもう動いています。\n"
-                                     "開いている Kavelo の画面を使ってください。"));
+                      QCoreApplication::translate("GameResume",
+                                                  "Kavelo はもう動いています。\n"
+                                                  "開いている Kavelo の画面を使ってください。"));
     return heldElsewhere;
 }
 
@@ -68,11 +73,13 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
         for (qsizetype i = 0; i < std::min(unreadable.size(), Named); ++i)
             reports << unreadableReport(unreadable[i]);
         if (unreadable.size() > Named)
-            reports << QStringLiteral("ほかに %1 個の記録も読めず、同じように名前を変えました。")
+            reports << QCoreApplication::translate(
+                           "GameResume", "ほかに %1 個の記録も読めず、同じように名前を変えました。")
                            .arg(unreadable.size() - Named);
-        messages.show(&dialog, MessagePresenter::Icon::Warning, CCallerDlg::ApplicationTitle,
-                      QStringLiteral("前回のゲームの記録を読めません。\n%1")
-                          .arg(reports.join(QStringLiteral("\n\n"))));
+        messages.show(
+            &dialog, MessagePresenter::Icon::Warning, CCallerDlg::ApplicationTitle,
+            QCoreApplication::translate("GameResume", "前回のゲームの記録を読めません。\n%1")
+                .arg(reports.join(QStringLiteral("\n\n"))));
     }
     if (!last)
         return;

@@ -4,9 +4,12 @@
 
 #include <span>
 
+inline constexpr char DialogTemplateText[] = "DialogTemplate";
+
 // A dialog described as data: a table of controls with their ids, kinds, rectangles in dialog
 // units and captions. One builder turns a table into widgets, and tests read the same table
-// to check what was built.
+// to check what was built. Captions are Japanese, marked for translation in the context
+// DialogTemplateText (QT_TRANSLATE_NOOP), and the builder shows them in the user's language.
 
 enum class ControlKind {
     PushButton,

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -17,7 +18,10 @@ QWidget *DialogBuilder::create(const ControlTemplate &control, QWidget *parent) 
     if (auto factory = m_factories.find(control.id); factory != m_factories.end())
         return (*factory)(control, parent);
 
-    const QString caption = QString::fromUtf8(control.caption);
+    // An icon's caption names its picture, which no language changes.
+    const QString caption = control.kind == ControlKind::Icon
+                                ? QString::fromUtf8(control.caption)
+                                : QCoreApplication::translate(DialogTemplateText, control.caption);
     switch (control.kind) {
     case ControlKind::PushButton: {
         auto *button = new QPushButton(caption, parent);
@@ -82,7 +86,7 @@ QWidget *DialogBuilder::create(const ControlTemplate &control, QWidget *parent) 
 
 BuiltDialog DialogBuilder::build(QDialog *dialog, const DialogTemplate &dialogTemplate) const
 {
-    dialog->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    dialog->setWindowTitle(QCoreApplication::translate(DialogTemplateText, dialogTemplate.caption));
     QFont font(QString::fromUtf8(dialogTemplate.fontFamily));
     font.setPointSize(dialogTemplate.pointSize);
     dialog->setFont(font);

@@ -3,6 +3,7 @@
 #include "dialogint.h"
 #include "sheetgenerator.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <stdexcept>
 
@@ -83,29 +84,32 @@ SetCodeReading SetCode::read(const QString &typed)
         const auto at = upper.unicode() < 0x80 ? Alphabet.find(static_cast<char>(upper.unicode()))
                                                : std::string_view::npos;
         if (at == std::string_view::npos)
-            return refusal(
-                QStringLiteral("コードに使われない文字「%1」があります（コードは 2～9 と、I, L, O "
+            return refusal(QCoreApplication::translate(
+                               "SetCode",
+                               "コードに使われない文字「%1」があります（コードは 2～9 と、I, L, O "
                                "を除く英字でできています）。")
-                    .arg(typedChar));
+                               .arg(typedChar));
         if (count < Length)
             digits[static_cast<std::size_t>(count)] = static_cast<int>(at);
         ++count;
     }
     if (count == 0)
-        return refusal(QStringLiteral("コードを入力してください。"));
+        return refusal(QCoreApplication::translate("SetCode", "コードを入力してください。"));
     if (count != Length)
-        return refusal(QStringLiteral("コードは %1 文字です（入力は %2 文字でした）。")
-                           .arg(Length)
-                           .arg(count));
+        return refusal(
+            QCoreApplication::translate("SetCode", "コードは %1 文字です（入力は %2 文字でした）。")
+                .arg(Length)
+                .arg(count));
     if (weightedSum(digits, Length) != 0)
-        return refusal(QStringLiteral("コードが正しくありません（確認文字が合いません）。"));
+        return refusal(QCoreApplication::translate(
+            "SetCode", "コードが正しくありません（確認文字が合いません）。"));
 
     std::uint64_t value = 0;
     for (int i = 0; i < Length - 1; ++i)
         value = value * Base + std::uint64_t(digits[static_cast<std::size_t>(i)]);
     if (value >= ValueCount)
-        return refusal(
-            QStringLiteral("コードが正しくありません（どのシートの組にも当たりません）。"));
+        return refusal(QCoreApplication::translate(
+            "SetCode", "コードが正しくありません（どのシートの組にも当たりません）。"));
     return {SetCode(static_cast<std::uint32_t>(value / TopChoices),
                     SheetRules::MinTop + static_cast<int>(value % TopChoices)),
             {}};
@@ -115,7 +119,8 @@ std::optional<QString> SetCode::sheetNumberRefusal(qint64 number)
 {
     if (number >= 1 && number <= SheetRules::MaxSheetCount)
         return std::nullopt;
-    return QStringLiteral("シート番号 %1 はありません。シート番号は 1 から %2 までです。")
+    return QCoreApplication::translate(
+               "SetCode", "シート番号 %1 はありません。シート番号は 1 から %2 までです。")
         .arg(number)
         .arg(SheetRules::MaxSheetCount);
 }

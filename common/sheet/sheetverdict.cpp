@@ -2,6 +2,7 @@
 
 #include "numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -27,7 +28,9 @@ std::array<std::array<int, Size>, SheetVerdict::LineCount> makeLines()
 
 QString callText(int call, int number)
 {
-    return QStringLiteral("%1 回目の %2").arg(call).arg(numberText(number));
+    return QCoreApplication::translate("SheetVerdict", "%1 回目の %2")
+        .arg(call)
+        .arg(numberText(number));
 }
 
 } // namespace
@@ -37,11 +40,11 @@ const std::array<std::array<int, Size>, SheetVerdict::LineCount> SheetVerdict::L
 QString SheetVerdict::lineName(int line)
 {
     if (line < 5)
-        return QStringLiteral("上から %1 行目").arg(line + 1);
+        return QCoreApplication::translate("SheetVerdict", "上から %1 行目").arg(line + 1);
     if (line < 10)
-        return QStringLiteral("左から %1 列目").arg(line - 4);
-    return line == 10 ? QStringLiteral("斜め（左上から右下）")
-                      : QStringLiteral("斜め（右上から左下）");
+        return QCoreApplication::translate("SheetVerdict", "左から %1 列目").arg(line - 4);
+    return line == 10 ? QCoreApplication::translate("SheetVerdict", "斜め（左上から右下）")
+                      : QCoreApplication::translate("SheetVerdict", "斜め（右上から左下）");
 }
 
 SheetVerdict::SheetVerdict(std::span<const int, SheetRules::Cells> sheet,
@@ -92,27 +95,29 @@ SheetVerdict::SheetVerdict(std::span<const int, SheetRules::Cells> sheet,
 QString SheetVerdict::headline() const
 {
     if (m_full)
-        return QStringLiteral("ビンゴ！ 全部そろいました");
+        return QCoreApplication::translate("SheetVerdict", "ビンゴ！ 全部そろいました");
     if (hasLine())
-        return QStringLiteral("ビンゴ！ %1 列そろいました").arg(m_complete.size());
+        return QCoreApplication::translate("SheetVerdict", "ビンゴ！ %1 列そろいました")
+            .arg(m_complete.size());
     if (!m_reach.isEmpty())
-        return QStringLiteral("リーチ（まだそろった列はありません）");
-    return QStringLiteral("まだそろった列はありません");
+        return QCoreApplication::translate("SheetVerdict", "リーチ（まだそろった列はありません）");
+    return QCoreApplication::translate("SheetVerdict", "まだそろった列はありません");
 }
 
 QStringList SheetVerdict::details() const
 {
     QStringList lines;
     for (const CompleteLine &complete : m_complete)
-        lines << QStringLiteral("そろった列: %1（%2 でそろいました）")
+        lines << QCoreApplication::translate("SheetVerdict", "そろった列: %1（%2 でそろいました）")
                      .arg(lineName(complete.line), callText(complete.call, complete.number));
     if (m_full)
-        lines << QStringLiteral("全部: 24 個すべて（%1 でそろいました）")
+        lines << QCoreApplication::translate("SheetVerdict",
+                                             "全部: 24 個すべて（%1 でそろいました）")
                      .arg(callText(m_full->call, m_full->number));
     for (const ReachLine &reach : m_reach)
-        lines << QStringLiteral("リーチ: %1（あと %2）")
+        lines << QCoreApplication::translate("SheetVerdict", "リーチ: %1（あと %2）")
                      .arg(lineName(reach.line), numberText(reach.waitsFor));
     if (lines.isEmpty())
-        lines << QStringLiteral("リーチの列もありません");
+        lines << QCoreApplication::translate("SheetVerdict", "リーチの列もありません");
     return lines;
 }

@@ -7,6 +7,7 @@
 #include "sheetlayout.h"
 #include "sheetservices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -31,15 +32,20 @@ QString printFailure(const QPrinter &printer)
 {
     if (printerUnreachable(printer))
         return printer.printerName().isEmpty()
-                   ? QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀに接続できません。")
-                   : QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" に接続できません。")
+                   ? QCoreApplication::translate("CBINGOView",
+                                                 "印刷できませんでした。ﾌﾟﾘﾝﾀに接続できません。")
+                   : QCoreApplication::translate(
+                         "CBINGOView", "印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" に接続できません。")
                          .arg(printer.printerName());
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("印刷できませんでした。ﾌｧｲﾙ \"%1\" に書き込めません。")
+        return QCoreApplication::translate("CBINGOView",
+                                           "印刷できませんでした。ﾌｧｲﾙ \"%1\" に書き込めません。")
             .arg(QDir::toNativeSeparators(printer.outputFileName()));
     if (printer.printerName().isEmpty())
-        return QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀが設定されていません。");
-    return QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
+        return QCoreApplication::translate("CBINGOView",
+                                           "印刷できませんでした。ﾌﾟﾘﾝﾀが設定されていません。");
+    return QCoreApplication::translate("CBINGOView",
+                                       "印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
         .arg(printer.printerName());
 }
 
@@ -71,7 +77,8 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     } else {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
-            QStringLiteral("ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。").arg(setup.sheetCount));
+            QCoreApplication::translate("CBINGOView", "ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。")
+                .arg(setup.sheetCount));
     }
 }
 

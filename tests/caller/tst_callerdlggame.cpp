@@ -150,7 +150,7 @@ void TestCallerDlgGame::closingMidGameAsksFirst()
     QCOMPARE(f.messages.questions.size(), asked ? 1 : 0);
     if (asked)
         QCOMPARE(f.messages.questions.first(),
-                 QStringLiteral("Kavelo|") + CCallerDlg::QuitQuestion);
+                 QStringLiteral("Kavelo|") + CCallerDlg::quitMidGameQuestion());
     QCOMPARE(rejected.size(), closed ? 1 : 0);
     QCOMPARE(f.dialog->isVisible(), !closed);
     QCOMPARE(f.dialog->game().drawCount(), draws);

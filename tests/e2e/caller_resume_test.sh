@@ -45,6 +45,8 @@ grep -q "Unknown option 'colour'" "$work/err" || fail "the unknown option is not
 
 start_xvfb
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+# No language chosen: the caller speaks Japanese, as the windows looked for below are named.
+unset LC_ALL LC_MESSAGES LANGUAGE
 
 caller_pid=""
 window=""

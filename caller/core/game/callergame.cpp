@@ -5,6 +5,7 @@
 #include "numbertext.h"
 #include "randomsource.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -35,7 +36,9 @@ CallerGame::CallerGame(GameView &view, GameDisplays &displays, RandomSource &ran
 
 QString CallerGame::topNumberRefusal(const QString &input)
 {
-    return QStringLiteral("数には 1 から %1 までの整数を入力してください。\n入力された数: 「%2」")
+    return QCoreApplication::translate(
+               "CallerGame",
+               "数には 1 から %1 までの整数を入力してください。\n入力された数: 「%2」")
         .arg(QString::number(MaxTopNumber), input);
 }
 

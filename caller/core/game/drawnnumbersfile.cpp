@@ -3,6 +3,8 @@
 #include "numbertext.h"
 #include "safefilewriter.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr char lineEnd[] = "\r\n";
 constexpr int numbersPerLine = 5;
@@ -10,7 +12,9 @@ constexpr int numbersPerLine = 5;
 
 QString FileWriteError::message() const
 {
-    return QStringLiteral("ファイル「%1」に保存できませんでした。\n%2").arg(path, reason);
+    return QCoreApplication::translate("DrawnNumbersFile",
+                                       "ファイル「%1」に保存できませんでした。\n%2")
+        .arg(path, reason);
 }
 
 QByteArray drawnNumbersFileContent(std::span<const int> drawn)
@@ -31,7 +35,8 @@ QByteArray drawnNumbersFileContent(std::span<const int> drawn)
 std::optional<FileWriteError> writeDrawnNumbersFile(const QString &path, std::span<const int> drawn)
 {
     if (path.isEmpty())
-        return FileWriteError{path, QStringLiteral("ファイル名がありません。")};
+        return FileWriteError{
+            path, QCoreApplication::translate("DrawnNumbersFile", "ファイル名がありません。")};
     if (const auto reason = writeFileSafely(path, drawnNumbersFileContent(drawn)))
         return FileWriteError{path, *reason};
     return std::nullopt;

@@ -1,11 +1,12 @@
 #include "gamejournal.h"
 
 #include "callergame.h"
+#include "filereasons.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,7 +15,7 @@ namespace {
 
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return FileReasons::systemError(errno);
 }
 
 // Opens a journal to append to; never waits on a FIFO put in its place, and writes nowhere but
@@ -182,7 +183,8 @@ void GameJournal::fail(const QString &reason)
     if (m_reported)
         return;
     m_reported = true;
-    emit unavailable(QStringLiteral("ゲームの記録を書けません。ゲームは記録なしで続けます。\n"
-                                    "フォルダー: %1\n理由: %2")
+    emit unavailable(QCoreApplication::translate(
+                         "GameJournal", "ゲームの記録を書けません。ゲームは記録なしで続けます。\n"
+                                        "フォルダー: %1\n理由: %2")
                          .arg(m_folder.path(), reason));
 }

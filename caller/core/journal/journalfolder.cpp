@@ -1,14 +1,15 @@
 #include "journalfolder.h"
 
+#include "filereasons.h"
 #include "regularfile.h"
 #include "safefilewriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,7 +23,7 @@ constexpr qint64 MaxJournalBytes = 1 << 20;
 
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return FileReasons::systemError(errno);
 }
 
 // Anything at all at path, a dangling link included.
@@ -164,7 +165,7 @@ std::optional<JournalFolder::Claimed>
 JournalFolder::create(const QDateTime &time, const QByteArray &firstRecord, QString *error) const
 {
     if (!QDir().mkpath(m_path)) {
-        *error = QStringLiteral("フォルダーを作れません。");
+        *error = QCoreApplication::translate("JournalFolder", "フォルダーを作れません。");
         return std::nullopt;
     }
     // Two games can start within a millisecond only in two programs; the later one moves on by
@@ -191,7 +192,7 @@ JournalFolder::create(const QDateTime &time, const QByteArray &firstRecord, QStr
         pruneAside();
         return Claimed{target, std::move(claim)};
     }
-    *error = QStringLiteral("新しい記録の名前が見つかりません。");
+    *error = QCoreApplication::translate("JournalFolder", "新しい記録の名前が見つかりません。");
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "crc32.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -137,13 +138,15 @@ public:
     {
         const Fields fields = fieldsOf(payload);
         const QDateTime time = fields.time();
-        const QString where = QStringLiteral("%1 番目の記録").arg(recordNumber);
+        const QString where =
+            QCoreApplication::translate("JournalFormat", "%1 番目の記録").arg(recordNumber);
         if (!time.isValid())
-            return where + QStringLiteral("に時刻がありません。");
+            return where + QCoreApplication::translate("JournalFormat", "に時刻がありません。");
         if (!m_game)
             return header(fields, time, where);
         if (m_game->complete())
-            return where + QStringLiteral("が、終わったゲームの後にあります。");
+            return where + QCoreApplication::translate("JournalFormat",
+                                                       "が、終わったゲームの後にあります。");
         m_game->lastTime = time;
         if (fields.word == "drawn")
             return drawn(fields, time, where);
@@ -155,16 +158,18 @@ public:
             if (ending != Ending::Declined) {
                 const auto count = fields.number("count");
                 if (!count || *count != m_game->drawCount())
-                    return where + QStringLiteral("の引いた数が記録と合いません。");
+                    return where + QCoreApplication::translate("JournalFormat",
+                                                               "の引いた数が記録と合いません。");
                 if (ending == Ending::Finished && *count != m_game->topNumber)
                     return where +
-                           QStringLiteral("はまだ終わっていないゲームを終わりとしています。");
+                           QCoreApplication::translate(
+                               "JournalFormat", "はまだ終わっていないゲームを終わりとしています。");
             }
             m_game->ending = ending;
             return {};
         }
-        return where +
-               QStringLiteral("の種類「%1」を知りません。").arg(QString::fromLatin1(fields.word));
+        return where + QCoreApplication::translate("JournalFormat", "の種類「%1」を知りません。")
+                           .arg(QString::fromLatin1(fields.word));
     }
 
     std::optional<JournalGame> &game() { return m_game; }
@@ -173,17 +178,18 @@ private:
     QString header(const Fields &fields, const QDateTime &time, const QString &where)
     {
         if (fields.word != HeaderWord)
-            return QStringLiteral("ゲームの記録ではありません。");
+            return QCoreApplication::translate("JournalFormat", "ゲームの記録ではありません。");
         const auto version = fields.number("version");
         if (!version || *version != JournalFormat::Version)
-            return QStringLiteral("記録の版「%1」は読めません。")
+            return QCoreApplication::translate("JournalFormat", "記録の版「%1」は読めません。")
                 .arg(QString::fromLatin1(fields.values.value("version")));
         const auto top = fields.number("top");
         const auto seed = fields.number("seed");
         const auto gameOfRun = fields.number("game");
         if (!top || *top < 1 || *top > 100 || !seed || *seed > 0xFFFFFFFFll || !gameOfRun ||
             *gameOfRun < 1 || *gameOfRun > 1000000)
-            return where + QStringLiteral("(ゲームの始まり)の値が正しくありません。");
+            return where + QCoreApplication::translate("JournalFormat",
+                                                       "(ゲームの始まり)の値が正しくありません。");
         JournalGame game;
         game.topNumber = static_cast<int>(*top);
         game.seed = static_cast<std::uint32_t>(*seed);
@@ -194,12 +200,14 @@ private:
         for (const QByteArray &text : fields.values.value("order").split(',')) {
             const auto number = plainNumber(text);
             if (!number || *number > game.topNumber || seen.contains(static_cast<int>(*number)))
-                return where + QStringLiteral("の引く順が正しくありません。");
+                return where +
+                       QCoreApplication::translate("JournalFormat", "の引く順が正しくありません。");
             seen.insert(static_cast<int>(*number));
             game.drawOrder.append(static_cast<int>(*number));
         }
         if (game.drawOrder.size() != game.topNumber)
-            return where + QStringLiteral("の引く順の長さが数と合いません。");
+            return where +
+                   QCoreApplication::translate("JournalFormat", "の引く順の長さが数と合いません。");
         m_game = std::move(game);
         return {};
     }
@@ -210,9 +218,12 @@ private:
         const auto number = fields.number("number");
         const int next = m_game->drawCount();
         if (!index || *index != next || next >= m_game->topNumber)
-            return where + QStringLiteral("は %1 番目に引いた数字ではありません。").arg(next + 1);
+            return where + QCoreApplication::translate("JournalFormat",
+                                                       "は %1 番目に引いた数字ではありません。")
+                               .arg(next + 1);
         if (!number || *number != m_game->drawOrder[next])
-            return where + QStringLiteral("の数字が引く順と合いません。");
+            return where +
+                   QCoreApplication::translate("JournalFormat", "の数字が引く順と合いません。");
         m_game->drawTimes.append(time);
         return {};
     }
@@ -280,7 +291,8 @@ JournalReading read(QByteArrayView bytes)
         if (!frame) {
             if (intactRecordAfter(bytes, pos)) {
                 reading.error =
-                    QStringLiteral("%1 番目の記録が壊れていて、その後にも記録があります。")
+                    QCoreApplication::translate(
+                        "JournalFormat", "%1 番目の記録が壊れていて、その後にも記録があります。")
                         .arg(recordNumber + 1);
                 return reading;
             }
@@ -295,7 +307,8 @@ JournalReading read(QByteArrayView bytes)
         pos = frame->next;
     }
     if (!reader.game()) {
-        reading.error = QStringLiteral("ゲームの始まりの記録がありません。");
+        reading.error =
+            QCoreApplication::translate("JournalFormat", "ゲームの始まりの記録がありません。");
         reading.ignoredBytes = 0;
         return reading;
     }

@@ -4,6 +4,7 @@
 #include "setcode.h"
 #include "sheetverdict.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSet>
 
@@ -50,8 +51,8 @@ QString sheetRowsText(std::span<const int, SheetRules::Cells> sheet)
 
 SheetCheckOutput runSheetCheck(const QStringList &arguments)
 {
-    const QString usage =
-        QStringLiteral("使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+    const QString usage = QCoreApplication::translate(
+        "SheetCheckCommand", "使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...");
     Request request;
     bool checkSeen = false;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -59,25 +60,33 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
         if (argument == checkOption && !checkSeen) {
             if (i + 2 >= arguments.size())
                 return refused(
-                    QStringLiteral("--check-sheet にはコードとシート番号が必要です。\n") + usage);
+                    QCoreApplication::translate(
+                        "SheetCheckCommand", "--check-sheet にはコードとシート番号が必要です。\n") +
+                    usage);
             request.code = arguments.at(i + 1);
             request.number = arguments.at(i + 2);
             checkSeen = true;
             i += 2;
         } else if (argument == calledOption && !request.called) {
             if (i + 1 >= arguments.size())
-                return refused(
-                    QStringLiteral("--called には呼んだ数字をコンマで区切って続けてください。\n") +
-                    usage);
+                return refused(QCoreApplication::translate(
+                                   "SheetCheckCommand",
+                                   "--called には呼んだ数字をコンマで区切って続けてください。\n") +
+                               usage);
             request.called = arguments.at(++i);
         } else if (argument.startsWith(calledOption + u'=') && !request.called) {
             request.called = argument.mid(calledOption.size() + 1);
         } else {
-            return refused(QStringLiteral("「%1」はここでは使えません。\n").arg(argument) + usage);
+            return refused(
+                QCoreApplication::translate("SheetCheckCommand", "「%1」はここでは使えません。\n")
+                    .arg(argument) +
+                usage);
         }
     }
     if (!request.called)
-        return refused(QStringLiteral("--called で呼んだ数字を指定してください。\n") + usage);
+        return refused(QCoreApplication::translate("SheetCheckCommand",
+                                                   "--called で呼んだ数字を指定してください。\n") +
+                       usage);
 
     const SetCodeReading reading = SetCode::read(request.code);
     if (!reading.code)
@@ -85,16 +94,18 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     const SetCode code = *reading.code;
     const std::optional<qint64> number = SetCode::readSheetNumber(request.number);
     if (!number)
-        return refused(
-            QStringLiteral("シート番号「%1」は数字ではありません。").arg(request.number));
+        return refused(QCoreApplication::translate("SheetCheckCommand",
+                                                   "シート番号「%1」は数字ではありません。")
+                           .arg(request.number));
     if (const auto refusal = SetCode::sheetNumberRefusal(*number))
         return refused(*refusal);
 
     // As the window's check, which opens only after the first draw.
     const QString list = request.called->trimmed();
     if (list.isEmpty())
-        return refused(QStringLiteral("まだ数字を引いていません（--called が空です）。"
-                                      "シート確認は最初の数字を引いてからできます。"));
+        return refused(QCoreApplication::translate("SheetCheckCommand",
+                                                   "まだ数字を引いていません（--called が空です）。"
+                                                   "シート確認は最初の数字を引いてからできます。"));
     QList<int> called;
     QSet<int> seen;
     for (const QString &item : list.split(u',')) {
@@ -102,12 +113,15 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
         const std::optional<qint64> value = SetCode::readSheetNumber(text);
         if (!value || *value > code.top())
             return refused(
-                QStringLiteral("--called の「%1」は 0 から %2 までの数字ではありません。")
+                QCoreApplication::translate(
+                    "SheetCheckCommand", "--called の「%1」は 0 から %2 までの数字ではありません。")
                     .arg(text)
                     .arg(code.top()));
         const int drawn = static_cast<int>(*value);
         if (seen.contains(drawn))
-            return refused(QStringLiteral("--called に %1 が二度あります。").arg(text));
+            return refused(
+                QCoreApplication::translate("SheetCheckCommand", "--called に %1 が二度あります。")
+                    .arg(text));
         seen.insert(drawn);
         called.append(drawn);
     }
