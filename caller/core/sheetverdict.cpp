@@ -112,3 +112,34 @@ QStringList SheetVerdict::details() const
         lines << QStringLiteral("リーチの列もありません");
     return lines;
 }
+
+SheetChoice chooseSheet(const QString &typedCode, const QString &typedNumber, int gameTop)
+{
+    SheetChoice choice;
+    const SetCodeReading reading = SetCode::read(typedCode);
+    if (!reading.code) {
+        choice.refusal = reading.error;
+        return choice;
+    }
+    const SetCode code = *reading.code;
+    if (code.top() != gameTop) {
+        choice.refusal =
+            QStringLiteral("コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。")
+                .arg(code.text())
+                .arg(code.top())
+                .arg(gameTop);
+        return choice;
+    }
+    choice.code = code;
+    const std::optional<int> number = SetCode::readSheetNumber(typedNumber.trimmed());
+    if (!number)
+        choice.refusal = QStringLiteral("シート番号を 1 から %1 までの数字で入力してください。")
+                             .arg(SetCode::MaxSheetNumber);
+    else if (const std::optional<QString> refusal = SetCode::sheetNumberRefusal(*number))
+        choice.refusal = *refusal;
+    if (!choice.found())
+        return choice;
+    choice.number = *number;
+    choice.cells = code.sheet(*number);
+    return choice;
+}
