@@ -12,6 +12,15 @@ const QCommandLineOption seedOption(
                    "seed draws the same order for the first game, so a game can be replayed."),
     QStringLiteral("S"));
 
+const QCommandLineOption serveOption(
+    QStringLiteral("serve"),
+    QStringLiteral("Serve the live page for the players' phones from the start (the menu item "
+                   "\"会場のスマホに公開\" turns it on and off)."));
+const QCommandLineOption
+    portOption(QStringLiteral("port"),
+               QStringLiteral("Port of the live page, 1 to 65535, instead of 8765."),
+               QStringLiteral("P"));
+
 void setUp(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
@@ -25,6 +34,8 @@ void setUp(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(seedOption);
+    parser.addOption(serveOption);
+    parser.addOption(portOption);
 }
 
 CallerCommandLine refused(const QString &why)
@@ -72,6 +83,19 @@ CallerCommandLine CallerCommandLine::parse(const QStringList &arguments)
             return refused(
                 QStringLiteral("--seed needs a whole number from 0 to 4294967295, not \"%1\"")
                     .arg(values.constFirst()));
+    }
+    result.serve = parser.isSet(serveOption);
+    if (parser.isSet(portOption)) {
+        const QStringList values = parser.values(portOption);
+        if (values.size() > 1)
+            return refused(QStringLiteral("--port can be given only once"));
+        const QString &text = values.constFirst();
+        const std::optional<std::uint32_t> port =
+            text.size() > 5 ? std::nullopt : readPlainNumber(text, 65535);
+        if (!port || *port == 0)
+            return refused(QStringLiteral("--port needs a whole number from 1 to 65535, not \"%1\"")
+                               .arg(text));
+        result.port = quint16(*port);
     }
     return result;
 }
