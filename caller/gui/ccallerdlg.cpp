@@ -216,8 +216,8 @@ void CCallerDlg::ToggleAudienceScreen()
         m_audienceScreen = new AudienceScreen(m_audienceBoard, this);
         m_audienceScreen->addAction(m_audienceItem);
         m_audienceScreen->addAction(m_sheetCheckItem);
-        m_audienceScreen->addAction(m_keysItem);
         m_audienceScreen->addAction(m_live->action());
+        m_audienceScreen->addAction(m_keysItem);
         m_live->showOn(m_audienceScreen);
         m_nextKeys->watch(m_audienceScreen);
         connect(m_audienceScreen, &AudienceScreen::closed, this,

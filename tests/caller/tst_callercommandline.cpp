@@ -34,6 +34,14 @@ void TestCallerCommandLine::accepted_data()
     QTest::newRow("version") << QStringList{"--version"} << int(Mode::Version) << qint64(-1);
     QTest::newRow("help wins over a seed")
         << QStringList{"--seed", "1", "--help"} << int(Mode::Help) << qint64(-1);
+    QTest::newRow("serving the live page")
+        << QStringList{"--serve"} << int(Mode::Window) << qint64(-1);
+    QTest::newRow("serving on a port of its own")
+        << QStringList{"--serve", "--port", "8000"} << int(Mode::Window) << qint64(-1);
+    QTest::newRow("a port for the menu item, and a seed")
+        << QStringList{"--port=65535", "--seed", "3"} << int(Mode::Window) << qint64(3);
+    QTest::newRow("the lowest port")
+        << QStringList{"--port", "1"} << int(Mode::Window) << qint64(-1);
 }
 
 void TestCallerCommandLine::accepted()
@@ -47,6 +55,11 @@ void TestCallerCommandLine::accepted()
     QCOMPARE(line.seed.has_value(), seed >= 0);
     if (line.seed)
         QCOMPARE(qint64(*line.seed), seed);
+    QCOMPARE(line.serve, arguments.contains("--serve"));
+    const qsizetype port = arguments.indexOf("--port");
+    const QString portText =
+        port >= 0 ? arguments.value(port + 1) : arguments.filter("--port=").join("").mid(7);
+    QCOMPARE(line.port ? QString::number(*line.port) : QString(), portText);
 }
 
 void TestCallerCommandLine::refused_data()
@@ -72,6 +85,20 @@ void TestCallerCommandLine::refused_data()
     QTest::newRow("seed twice") << QStringList{"--seed", "1", "--seed", "2"}
                                 << "--seed can be given only once";
     QTest::newRow("unknown option") << QStringList{"--top", "50"} << "Unknown option 'top'.";
+    const QString portRule = "--port needs a whole number from 1 to 65535, not \"%1\"";
+    QTest::newRow("port zero") << QStringList{"--port", "0"} << portRule.arg("0");
+    QTest::newRow("port beyond 16 bits") << QStringList{"--port", "65536"} << portRule.arg("65536");
+    QTest::newRow("port with a sign") << QStringList{"--port", "+80"} << portRule.arg("+80");
+    QTest::newRow("port with blanks") << QStringList{"--port", " 80"} << portRule.arg(" 80");
+    QTest::newRow("port of six digits")
+        << QStringList{"--port", "008080"} << portRule.arg("008080");
+    QTest::newRow("port by name") << QStringList{"--port", "http"} << portRule.arg("http");
+    QTest::newRow("port twice") << QStringList{"--port", "80", "--port", "81"}
+                                << "--port can be given only once";
+    QTest::newRow("port without its value")
+        << QStringList{"--port"} << "Missing value after '--port'.";
+    QTest::newRow("serve takes no value")
+        << QStringList{"--serve=yes"} << "Unexpected value after '--serve'.";
     QTest::newRow("an argument") << QStringList{"game.txt"}
                                  << "no arguments are taken, but \"game.txt\" was given";
 }

@@ -267,7 +267,10 @@ LiveServer::LiveServer(const Limits &limits, QObject *parent)
 
 LiveServer::~LiveServer()
 {
-    // The WebSockets own connections that are children of the TCP server: they go first.
+    // The WebSockets hold connections the TCP server counts: they go first, without telling
+    // this server, which is going.
+    for (auto &[socket, client] : m_clients)
+        socket->disconnect(this);
     m_clients.clear();
     delete m_http;
     delete m_tcp;

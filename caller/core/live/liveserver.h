@@ -80,7 +80,8 @@ private:
     void ping();
 
     Limits m_limits;
-    LiveTcpServer *m_tcp = nullptr;
+    // Handed to the HTTP server, which takes it as its child.
+    QPointer<LiveTcpServer> m_tcp;
     LiveHttpServer *m_http = nullptr;
     std::unordered_map<QWebSocket *, Client> m_clients;
     QTimer *m_ping = nullptr;
