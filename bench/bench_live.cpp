@@ -117,6 +117,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot serve: %s\n", qPrintable(failure->reason));
         return 1;
     }
+    std::printf("serving on port %d\n", live.port());
+    std::fflush(stdout);
     QTemporaryDir work;
     const QString records = work.filePath(QStringLiteral("records.txt"));
     QProcess load;
@@ -143,6 +145,8 @@ int main(int argc, char *argv[])
     const double idleCpu =
         (cpuSeconds() - cpuBefore) * 100 / ((monotonicNs() - wallBefore) / 1e9);
 
+    std::printf("drawing\n");
+    std::fflush(stdout);
     const int firstServed = int(paintedAt.size()) + 1;
     std::vector<double> served;
     for (int k = 0; k < draws; ++k)

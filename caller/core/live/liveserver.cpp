@@ -13,6 +13,7 @@
 #include <QWebSocket>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -45,6 +46,8 @@ const std::array<PageFile, 3> pageFiles{{
     {"/live.css", ":/live/live.css", "text/css; charset=utf-8"},
     {"/live.js", ":/live/live.js", "text/javascript; charset=utf-8"},
 }};
+
+constexpr int ServingNice = 5;
 
 // Sockets beyond those of the clients that the rest of the program may need: files, sound,
 // the display connection.
@@ -279,6 +282,9 @@ LiveServer::~LiveServer()
 std::optional<LiveServer::ListenFailure> LiveServer::listen(quint16 port)
 {
     if (!m_tcp) {
+        // Where the phones and the reveal compete for the processor, the reveal comes first:
+        // this thread runs at a lower priority than the caller's window.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), ServingNice);
         m_tcp = new LiveTcpServer(m_limits, this);
         m_http = new LiveHttpServer(this);
         connect(m_http, &QAbstractHttpServer::newWebSocketConnection, this,
