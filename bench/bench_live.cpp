@@ -186,6 +186,7 @@ int main(int argc, char *argv[])
     const Stats servedStats = statsOf(served);
     std::printf("%d phones, %d reveals each, %zu deliveries of %d expected\n", clients, draws,
                 delays.size(), clients * draws);
+    std::printf("first delivery %.1f ms after the screen\n", delays.empty() ? 0 : delays.front());
     std::printf("reveal reaches the phones after the audience screen: median %.1f ms, 95%% "
                 "%.1f ms, worst %.1f ms; within 100 ms %.1f%%, within 250 ms %.1f%%\n",
                 delays.empty() ? 0 : delays[delays.size() / 2],
