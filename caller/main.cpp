@@ -38,5 +38,5 @@ int main(int argc, char *argv[])
         break;
     }
     CCallerApp app(argc, argv);
-    return app.InitInstance(commandLine.seed);
+    return app.InitInstance(commandLine.seed, commandLine.serve, commandLine.port);
 }

@@ -13,6 +13,15 @@ const QCommandLineOption seedOption(
                    "seed draws the same order for the first game, so a game can be replayed."),
     QStringLiteral("S"));
 
+const QCommandLineOption serveOption(
+    QStringLiteral("serve"),
+    QStringLiteral("Serve the live page for the players' phones from the start (F9 in the "
+                   "window turns it on and off)."));
+const QCommandLineOption
+    portOption(QStringLiteral("port"),
+               QStringLiteral("Port of the live page, 1 to 65535, instead of 8765."),
+               QStringLiteral("P"));
+
 // The options, help and version among them, for telling a repeated one.
 QList<QCommandLineOption> setUp(QCommandLineParser &parser)
 {
@@ -29,7 +38,9 @@ QList<QCommandLineOption> setUp(QCommandLineParser &parser)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(seedOption);
-    return {help, version, seedOption};
+    parser.addOption(serveOption);
+    parser.addOption(portOption);
+    return {help, version, seedOption, serveOption, portOption};
 }
 
 CallerCommandLine refused(const QString &why)
@@ -61,6 +72,14 @@ CallerCommandLine CallerCommandLine::parse(const QStringList &arguments)
         if (!result.seed)
             return refused(
                 CommandLineRules::numberRefusal(QStringLiteral("seed"), 0, UINT32_MAX, text));
+    }
+    result.serve = parser.isSet(serveOption);
+    if (parser.isSet(portOption)) {
+        const QString text = parser.value(portOption);
+        const std::optional<std::uint32_t> port = readPlainNumber(text, 65535);
+        if (!port || *port == 0)
+            return refused(CommandLineRules::numberRefusal(QStringLiteral("port"), 1, 65535, text));
+        result.port = quint16(*port);
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         result.mode = Mode::Help;

@@ -7,7 +7,7 @@
 #include <optional>
 
 // The caller's command line:
-//   kavelo [--seed S]
+//   kavelo [--seed S] [--serve] [--port P]
 //   kavelo --help | --version
 struct CallerCommandLine
 {
@@ -24,6 +24,9 @@ struct CallerCommandLine
 
     Mode mode = Mode::Window;
     std::optional<std::uint32_t> seed;
+    // Serve the live page for the players' phones from the start, on port (else the default).
+    bool serve = false;
+    std::optional<quint16> port;
     QString error;
 
     // arguments[0] is the program.

@@ -3,6 +3,7 @@
 #include "audienceboard.h"
 #include "audiencelayout.h"
 #include "audiencescreenchoice.h"
+#include "livecorner.h"
 #include "numbertext.h"
 
 #include <QAction>
@@ -170,9 +171,36 @@ void AudienceScreen::hideEvent(QHideEvent *event)
     followSpin();
 }
 
+void AudienceScreen::setCorner(QWidget *corner)
+{
+    m_corner = corner;
+    if (corner) {
+        corner->setParent(this);
+        corner->show();
+    }
+    resizeEvent(nullptr);
+    update();
+}
+
+void AudienceScreen::resizeEvent(QResizeEvent *)
+{
+    if (!m_corner)
+        return;
+    const int side = LiveCorner::side(size());
+    m_corner->setGeometry(width() - side, height() - side, side, side);
+}
+
+QSize AudienceScreen::contentSize() const
+{
+    if (!m_corner)
+        return size();
+    const int side = LiveCorner::side(size());
+    return width() >= height() ? QSize(width() - side, height()) : QSize(width(), height() - side);
+}
+
 QRectF AudienceScreen::spinnerArea() const
 {
-    const AudienceLayout layout(size(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
+    const AudienceLayout layout(contentSize(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
     const QRectF area = layout.latest();
     const double side = std::min(area.width(), area.height());
     QRectF square(0, 0, side, side);
@@ -197,7 +225,7 @@ QString AudienceScreen::stateText() const
 
 void AudienceScreen::paintEvent(QPaintEvent *event)
 {
-    const AudienceLayout layout(size(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
+    const AudienceLayout layout(contentSize(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
     const QColor back = toColor(m_board.backColour());
     const QColor ink = toColor(m_board.contrastingBackground(m_board.backColour()));
     const QRegion region = event->region();

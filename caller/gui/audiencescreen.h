@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -30,6 +31,9 @@ public:
     // The line above the number for the game's phase, in the user's language; empty between
     // draws.
     QString stateText() const;
+    // A square to keep in the bottom-right corner, with the board laid out beside it (above it
+    // in a tall window) so that it covers nothing; nullptr for none. The screen takes it.
+    void setCorner(QWidget *corner);
 
 signals:
     void closed();
@@ -41,12 +45,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void boardChanged();
     void setFullScreen(bool on);
     void followSpin();
     QRectF spinnerArea() const;
+    // The window less the corner's strip: where the board and the rest are laid out.
+    QSize contentSize() const;
     void drawCentred(QPainter &painter, const QRectF &box, const QString &text);
     void paintLatest(QPainter &painter, const AudienceLayout &layout);
     void paintBoard(QPainter &painter, const AudienceLayout &layout);
@@ -68,4 +75,5 @@ private:
     QAction *m_fullScreen = nullptr;
     QTimer m_spin;
     int m_spinStep = 0;
+    QPointer<QWidget> m_corner;
 };

@@ -7,7 +7,10 @@
 #include "gamejournal.h"
 #include "gameresume.h"
 #include "journalfolder.h"
+#include "liveserving.h"
 #include "qttranslation.h"
+
+#include <QTimer>
 
 CCallerApp::CCallerApp(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -16,7 +19,8 @@ CCallerApp::CCallerApp(int &argc, char **argv)
     setApplicationVersion(CallerCommandLine::Version);
 }
 
-int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
+int CCallerApp::InitInstance(std::optional<std::uint32_t> seed, bool serve,
+                             std::optional<quint16> port)
 {
     registerFontSubstitutions();
     installKitTranslations(*this, QStringLiteral("kavelo"));
@@ -40,6 +44,10 @@ int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
                      });
     offerLastGame(dialog, journal, folder, *services.messages);
     journal.observe(dialog.game());
+    if (port)
+        dialog.live().setPort(*port);
+    if (serve)
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.live().start(); });
 
     dialog.exec();
     journal.programEnded();

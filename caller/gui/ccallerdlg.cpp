@@ -11,6 +11,7 @@
 #include "displayframe.h"
 #include "drawnnumbersfile.h"
 #include "filechooser.h"
+#include "liveserving.h"
 #include "messagepresenter.h"
 #include "nextkeyfilter.h"
 #include "processstarter.h"
@@ -141,6 +142,9 @@ void CCallerDlg::OnInitDialog()
     m_sheetCheckItem->setObjectName(QStringLiteral("sheetCheck"));
     m_sheetCheckItem->setShortcut(SheetCheckKey);
     addAction(m_sheetCheckItem);
+    m_live = new LiveServing(m_audienceBoard, *m_services.messages, *this);
+    m_systemMenu.addAction(m_live->action());
+    addAction(m_live->action());
     m_keysItem = m_systemMenu.addAction(keysItemText(), this, &CCallerDlg::OnKeys);
     m_keysItem->setObjectName(QStringLiteral("keys"));
 
@@ -213,7 +217,9 @@ void CCallerDlg::ToggleAudienceScreen()
         m_audienceScreen = new AudienceScreen(m_audienceBoard, this);
         m_audienceScreen->addAction(m_audienceItem);
         m_audienceScreen->addAction(m_sheetCheckItem);
+        m_audienceScreen->addAction(m_live->action());
         m_audienceScreen->addAction(m_keysItem);
+        m_live->showOn(m_audienceScreen);
         m_nextKeys->watch(m_audienceScreen);
         connect(m_audienceScreen, &AudienceScreen::closed, this,
                 [this] { m_audienceItem->setChecked(false); });

@@ -17,6 +17,7 @@
 
 class AudienceScreen;
 class DisplayFrame;
+class LiveServing;
 class NextKeyFilter;
 class QComboBox;
 class QTableWidget;
@@ -46,7 +47,8 @@ public:
         return tr("スタート / ストップ: Space, Enter, Page Down, →\n"
                   "観客用表示を開く / 閉じる: F5\n"
                   "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
-                  "シート確認: F8");
+                  "シート確認: F8\n"
+                  "会場のスマホに公開 / やめる: F9");
     }
     static QString sheetCheckItemText() { return tr("シート確認"); }
     static QString nothingToCheckText()
@@ -74,6 +76,8 @@ public:
     const CallerGame &game() const { return m_game; }
     const QString &startDir() const { return m_startDir; }
     QMenu &systemMenu() { return m_systemMenu; }
+    // The live page for the players' phones, 会場のスマホに公開.
+    LiveServing &live() { return *m_live; }
 
     void Start();
     void Stop();
@@ -146,6 +150,7 @@ private:
     QAction *m_sheetCheckItem = nullptr;
     QAction *m_keysItem = nullptr;
     NextKeyFilter *m_nextKeys = nullptr;
+    LiveServing *m_live = nullptr;
     // The code of the last sheet checked, offered again for the next check.
     QString m_setCode;
 };

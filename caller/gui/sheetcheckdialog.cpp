@@ -102,40 +102,22 @@ SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QLis
 
 bool SheetCheckDialog::check()
 {
-    const SetCodeReading reading = SetCode::read(m_codeEdit->text());
-    if (!reading.code) {
-        refuse(reading.error);
+    const SheetChoice choice = chooseSheet(m_codeEdit->text(), m_numberEdit->text(), m_gameTop);
+    if (!choice.code) {
+        refuse(choice.refusal);
         m_codeEdit->setFocus();
         return false;
     }
-    const SetCode code = *reading.code;
-    if (code.top() != m_gameTop) {
-        refuse(tr("コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。")
-                   .arg(code.text())
-                   .arg(code.top())
-                   .arg(m_gameTop));
-        m_codeEdit->setFocus();
-        return false;
-    }
-    m_setCode = code.text();
+    m_setCode = choice.code->text();
     m_codeEdit->setText(m_setCode);
-
-    const std::optional<qint64> number = SetCode::readSheetNumber(m_numberEdit->text());
-    std::optional<QString> refusal;
-    if (!number)
-        refusal = tr("シート番号を 1 から %1 までの数字で入力してください。")
-                      .arg(SheetRules::MaxSheetCount);
-    else
-        refusal = SetCode::sheetNumberRefusal(*number);
-    if (refusal) {
-        refuse(*refusal);
+    if (!choice.found()) {
+        refuse(choice.refusal);
         m_numberEdit->setFocus();
         return false;
     }
 
-    const auto sheet = code.sheet(static_cast<int>(*number));
-    m_verdict.emplace(sheet, m_called);
-    showSheet(sheet);
+    m_verdict.emplace(choice.cells, m_called);
+    showSheet(choice.cells);
     m_headline->setText(m_verdict->headline());
     m_details->setText(m_verdict->details().join(u'\n'));
     adjustSize();

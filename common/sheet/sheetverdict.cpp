@@ -121,3 +121,37 @@ QStringList SheetVerdict::details() const
         lines << QCoreApplication::translate("SheetVerdict", "リーチの列もありません");
     return lines;
 }
+
+SheetChoice chooseSheet(const QString &typedCode, const QString &typedNumber, int gameTop)
+{
+    SheetChoice choice;
+    const SetCodeReading reading = SetCode::read(typedCode);
+    if (!reading.code) {
+        choice.refusal = reading.error;
+        return choice;
+    }
+    const SetCode code = *reading.code;
+    if (code.top() != gameTop) {
+        choice.refusal = QCoreApplication::translate(
+                             "SheetCheckDialog",
+                             "コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。")
+                             .arg(code.text())
+                             .arg(code.top())
+                             .arg(gameTop);
+        return choice;
+    }
+    choice.code = code;
+    const std::optional<qint64> number = SetCode::readSheetNumber(typedNumber);
+    if (!number)
+        choice.refusal =
+            QCoreApplication::translate("SheetCheckDialog",
+                                        "シート番号を 1 から %1 までの数字で入力してください。")
+                .arg(SheetRules::MaxSheetCount);
+    else if (const std::optional<QString> refusal = SetCode::sheetNumberRefusal(*number))
+        choice.refusal = *refusal;
+    if (!choice.found())
+        return choice;
+    choice.number = static_cast<int>(*number);
+    choice.cells = code.sheet(choice.number);
+    return choice;
+}

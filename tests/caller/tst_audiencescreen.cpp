@@ -392,13 +392,13 @@ void TestAudienceScreen::fullScreenKeys()
     QVERIFY(screen->isVisible());
     QCOMPARE(f.draws(), 0);
 
-    // Its context menu holds full screen, the item that closes it, the sheet check and the list
-    // of keys.
+    // Its context menu holds full screen, the item that closes it, the sheet check, the live
+    // page and the list of keys.
     QStringList items;
     for (QAction *action : screen->actions())
         items << action->text();
-    QCOMPARE(items,
-             (QStringList{"全画面表示(&F)", "観客用表示(&D)", "シート確認", "キー操作(&K)..."}));
+    QCOMPARE(items, (QStringList{"全画面表示(&F)", "観客用表示(&D)", "シート確認",
+                                 "会場のスマホに公開", "キー操作(&K)..."}));
     QCOMPARE(screen->contextMenuPolicy(), Qt::ActionsContextMenu);
 }
 
@@ -484,7 +484,8 @@ void TestAudienceScreen::keysAreListed()
     QCOMPARE(f.messages.texts(), QStringList{"スタート / ストップ: Space, Enter, Page Down, →\n"
                                              "観客用表示を開く / 閉じる: F5\n"
                                              "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
-                                             "シート確認: F8"});
+                                             "シート確認: F8\n"
+                                             "会場のスマホに公開 / やめる: F9"});
     QCOMPARE(f.draws(), 0);
 }
 

@@ -38,6 +38,14 @@ void TestCallerCommandLine::accepted_data()
     // The sheet program takes the same: leading zeros do not count against the largest seed.
     QTest::newRow("more digits than the largest seed, in leading zeros")
         << QStringList{"--seed", "00000000000012"} << int(Mode::Window) << qint64(12);
+    QTest::newRow("serving the live page")
+        << QStringList{"--serve"} << int(Mode::Window) << qint64(-1);
+    QTest::newRow("serving on a port of its own")
+        << QStringList{"--serve", "--port", "8000"} << int(Mode::Window) << qint64(-1);
+    QTest::newRow("a port for the menu item, and a seed")
+        << QStringList{"--port=65535", "--seed", "3"} << int(Mode::Window) << qint64(3);
+    QTest::newRow("the lowest port")
+        << QStringList{"--port", "1"} << int(Mode::Window) << qint64(-1);
 }
 
 void TestCallerCommandLine::accepted()
@@ -51,6 +59,11 @@ void TestCallerCommandLine::accepted()
     QCOMPARE(line.seed.has_value(), seed >= 0);
     if (line.seed)
         QCOMPARE(qint64(*line.seed), seed);
+    QCOMPARE(line.serve, arguments.contains("--serve"));
+    const qsizetype port = arguments.indexOf("--port");
+    const QString portText =
+        port >= 0 ? arguments.value(port + 1) : arguments.filter("--port=").join("").mid(7);
+    QCOMPARE(line.port ? QString::number(*line.port) : QString(), portText);
 }
 
 void TestCallerCommandLine::refused_data()
@@ -86,6 +99,18 @@ void TestCallerCommandLine::refused_data()
     QTest::newRow("help with a bad seed")
         << QStringList{"--help", "--seed=-1"} << seedRule.arg("-1");
     QTest::newRow("unknown option") << QStringList{"--top", "50"} << "Unknown option 'top'.";
+    const QString portRule = "--port needs a whole number from 1 to 65535, not \"%1\"";
+    QTest::newRow("port zero") << QStringList{"--port", "0"} << portRule.arg("0");
+    QTest::newRow("port beyond 16 bits") << QStringList{"--port", "65536"} << portRule.arg("65536");
+    QTest::newRow("port with a sign") << QStringList{"--port", "+80"} << portRule.arg("+80");
+    QTest::newRow("port with blanks") << QStringList{"--port", " 80"} << portRule.arg(" 80");
+    QTest::newRow("port by name") << QStringList{"--port", "http"} << portRule.arg("http");
+    QTest::newRow("port twice") << QStringList{"--port", "80", "--port", "81"}
+                                << "--port can be given only once";
+    QTest::newRow("port without its value")
+        << QStringList{"--port"} << "Missing value after '--port'.";
+    QTest::newRow("serve takes no value")
+        << QStringList{"--serve=yes"} << "Unexpected value after '--serve'.";
     QTest::newRow("an argument") << QStringList{"game.txt"}
                                  << "no arguments are taken, but \"game.txt\" was given";
 }

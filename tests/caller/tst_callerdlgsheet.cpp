@@ -102,14 +102,19 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
 
     const QList<QAction *> actions = f.dialog->systemMenu().actions();
-    QCOMPARE(actions.size(), 5);
+    QCOMPARE(actions.size(), 6);
     QVERIFY(actions.at(0)->isSeparator());
     QCOMPARE(actions.at(1)->text(), QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-    // The audience screen, the sheet check and the list of keys come after the About item.
+    // The audience screen, the sheet check, the live page and the list of keys come after the
+    // About item.
     QCOMPARE(actions.at(2)->text(), QStringLiteral("観客用表示(&D)"));
     QCOMPARE(actions.at(3)->text(), QStringLiteral("シート確認"));
     QCOMPARE(actions.at(3)->shortcut(), QKeySequence(Qt::Key_F8));
-    QCOMPARE(actions.at(4)->text(), QStringLiteral("キー操作(&K)..."));
+    QCOMPARE(actions.at(4)->text(), QStringLiteral("会場のスマホに公開"));
+    QCOMPARE(actions.at(4)->shortcut(), QKeySequence(Qt::Key_F9));
+    QVERIFY(actions.at(4)->isCheckable());
+    QVERIFY(!actions.at(4)->isChecked());
+    QCOMPARE(actions.at(5)->text(), QStringLiteral("キー操作(&K)..."));
 
     QString title;
     QStringList texts;

@@ -37,6 +37,8 @@ public:
     bool isCalled(int number) const;
     // The number revealed last, or -1 before the first of a game.
     int latest() const { return m_called.isEmpty() ? -1 : m_called.constLast(); }
+    // The numbers revealed so far, in the order they were called.
+    const QList<int> &called() const { return m_called; }
     // Up to RecentCount numbers, newest first.
     QList<int> recent() const;
     // "n / N".

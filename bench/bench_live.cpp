@@ -1,0 +1,205 @@
+// The live page under load: how soon a reveal reaches 500 phones after the audience screen
+// painted it, whether Stop still reveals its number in 700 ms, the CPU the caller uses between
+// draws with the phones connected and the memory serving them adds. The phones are the
+// WebSockets of bench/live_load.py, all on the loopback.
+//
+// usage: bench_live [clients] [draws]   (release build; Debian's python3-websockets)
+
+#include "audiencescreen.h"
+#include "benchsupport.h"
+#include "ccallerdlg.h"
+#include "cputime.h"
+#include "desktopservices.h"
+#include "liveserving.h"
+#include "soundoutput.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace {
+
+qint64 monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Keeps the time each paint event of a widget began.
+class PaintClock final : public QObject
+{
+public:
+    qint64 last = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            last = monotonicNs();
+        return false;
+    }
+};
+
+void waitFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    BenchApplication app(argc, argv);
+    const int clients = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 500;
+    const int draws = argc > 2 ? std::clamp(QString::fromLocal8Bit(argv[2]).toInt(), 1, 60) : 10;
+    const QString loadTool = QStringLiteral(KIT_SOURCE_DIR "/bench/live_load.py");
+
+    // The real pauses of a reveal, without sound.
+    DesktopServices desktop;
+    SilentSoundOutput sound;
+    CallerServices services = desktop.services();
+    services.sound = &sound;
+    CCallerDlg dialog(services);
+    dialog.show();
+    auto *start = dialog.findChild<QPushButton *>(QStringLiteral("IDC_START"));
+    auto *stop = dialog.findChild<QPushButton *>(QStringLiteral("IDC_STOP"));
+    dialog.findChild<QComboBox *>(QStringLiteral("IDC_TOP_NUMBER"))->setEditText("75");
+    dialog.ToggleAudienceScreen();
+    auto *screen = dialog.findChild<AudienceScreen *>();
+    PaintClock screenClock;
+    screen->installEventFilter(&screenClock);
+    // The audience screen repaints inside the reveal's signal, before this runs.
+    std::map<int, qint64> paintedAt; // numbers called -> when the screen showed the last
+    QObject::connect(&dialog.game(), &CallerGame::numberRevealed, &dialog,
+                     [&](int index, int) { paintedAt[index + 1] = screenClock.last; });
+    waitFor(500);
+
+    const auto drawOnce = [&] {
+        start->click();
+        waitFor(1000);
+        const qint64 before = monotonicNs();
+        stop->click();
+        const double ms = (paintedAt.rbegin()->second - before) / 1e6;
+        waitFor(1500);
+        return ms;
+    };
+    std::vector<double> alone;
+    for (int k = 0; k < 5; ++k)
+        alone.push_back(drawOnce());
+
+    long kbBefore = residentKb();
+    LiveService &live = dialog.live().service();
+    if (const auto failure = live.start(0)) {
+        std::fprintf(stderr, "cannot serve: %s\n", qPrintable(failure->reason));
+        return 1;
+    }
+    std::printf("serving on port %d\n", live.port());
+    std::fflush(stdout);
+    QTemporaryDir work;
+    const QString records = work.filePath(QStringLiteral("records.txt"));
+    QProcess load;
+    load.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    load.start(loadTool, {QString::number(live.port()), QString::number(clients), records});
+    QEventLoop ready;
+    QObject::connect(&load, &QProcess::readyReadStandardOutput, &ready, [&] {
+        if (load.readAllStandardOutput().startsWith("ready"))
+            ready.quit();
+    });
+    QObject::connect(&load, &QProcess::finished, &ready, &QEventLoop::quit);
+    QTimer::singleShot(120'000, &ready, &QEventLoop::quit);
+    ready.exec();
+    waitFor(2000);
+    if (live.clientCount() != clients) {
+        std::fprintf(stderr, "only %d of %d phones connected\n", live.clientCount(), clients);
+        return 1;
+    }
+    const long kbServing = residentKb();
+
+    const double cpuBefore = cpuSeconds();
+    const qint64 wallBefore = monotonicNs();
+    waitFor(10'000);
+    const double idleCpu =
+        (cpuSeconds() - cpuBefore) * 100 / ((monotonicNs() - wallBefore) / 1e9);
+
+    std::printf("drawing\n");
+    std::fflush(stdout);
+    const int firstServed = int(paintedAt.size()) + 1;
+    std::vector<double> served;
+    for (int k = 0; k < draws; ++k)
+        served.push_back(drawOnce());
+    const long kbAfterDraws = residentKb();
+
+    load.closeWriteChannel();
+    load.waitForFinished(60'000);
+    QFile file(records);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "the load tool wrote no records\n");
+        return 1;
+    }
+    // The first state each phone got with each number revealed while it was connected.
+    std::set<std::pair<int, int>> seen;
+    std::vector<double> delays;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() != 4 || fields[3] != "between")
+            continue;
+        const int called = fields[2].toInt();
+        if (called < firstServed || !seen.insert({fields[0].toInt(), called}).second)
+            continue;
+        delays.push_back((fields[1].toLongLong() - paintedAt[called]) / 1e6);
+    }
+    std::sort(delays.begin(), delays.end());
+    const auto share = [&](double ms) {
+        return 100.0 * double(std::upper_bound(delays.begin(), delays.end(), ms) - delays.begin()) /
+               double(clients * draws);
+    };
+
+    qint64 pageBytes = 0;
+    for (QDirIterator it(QStringLiteral(":/live")); it.hasNext();)
+        pageBytes += QFile(it.next()).size();
+
+    const Stats aloneStats = statsOf(alone);
+    const Stats servedStats = statsOf(served);
+    std::printf("%d phones, %d reveals each, %zu deliveries of %d expected\n", clients, draws,
+                delays.size(), clients * draws);
+    std::printf("first delivery %.1f ms after the screen\n", delays.empty() ? 0 : delays.front());
+    std::printf("reveal reaches the phones after the audience screen: median %.1f ms, 95%% "
+                "%.1f ms, worst %.1f ms; within 100 ms %.1f%%, within 250 ms %.1f%%\n",
+                delays.empty() ? 0 : delays[delays.size() / 2],
+                delays.empty() ? 0 : delays[delays.size() * 95 / 100],
+                delays.empty() ? 0 : delays.back(), share(100), share(250));
+    std::printf("Stop to number: %.1f to %.1f ms alone, %.1f to %.1f ms serving\n",
+                aloneStats.best, aloneStats.worst, servedStats.best, servedStats.worst);
+    std::printf("between draws with the phones connected: CPU %.2f%% of one core\n", idleCpu);
+    std::printf("memory: %.1f MB before serving, +%.1f MB with the phones, +%.1f MB after the "
+                "draws\n",
+                kbBefore / 1024.0, (kbServing - kbBefore) / 1024.0,
+                (kbAfterDraws - kbBefore) / 1024.0);
+    std::printf("page, everything included: %lld bytes\n", pageBytes);
+    dialog.done(QDialog::Rejected);
+    return 0;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "livegame.h"
+
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+class LiveHttpServer;
+class LiveTcpServer;
+class QTcpSocket;
+class QWebSocket;
+
+// The server the phones talk to: it serves the page from the program's resources on a few
+// paths, answers GET only, and keeps a WebSocket to every phone that opened the page, sending
+// each the whole game at once and again whenever it changes. Nothing a client sends is acted
+// on. It runs in whatever thread it lives in; the program gives it a thread of its own, so
+// that no client can hold up a reveal.
+class LiveServer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Limits
+    {
+        int connections = 1000;
+        int requestHeadBytes = 8 * 1024;
+        // A client that reads nothing is dropped once this much waits to be sent to it.
+        qint64 unsentBytes = 64 * 1024;
+        // A connection that is no WebSocket is closed after this long.
+        int httpIdleMs = 15'000;
+        // Each WebSocket is pinged this often and dropped when the last ping went unanswered.
+        int pingMs = 30'000;
+    };
+
+    static inline const QString LivePath = QStringLiteral("/live");
+
+    explicit LiveServer(const Limits &limits, QObject *parent = nullptr);
+    ~LiveServer() override;
+
+    struct ListenFailure
+    {
+        bool portTaken = false;
+        QString reason;
+    };
+    // Listens on every address of the machine, or says why it cannot. Port 0 takes any free
+    // port.
+    std::optional<ListenFailure> listen(quint16 port);
+    quint16 port() const;
+
+    // The game changed: every phone is sent the new state.
+    void publish(const LiveGame &game);
+    int clientCount() const { return static_cast<int>(m_clients.size()); }
+    int connectionCount() const;
+
+signals:
+    void clientCountChanged(int count);
+
+private:
+    struct Client
+    {
+        std::unique_ptr<QWebSocket> socket;
+        std::optional<LiveSheet> sheet;
+        // The connection under the WebSocket, to see what waits to be sent to it.
+        QPointer<QTcpSocket> connection;
+        bool awaitingPong = false;
+    };
+
+    void acceptWebSockets();
+    void send(Client &client, const QByteArray &game, const QString &gameText);
+    // Closes the clients that read too little to keep up, after a round of sending.
+    void dropSlowReaders();
+    void drop(QWebSocket *socket);
+    void ping();
+
+    Limits m_limits;
+    // Handed to the HTTP server, which takes it as its child.
+    QPointer<LiveTcpServer> m_tcp;
+    LiveHttpServer *m_http = nullptr;
+    std::unordered_map<QWebSocket *, Client> m_clients;
+    QTimer *m_ping = nullptr;
+    LiveGame m_game;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "liveserver.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class AudienceBoard;
+class QThread;
+
+// Serving the live page while the operator wants it: the server in a thread of its own, fed
+// with the board of the audience screen each time that board changes, so a number reaches the
+// phones when it reaches the room and never before. Off until started.
+class LiveService final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr quint16 DefaultPort = 8765;
+
+    explicit LiveService(const AudienceBoard &board,
+                         const LiveServer::Limits &limits = LiveServer::Limits{},
+                         QObject *parent = nullptr);
+    ~LiveService() override;
+
+    // Starts serving on port, or says why not; serving already, it changes nothing.
+    std::optional<LiveServer::ListenFailure> start(quint16 port);
+    void stop();
+    bool isServing() const { return m_server != nullptr; }
+    quint16 port() const { return m_port; }
+    // The phones connected now; updated from the server's thread.
+    int clientCount() const { return m_clients; }
+
+    // The first port after `after` that nothing listens on, or nothing within a hundred.
+    static std::optional<quint16> nextFreePort(quint16 after);
+
+signals:
+    void servingChanged(bool serving);
+    void clientCountChanged(int count);
+
+private:
+    void publish();
+
+    const AudienceBoard &m_board;
+    LiveServer::Limits m_limits;
+    QThread *m_thread = nullptr;
+    LiveServer *m_server = nullptr;
+    quint16 m_port = 0;
+    int m_clients = 0;
+};

@@ -1,0 +1,106 @@
+#include "liveserving.h"
+
+#include "audiencescreen.h"
+#include "lanaddress.h"
+#include "livecorner.h"
+#include "messagepresenter.h"
+
+#include <QAction>
+#include <QWidget>
+
+LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages, QWidget &dialog)
+    : QObject(&dialog)
+    , m_board(board)
+    , m_messages(messages)
+    , m_dialog(dialog)
+    , m_service(board)
+    , m_action(new QAction(ItemText, this))
+{
+    m_action->setObjectName(QStringLiteral("liveServing"));
+    m_action->setCheckable(true);
+    m_action->setShortcut(Key);
+    connect(m_action, &QAction::triggered, this, &LiveServing::toggle);
+}
+
+void LiveServing::toggle()
+{
+    if (m_service.isServing())
+        stop();
+    else
+        start();
+}
+
+bool LiveServing::start()
+{
+    if (m_service.isServing())
+        return true;
+    const QHostAddress address = lanAddress();
+    if (address.isNull()) {
+        refuse(NoNetwork);
+        return false;
+    }
+    auto failure = m_service.start(m_port);
+    if (failure && failure->portTaken) {
+        const std::optional<quint16> next = LiveService::nextFreePort(m_port);
+        if (!next) {
+            refuse(QStringLiteral("ポート %1 はほかのプログラムが使っていて、その後のポートにも"
+                                  "空きがありません。")
+                       .arg(m_port));
+            return false;
+        }
+        if (!m_messages.ask(&m_dialog, ItemText,
+                            QStringLiteral("ポート %1 はほかのプログラムが使っています。\n"
+                                           "空いているポート %2 で公開しますか?")
+                                .arg(m_port)
+                                .arg(*next))) {
+            m_action->setChecked(false);
+            return false;
+        }
+        failure = m_service.start(*next);
+    }
+    if (failure) {
+        refuse(QStringLiteral("スマホへの公開を始められませんでした。\n%1").arg(failure->reason));
+        return false;
+    }
+    m_url = liveUrl(address, m_service.port());
+    m_title = m_dialog.windowTitle();
+    showAddress();
+    return true;
+}
+
+void LiveServing::stop()
+{
+    if (!m_service.isServing())
+        return;
+    m_service.stop();
+    m_url.clear();
+    m_dialog.setWindowTitle(m_title);
+    showAddress();
+}
+
+void LiveServing::showOn(AudienceScreen *screen)
+{
+    m_screen = screen;
+    showAddress();
+}
+
+void LiveServing::refuse(const QString &text)
+{
+    m_action->setChecked(false);
+    m_messages.show(&m_dialog, MessagePresenter::Icon::Warning, ItemText, text);
+}
+
+void LiveServing::showAddress()
+{
+    const bool serving = m_service.isServing();
+    m_action->setChecked(serving);
+    m_action->setToolTip(m_url);
+    if (serving)
+        m_dialog.setWindowTitle(QStringLiteral("%1  –  公開中 %2").arg(m_title, m_url));
+    if (!m_screen)
+        return;
+    delete m_corner;
+    if (serving)
+        m_corner = new LiveCorner(m_board, m_url);
+    m_screen->setCorner(m_corner);
+}
