@@ -5,6 +5,7 @@
 #include "filechooser.h"
 #include "fontsubstitutions.h"
 #include "messagepresenter.h"
+#include "nextkeyfilter.h"
 #include "processstarter.h"
 #include "recordingcountdown.h"
 #include "recordingsleeper.h"
@@ -182,6 +183,8 @@ private slots:
     void initTestCase();
     void nextKey_data();
     void nextKey();
+    void heldKey_data();
+    void heldKey();
     void nextKeyDoesNotAnswerAQuestion();
     void openAndCloseMidGame();
     void opensOnTheScreenWithoutTheDialog();
@@ -201,41 +204,69 @@ void TestAudienceScreen::nextKey_data()
 {
     QTest::addColumn<Phase>("phase");
     QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("onScreen");
     QTest::addColumn<int>("draws");
     QTest::addColumn<QString>("buttons");
 
     QTest::newRow("Space in Ready starts")
-        << Phase::Ready << int(Qt::Key_Space) << "IDC_START" << false << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "IDC_START" << false
+        << 0 << "0100";
     QTest::newRow("Enter in the top number box starts")
-        << Phase::Ready << int(Qt::Key_Return) << "IDC_TOP_NUMBER" << false << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "IDC_TOP_NUMBER"
+        << false << 0 << "0100";
     QTest::newRow("keypad Enter in Ready starts")
-        << Phase::Ready << int(Qt::Key_Enter) << "IDC_START" << false << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Enter) << Qt::KeyboardModifiers() << "IDC_START" << false
+        << 0 << "0100";
     QTest::newRow("Page Down while spinning stops")
-        << Phase::Spinning << int(Qt::Key_PageDown) << "IDC_STOP" << false << 2 << "1011";
+        << Phase::Spinning << int(Qt::Key_PageDown) << Qt::KeyboardModifiers() << "IDC_STOP"
+        << false << 2 << "1011";
     QTest::newRow("Right on a colour radio while spinning stops, the colour stays")
-        << Phase::Spinning << int(Qt::Key_Right) << "IDC_COLOR_BLUE" << false << 2 << "1011";
+        << Phase::Spinning << int(Qt::Key_Right) << Qt::KeyboardModifiers() << "IDC_COLOR_BLUE"
+        << false << 2 << "1011";
     QTest::newRow("Space on Clear between draws starts, not clears")
-        << Phase::BetweenDraws << int(Qt::Key_Space) << "IDC_CLEAR" << false << 1 << "0100";
+        << Phase::BetweenDraws << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "IDC_CLEAR"
+        << false << 1 << "0100";
     QTest::newRow("Enter on Save between draws starts, not saves")
-        << Phase::BetweenDraws << int(Qt::Key_Return) << "IDC_SAVE" << false << 1 << "0100";
+        << Phase::BetweenDraws << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "IDC_SAVE"
+        << false << 1 << "0100";
     QTest::newRow("Space on Clear when finished does nothing")
-        << Phase::Finished << int(Qt::Key_Space) << "IDC_CLEAR" << false << 5 << "0011";
+        << Phase::Finished << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "IDC_CLEAR" << false
+        << 5 << "0011";
     QTest::newRow("Enter when finished does nothing")
-        << Phase::Finished << int(Qt::Key_Return) << "IDC_CLEAR" << false << 5 << "0011";
+        << Phase::Finished << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "IDC_CLEAR" << false
+        << 5 << "0011";
     QTest::newRow("Space on the audience screen in Ready starts")
-        << Phase::Ready << int(Qt::Key_Space) << "" << true << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "" << true << 0
+        << "0100";
     QTest::newRow("Page Down on the audience screen while spinning stops")
-        << Phase::Spinning << int(Qt::Key_PageDown) << "" << true << 2 << "1011";
+        << Phase::Spinning << int(Qt::Key_PageDown) << Qt::KeyboardModifiers() << "" << true << 2
+        << "1011";
     QTest::newRow("Right on the audience screen when finished does nothing")
-        << Phase::Finished << int(Qt::Key_Right) << "" << true << 5 << "0011";
+        << Phase::Finished << int(Qt::Key_Right) << Qt::KeyboardModifiers() << "" << true << 5
+        << "0011";
+    // Keypad Enter carries the keypad's modifier; the screen has no default button that Enter
+    // would press if the key got through.
+    QTest::newRow("keypad Enter on the audience screen in Ready starts")
+        << Phase::Ready << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << ""
+        << true << 0 << "0100";
+    QTest::newRow("Shift+Space on Start in Ready neither starts nor presses it")
+        << Phase::Ready << int(Qt::Key_Space) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+        << "IDC_START" << false << 0 << "1000";
+    QTest::newRow("Alt+Enter on Clear between draws neither starts nor clears")
+        << Phase::BetweenDraws << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier)
+        << "IDC_CLEAR" << false << 1 << "1011";
+    QTest::newRow("Alt+Right on the audience screen while spinning does nothing")
+        << Phase::Spinning << int(Qt::Key_Right) << Qt::KeyboardModifiers(Qt::AltModifier) << ""
+        << true << 1 << "0100";
 }
 
 void TestAudienceScreen::nextKey()
 {
     QFETCH(Phase, phase);
     QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, focus);
     QFETCH(bool, onScreen);
     QFETCH(int, draws);
@@ -258,7 +289,7 @@ void TestAudienceScreen::nextKey()
         target->setFocus();
     }
     const QString topBefore = f.get<QComboBox>("IDC_TOP_NUMBER")->currentText();
-    QTest::keyClick(target, Qt::Key(key));
+    QTest::keyClick(target, Qt::Key(key), modifiers);
     QCOMPARE(f.draws(), draws);
     QCOMPARE(f.buttons(), buttons);
     QCOMPARE(f.messages.shown.size(), endMessages);
@@ -266,17 +297,67 @@ void TestAudienceScreen::nextKey()
     QVERIFY(f.get<QRadioButton>("IDC_COLOR_BLUE")->isChecked());
     QCOMPARE(f.get<QComboBox>("IDC_TOP_NUMBER")->currentText(), topBefore);
 
-    // Held down, the key takes one step and repeats nothing; with a modifier it is another key.
+    // Held down, the key takes one step and repeats nothing, whether its repeats are marked or
+    // come as X11 sends them, a release and a press of one time; with a modifier it is another
+    // key.
     QTest::keyPress(target, Qt::Key(key));
     const int afterPress = f.draws();
     const QString buttonsAfterPress = f.buttons();
     QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(target, &repeat);
     QApplication::sendEvent(target, &repeat);
+    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent unmarked(type, key, Qt::NoModifier);
+        unmarked.setTimestamp(5000);
+        QApplication::sendEvent(target, &unmarked);
+    }
     QTest::keyRelease(target, Qt::Key(key));
     QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
     QCOMPARE(f.draws(), afterPress);
     QCOMPARE(f.buttons(), buttonsAfterPress);
+}
+
+void TestAudienceScreen::heldKey_data()
+{
+    // Space as the platform delivers it: p a press, r a release, P and R the same marked as
+    // auto-repeated, each with its time; x a press in another window, a message box that
+    // closed on it.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("a press and its release") << "p100 r180" << 1;
+    QTest::newRow("pressed again after the release") << "p100 r180 p400 r470" << 2;
+    QTest::newRow("repeats marked as such") << "p100 P600 P640 P680 r700" << 1;
+    QTest::newRow("repeats as marked release and press pairs")
+        << "p100 R600 P600 R640 P640 r700" << 1;
+    QTest::newRow("repeats as X11 sends them, unmarked pairs of one time")
+        << "p100 r600 p600 r640 p640 r680 p680 r720" << 1;
+    QTest::newRow("a release that never comes") << "p100 r600 p600 r640 p640 P680 p720" << 1;
+    QTest::newRow("events without a time count as they come") << "p0 r0 p0 r0 p0" << 3;
+    QTest::newRow("pressed in a box that closed, repeating into the window")
+        << "x100 p600 r640 p640" << 0;
+    QTest::newRow("pressed in a box, released, pressed in the window")
+        << "x100 r600 p600 r700 p900 r950" << 1;
+}
+
+void TestAudienceScreen::heldKey()
+{
+    QFETCH(QString, events);
+    QFETCH(int, steps);
+
+    QWidget window;
+    QWidget box;
+    int taken = 0;
+    NextKeyFilter filter([&] { ++taken; });
+    filter.watch(&window);
+    for (const QString &event : events.split(u' ')) {
+        const QChar kind = event.front();
+        const bool press = kind == u'p' || kind == u'P' || kind == u'x';
+        QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier,
+                      QStringLiteral(" "), kind.isUpper());
+        key.setTimestamp(event.mid(1).toULongLong());
+        QApplication::sendEvent(kind == u'x' ? &box : &window, &key);
+    }
+    QCOMPARE(taken, steps);
 }
 
 void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
