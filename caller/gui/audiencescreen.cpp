@@ -104,6 +104,11 @@ void AudienceScreen::open(const QWidget &dialog)
     raise();
 }
 
+bool AudienceScreen::hides(const QWidget &dialog) const
+{
+    return isVisible() && isFullScreen() && geometry().contains(dialog.frameGeometry().center());
+}
+
 void AudienceScreen::boardChanged()
 {
     followSpin();

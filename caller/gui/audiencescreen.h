@@ -30,6 +30,9 @@ public:
     // Shows the window: full screen on the other screen where there are two or more, beside
     // the dialog as a window where there is one.
     void open(const QWidget &dialog);
+    // Whether it is full screen on the screen that shows the dialog, where a window raised
+    // over the dialog would also come up in front of the room.
+    bool hides(const QWidget &dialog) const;
     QAction *fullScreenAction() const { return m_fullScreen; }
 
 signals:

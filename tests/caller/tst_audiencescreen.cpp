@@ -36,10 +36,12 @@ class RecordingMessages final : public MessagePresenter
 {
 public:
     QStringList shown;
+    QWidget *lastParent = nullptr;
     std::function<void()> onShow = [] {};
-    void show(QWidget *, Icon, const QString &, const QString &text) override
+    void show(QWidget *parent, Icon, const QString &, const QString &text) override
     {
         shown << text;
+        lastParent = parent;
         onShow();
     }
     bool ask(QWidget *, const QString &, const QString &) override { return false; }
@@ -115,6 +117,15 @@ struct Fixture
     }
     int draws() const { return dialog->game().drawCount(); }
     bool spinning() const { return dialog->findChild<QTimer *>("timer2")->isActive(); }
+    // Plays a game of one number to its end; the window its "Bingo End" opened over.
+    QWidget *bingoEndOver()
+    {
+        click("IDC_CLEAR");
+        get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("1"));
+        messages.lastParent = nullptr;
+        draw();
+        return messages.shown.endsWith(CCallerDlg::BingoEndText) ? messages.lastParent : nullptr;
+    }
 };
 
 enum class Phase { Ready, Spinning, BetweenDraws, Finished };
@@ -437,14 +448,23 @@ void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
     f.dialog->move(screens.first()->geometry().topLeft() + QPoint(50, 50));
     f.dialog->ToggleAudienceScreen();
     AudienceScreen *screen = f.screen();
+    // "Bingo End" opens over the dialog unless the audience screen is full screen in front of
+    // it: then over the audience screen, so the room does not get the dialog.
     if (screens.size() == 1) {
         QVERIFY(!screen->isFullScreen());
         QVERIFY(screen->isVisible());
+        QCOMPARE(f.bingoEndOver(), f.dialog.get());
+        screen->fullScreenAction()->trigger();
+        QVERIFY(screen->isFullScreen());
+        QCOMPARE(f.bingoEndOver(), screen);
+        screen->close();
+        QCOMPARE(f.bingoEndOver(), f.dialog.get());
         return;
     }
     QVERIFY(screen->isFullScreen());
     QCOMPARE(screen->screen(), screens.at(1));
     QCOMPARE(screen->geometry(), screens.at(1)->geometry());
+    QCOMPARE(f.bingoEndOver(), f.dialog.get());
 
     f.dialog->ToggleAudienceScreen();
     f.dialog->move(screens.at(1)->geometry().topLeft() + QPoint(50, 50));
