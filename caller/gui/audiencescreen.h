@@ -51,7 +51,8 @@ private:
     void setFullScreen(bool on);
     void followSpin();
     QRectF spinnerArea() const;
-    void drawCentred(QPainter &painter, const QRectF &box, const QString &text);
+    // Draws text centred in box; a text wider than maxWidth, where one is given, is narrowed.
+    void drawCentred(QPainter &painter, const QRectF &box, const QString &text, qreal maxWidth = 0);
     void paintLatest(QPainter &painter, const AudienceLayout &layout);
     void paintBoard(QPainter &painter, const AudienceLayout &layout);
     void paintRecent(QPainter &painter, const AudienceLayout &layout);

@@ -1,3 +1,4 @@
+#include "audienceboard.h"
 #include "audiencelayout.h"
 #include "audiencescreen.h"
 #include "ccallerdlg.h"
@@ -168,6 +169,21 @@ bool cellHasInk(const QImage &image, QSize size, int cells, int number, const QC
             if (image.pixelColor(x, y) != back)
                 return true;
     return false;
+}
+
+// The box around the pixels of a board cell that stand out from the background by at least
+// the contrast given: its digits, without the lighter outline.
+QRect inkBox(const QImage &image, QSize size, int cells, int number, const QColor &back,
+             double contrast)
+{
+    const auto rgb = [](const QColor &c) { return Rgb{c.red(), c.green(), c.blue()}; };
+    const QRect cell = AudienceLayout(size, cells, 5).cell(number).toAlignedRect() & image.rect();
+    QRect box;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (AudienceBoard::contrast(rgb(image.pixelColor(x, y)), rgb(back)) >= contrast)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 // Opens the audience screen as a window of 1024 x 768, whatever the screens are.
@@ -581,6 +597,20 @@ void TestAudienceScreen::boardFollowsTheTopNumberInReady()
     QCOMPARE(AudienceLayout(screen->size(), 21, 5).columns(), 4);
     QCOMPARE(AudienceLayout(screen->size(), 23, 5).rows(), 6);
     const QColor white(255, 255, 255);
+
+    // Of 0..100 the digits fill about half a cell's height, in a grey that reads at 4.5:1;
+    // the one number of three digits is narrowed to stay clear of its cell's frame.
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("100"));
+    const QImage hundred = screen->grab().toImage();
+    const QRect digits = inkBox(hundred, screen->size(), 101, 45, white, 4.5);
+    QVERIFY2(digits.height() >= AudienceLayout(screen->size(), 101, 5).cell(45).height() * 0.45,
+             qPrintable(QString::number(digits.height())));
+    const QRect threeDigits = inkBox(hundred, screen->size(), 101, 100, white, 4.5);
+    QVERIFY(!threeDigits.isEmpty());
+    QVERIFY2(threeDigits.width() <= AudienceLayout(screen->size(), 101, 5).cell(100).width() * 0.8,
+             qPrintable(QString::number(threeDigits.width())));
+    QVERIFY(!cellHasInk(hundred, screen->size(), 101, 101, white));
+
     f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("22"));
     QVERIFY(cellHasInk(screen->grab().toImage(), screen->size(), 23, 22, white));
     f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("20"));
