@@ -59,9 +59,8 @@ bool NextKeyFilter::takeNewPress(const QKeyEvent &press)
 
 void NextKeyFilter::takeRelease(const QKeyEvent &release)
 {
-    if (release.isAutoRepeat())
-        return;
-    // Without a time (a synthesised event) a release cannot be told from a repeat's: it counts.
+    // A repeat's release is followed by its press, which the time or the repeat mark gives
+    // away. Without a time (a synthesised event) a release counts at once.
     if (release.timestamp() == 0)
         m_held.remove(release.key());
     else

@@ -6,7 +6,6 @@
 #include "filechooser.h"
 #include "fontsubstitutions.h"
 #include "messagepresenter.h"
-#include "nextkeyfilter.h"
 #include "processstarter.h"
 #include "recordingcountdown.h"
 #include "recordingsleeper.h"
@@ -210,8 +209,6 @@ private slots:
     void initTestCase();
     void nextKey_data();
     void nextKey();
-    void heldKey_data();
-    void heldKey();
     void nextKeyDoesNotAnswerAQuestion();
     void openAndCloseMidGame();
     void opensOnTheScreenWithoutTheDialog();
@@ -231,69 +228,52 @@ void TestAudienceScreen::nextKey_data()
 {
     QTest::addColumn<Phase>("phase");
     QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("onScreen");
     QTest::addColumn<int>("draws");
     QTest::addColumn<QString>("buttons");
 
     QTest::newRow("Space in Ready starts")
-        << Phase::Ready << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "IDC_START" << false
-        << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Space) << "IDC_START" << false << 0 << "0100";
     QTest::newRow("Enter in the top number box starts")
-        << Phase::Ready << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "IDC_TOP_NUMBER"
-        << false << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Return) << "IDC_TOP_NUMBER" << false << 0 << "0100";
     QTest::newRow("keypad Enter in Ready starts")
-        << Phase::Ready << int(Qt::Key_Enter) << Qt::KeyboardModifiers() << "IDC_START" << false
-        << 0 << "0100";
+        << Phase::Ready << int(Qt::Key_Enter) << "IDC_START" << false << 0 << "0100";
     QTest::newRow("Page Down while spinning stops")
-        << Phase::Spinning << int(Qt::Key_PageDown) << Qt::KeyboardModifiers() << "IDC_STOP"
-        << false << 2 << "1011";
+        << Phase::Spinning << int(Qt::Key_PageDown) << "IDC_STOP" << false << 2 << "1011";
     QTest::newRow("Right on a colour radio while spinning stops, the colour stays")
-        << Phase::Spinning << int(Qt::Key_Right) << Qt::KeyboardModifiers() << "IDC_COLOR_BLUE"
-        << false << 2 << "1011";
+        << Phase::Spinning << int(Qt::Key_Right) << "IDC_COLOR_BLUE" << false << 2 << "1011";
     QTest::newRow("Space on Clear between draws starts, not clears")
-        << Phase::BetweenDraws << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "IDC_CLEAR"
-        << false << 1 << "0100";
+        << Phase::BetweenDraws << int(Qt::Key_Space) << "IDC_CLEAR" << false << 1 << "0100";
     QTest::newRow("Enter on Save between draws starts, not saves")
-        << Phase::BetweenDraws << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "IDC_SAVE"
-        << false << 1 << "0100";
+        << Phase::BetweenDraws << int(Qt::Key_Return) << "IDC_SAVE" << false << 1 << "0100";
     QTest::newRow("Space on Clear when finished does nothing")
-        << Phase::Finished << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "IDC_CLEAR" << false
-        << 5 << "0011";
+        << Phase::Finished << int(Qt::Key_Space) << "IDC_CLEAR" << false << 5 << "0011";
     QTest::newRow("Enter when finished does nothing")
-        << Phase::Finished << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "IDC_CLEAR" << false
-        << 5 << "0011";
+        << Phase::Finished << int(Qt::Key_Return) << "IDC_CLEAR" << false << 5 << "0011";
     QTest::newRow("Space on the audience screen in Ready starts")
-        << Phase::Ready << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "" << true << 0
-        << "0100";
+        << Phase::Ready << int(Qt::Key_Space) << "" << true << 0 << "0100";
     QTest::newRow("Page Down on the audience screen while spinning stops")
-        << Phase::Spinning << int(Qt::Key_PageDown) << Qt::KeyboardModifiers() << "" << true << 2
-        << "1011";
+        << Phase::Spinning << int(Qt::Key_PageDown) << "" << true << 2 << "1011";
     QTest::newRow("Right on the audience screen when finished does nothing")
-        << Phase::Finished << int(Qt::Key_Right) << Qt::KeyboardModifiers() << "" << true << 5
-        << "0011";
-    // Keypad Enter carries the keypad's modifier; the screen has no default button that Enter
-    // would press if the key got through.
+        << Phase::Finished << int(Qt::Key_Right) << "" << true << 5 << "0011";
+    // Keypad Enter comes with the keypad's modifier; the screen has no default button that the
+    // key would press if it got through.
     QTest::newRow("keypad Enter on the audience screen in Ready starts")
-        << Phase::Ready << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << ""
-        << true << 0 << "0100";
+        << Phase::Ready << (Qt::KeypadModifier | Qt::Key_Enter).toCombined() << "" << true << 0
+        << "0100";
     QTest::newRow("Shift+Space on Start in Ready neither starts nor presses it")
-        << Phase::Ready << int(Qt::Key_Space) << Qt::KeyboardModifiers(Qt::ShiftModifier)
-        << "IDC_START" << false << 0 << "1000";
+        << Phase::Ready << (Qt::ShiftModifier | Qt::Key_Space).toCombined() << "IDC_START" << false
+        << 0 << "1000";
     QTest::newRow("Alt+Enter on Clear between draws neither starts nor clears")
-        << Phase::BetweenDraws << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier)
-        << "IDC_CLEAR" << false << 1 << "1011";
-    QTest::newRow("Alt+Right on the audience screen while spinning does nothing")
-        << Phase::Spinning << int(Qt::Key_Right) << Qt::KeyboardModifiers(Qt::AltModifier) << ""
-        << true << 1 << "0100";
+        << Phase::BetweenDraws << (Qt::AltModifier | Qt::Key_Return).toCombined() << "IDC_CLEAR"
+        << false << 1 << "1011";
 }
 
 void TestAudienceScreen::nextKey()
 {
     QFETCH(Phase, phase);
     QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, focus);
     QFETCH(bool, onScreen);
     QFETCH(int, draws);
@@ -316,7 +296,8 @@ void TestAudienceScreen::nextKey()
         target->setFocus();
     }
     const QString topBefore = f.get<QComboBox>("IDC_TOP_NUMBER")->currentText();
-    QTest::keyClick(target, Qt::Key(key), modifiers);
+    const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+    QTest::keyClick(target, pressed.key(), pressed.keyboardModifiers());
     QCOMPARE(f.draws(), draws);
     QCOMPARE(f.buttons(), buttons);
     QCOMPARE(f.messages.shown.size(), endMessages);
@@ -327,64 +308,21 @@ void TestAudienceScreen::nextKey()
     // Held down, the key takes one step and repeats nothing, whether its repeats are marked or
     // come as X11 sends them, a release and a press of one time; with a modifier it is another
     // key.
-    QTest::keyPress(target, Qt::Key(key));
+    QTest::keyPress(target, pressed.key());
     const int afterPress = f.draws();
     const QString buttonsAfterPress = f.buttons();
-    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QKeyEvent repeat(QEvent::KeyPress, pressed.key(), Qt::NoModifier, QString(), true);
     QApplication::sendEvent(target, &repeat);
     QApplication::sendEvent(target, &repeat);
     for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
-        QKeyEvent unmarked(type, key, Qt::NoModifier);
+        QKeyEvent unmarked(type, pressed.key(), Qt::NoModifier);
         unmarked.setTimestamp(5000);
         QApplication::sendEvent(target, &unmarked);
     }
-    QTest::keyRelease(target, Qt::Key(key));
-    QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+    QTest::keyRelease(target, pressed.key());
+    QTest::keyClick(target, pressed.key(), Qt::ControlModifier);
     QCOMPARE(f.draws(), afterPress);
     QCOMPARE(f.buttons(), buttonsAfterPress);
-}
-
-void TestAudienceScreen::heldKey_data()
-{
-    // Space as the platform delivers it: p a press, r a release, P and R the same marked as
-    // auto-repeated, each with its time; x a press in another window, a message box that
-    // closed on it.
-    QTest::addColumn<QString>("events");
-    QTest::addColumn<int>("steps");
-    QTest::newRow("a press and its release") << "p100 r180" << 1;
-    QTest::newRow("pressed again after the release") << "p100 r180 p400 r470" << 2;
-    QTest::newRow("repeats marked as such") << "p100 P600 P640 P680 r700" << 1;
-    QTest::newRow("repeats as marked release and press pairs")
-        << "p100 R600 P600 R640 P640 r700" << 1;
-    QTest::newRow("repeats as X11 sends them, unmarked pairs of one time")
-        << "p100 r600 p600 r640 p640 r680 p680 r720" << 1;
-    QTest::newRow("a release that never comes") << "p100 r600 p600 r640 p640 P680 p720" << 1;
-    QTest::newRow("events without a time count as they come") << "p0 r0 p0 r0 p0" << 3;
-    QTest::newRow("pressed in a box that closed, repeating into the window")
-        << "x100 p600 r640 p640" << 0;
-    QTest::newRow("pressed in a box, released, pressed in the window")
-        << "x100 r600 p600 r700 p900 r950" << 1;
-}
-
-void TestAudienceScreen::heldKey()
-{
-    QFETCH(QString, events);
-    QFETCH(int, steps);
-
-    QWidget window;
-    QWidget box;
-    int taken = 0;
-    NextKeyFilter filter([&] { ++taken; });
-    filter.watch(&window);
-    for (const QString &event : events.split(u' ')) {
-        const QChar kind = event.front();
-        const bool press = kind == u'p' || kind == u'P' || kind == u'x';
-        QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier,
-                      QStringLiteral(" "), kind.isUpper());
-        key.setTimestamp(event.mid(1).toULongLong());
-        QApplication::sendEvent(kind == u'x' ? &box : &window, &key);
-    }
-    QCOMPARE(taken, steps);
 }
 
 void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
@@ -413,6 +351,17 @@ void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
     QVERIFY(f.dialog->isVisible());
     QCOMPARE(f.draws(), 2);
     QCOMPARE(f.buttons(), QStringLiteral("1011"));
+
+    // A key that closed a message box on its press takes no step with the repeats that then
+    // reach the dialog, only after its release.
+    QTimer::singleShot(0, this,
+                       [] { QTest::keyPress(QApplication::activeModalWidget(), Qt::Key_Return); });
+    f.dialog->OnKeys();
+    QTest::keyPress(f.dialog.get(), Qt::Key_Return);
+    QCOMPARE(f.buttons(), QStringLiteral("1011"));
+    QTest::keyRelease(f.dialog.get(), Qt::Key_Return);
+    QTest::keyClick(f.dialog.get(), Qt::Key_Return);
+    QCOMPARE(f.buttons(), QStringLiteral("0100"));
 }
 
 void TestAudienceScreen::openAndCloseMidGame()
@@ -473,8 +422,6 @@ void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
         screen->fullScreenAction()->trigger();
         QVERIFY(screen->isFullScreen());
         QCOMPARE(f.bingoEndOver(), screen);
-        screen->close();
-        QCOMPARE(f.bingoEndOver(), f.dialog.get());
         return;
     }
     QVERIFY(screen->isFullScreen());
@@ -603,13 +550,10 @@ void TestAudienceScreen::boardFollowsTheTopNumberInReady()
     f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("100"));
     const QImage hundred = screen->grab().toImage();
     const QRect digits = inkBox(hundred, screen->size(), 101, 45, white, 4.5);
-    QVERIFY2(digits.height() >= AudienceLayout(screen->size(), 101, 5).cell(45).height() * 0.45,
-             qPrintable(QString::number(digits.height())));
+    QVERIFY(digits.height() >= AudienceLayout(screen->size(), 101, 5).cell(45).height() * 0.45);
     const QRect threeDigits = inkBox(hundred, screen->size(), 101, 100, white, 4.5);
     QVERIFY(!threeDigits.isEmpty());
-    QVERIFY2(threeDigits.width() <= AudienceLayout(screen->size(), 101, 5).cell(100).width() * 0.8,
-             qPrintable(QString::number(threeDigits.width())));
-    QVERIFY(!cellHasInk(hundred, screen->size(), 101, 101, white));
+    QVERIFY(threeDigits.width() <= AudienceLayout(screen->size(), 101, 5).cell(100).width() * 0.8);
 
     f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("22"));
     QVERIFY(cellHasInk(screen->grab().toImage(), screen->size(), 23, 22, white));
