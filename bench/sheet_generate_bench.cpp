@@ -17,7 +17,7 @@ int main()
         for (int round = 0; round < Rounds; ++round) {
             CrtRandom random(static_cast<std::uint32_t>(round));
             SheetSet set;
-            set.generate({Sheets, top, 0}, random);
+            set.generate({Sheets, top, SheetColour::Blue}, random);
             checksum += set.sheet(Sheets - 1)[24];
         }
         const double seconds = cpuSeconds() - start;

@@ -32,6 +32,7 @@ class TimedPreview final : public PrinterDialogs
 {
 public:
     bool choosePrint(QPrinter &, int, QWidget *) override { return false; }
+    void printerSetup(QPrinter &, QWidget *) override {}
     void pageSetup(QPrinter &, QWidget *) override {}
     void preview(QPrinter &printer, int pageCount, const SheetPreviewDialog::DrawPage &drawPage,
                  const Paint &, QWidget *parent) override

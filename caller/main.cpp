@@ -1,42 +1,38 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
+#include "qttranslation.h"
+#include "safefilewriter.h"
 #include "sheetcheckcommand.h"
+#include "standardstreams.h"
 
 #include <QCoreApplication>
 
-#include <cstdio>
-
-namespace {
-
-void printTo(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (const auto status = checkSheetFromCommandLine(argc, argv))
-        return *status;
-
+    holdClosedStandardStreams();
+    SafeFileWriter::removeTemporaryFilesOnInterrupt();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (requestsSheetCheck(arguments)) {
+        QCoreApplication app(argc, argv);
+        installKitTranslations(app, QStringLiteral("kavelo"));
+        return finishStandardOutput("Kavelo", *checkSheetFromCommandLine(argc, argv));
+    }
     const CallerCommandLine commandLine = CallerCommandLine::parse(arguments);
 
     switch (commandLine.mode) {
     case CallerCommandLine::Mode::Help: {
         QCoreApplication app(argc, argv);
         printTo(stdout, CallerCommandLine::helpText());
-        return 0;
+        return finishStandardOutput("Kavelo", 0);
     }
     case CallerCommandLine::Mode::Version:
         printTo(stdout, QStringLiteral("Kavelo %1\n").arg(CallerCommandLine::Version));
-        return 0;
+        return finishStandardOutput("Kavelo", 0);
     case CallerCommandLine::Mode::Error:
-        printTo(stderr,
-                QStringLiteral("Kavelo: %1\nTry \"Kavelo --help\".\n").arg(commandLine.error));
+        printTo(stderr, QStringLiteral("Kavelo: %1\nTry \"%2 --help\".\n")
+                            .arg(commandLine.error, CallerCommandLine::Command));
         return 2;
     case CallerCommandLine::Mode::Window:
         break;

@@ -6,14 +6,14 @@
 #include "pdfexport.h"
 #include "printerdialogs.h"
 #include "qttranslation.h"
+#include "safefilewriter.h"
 #include "sheetcommandline.h"
 #include "sheetlayout.h"
 #include "sheetsettingsfile.h"
+#include "standardstreams.h"
 
 #include <QApplication>
 #include <QScreen>
-
-#include <cstdio>
 
 namespace {
 
@@ -32,11 +32,6 @@ void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
         previousMessageHandler(type, context, message);
 }
 
-void printTo(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
 // The PDF export shows no window, so it always runs on the offscreen platform: it works where
 // no display exists, whatever platform the environment names, and every machine gives it the
 // same screen resolution.
@@ -45,6 +40,7 @@ int exportPdf(int argc, char *argv[], const SheetCommandLine &commandLine)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     registerFontSubstitutions();
+    installKitTranslations(app, QStringLiteral("bingo"));
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
     const PdfExportResult result =
         exportFromCommandLine(commandLine, SheetLayout::sheetFontHeight(dpi));
@@ -61,7 +57,7 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("BINGO"));
     registerFontSubstitutions();
-    installQtJapanese(app);
+    installKitTranslations(app, QStringLiteral("bingo"));
 
     SheetSettingsFile settingsFile;
     if (!settingsFile.warning().isEmpty())
@@ -86,6 +82,8 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
+    SafeFileWriter::removeTemporaryFilesOnInterrupt();
     previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
     const SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);
 
@@ -93,11 +91,11 @@ int main(int argc, char *argv[])
     case SheetCommandLine::Mode::Help: {
         QCoreApplication app(argc, argv);
         printTo(stdout, SheetCommandLine::helpText());
-        return 0;
+        return finishStandardOutput("bingo", 0);
     }
     case SheetCommandLine::Mode::SetCode:
         printTo(stdout, commandLine.setCode + u'\n');
-        return 0;
+        return finishStandardOutput("bingo", 0);
     case SheetCommandLine::Mode::Error:
         printTo(stderr,
                 QStringLiteral("bingo: %1\nTry \"bingo --help\".\n").arg(commandLine.error));

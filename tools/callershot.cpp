@@ -7,6 +7,7 @@
 #include "audiencescreen.h"
 #include "ccallerdlg.h"
 #include "fontsubstitutions.h"
+#include "qttranslation.h"
 #include "quietcaller.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     registerFontSubstitutions();
+    installKitTranslations(app, QStringLiteral("kavelo"));
     const QString output = QString::fromLocal8Bit(argv[1]);
     const int draws = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 13;
     const QString audienceOutput = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();

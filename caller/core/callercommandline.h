@@ -7,8 +7,8 @@
 #include <optional>
 
 // The caller's command line:
-//   Kavelo [--seed S]
-//   Kavelo --help | --version
+//   kavelo [--seed S]
+//   kavelo --help | --version
 struct CallerCommandLine
 {
     enum class Mode {
@@ -19,6 +19,8 @@ struct CallerCommandLine
     };
 
     static inline const QString Version = QStringLiteral("1.0");
+    // The program as users type it: the launcher's name.
+    static inline const QString Command = QStringLiteral("kavelo");
 
     Mode mode = Mode::Window;
     std::optional<std::uint32_t> seed;
@@ -26,6 +28,6 @@ struct CallerCommandLine
 
     // arguments[0] is the program.
     static CallerCommandLine parse(const QStringList &arguments);
-    // The option list for --help; needs the application object for the program's name.
+    // The option list for --help.
     static QString helpText();
 };

@@ -14,10 +14,3 @@ public:
     virtual std::optional<QString> startDetached(const QString &program,
                                                  const QString &workingDirectory) = 0;
 };
-
-class QtProcessStarter final : public ProcessStarter
-{
-public:
-    std::optional<QString> startDetached(const QString &program,
-                                         const QString &workingDirectory) override;
-};

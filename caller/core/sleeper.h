@@ -8,9 +8,3 @@ public:
     virtual ~Sleeper() = default;
     virtual void sleep(int milliseconds) = 0;
 };
-
-class ThreadSleeper final : public Sleeper
-{
-public:
-    void sleep(int milliseconds) override;
-};

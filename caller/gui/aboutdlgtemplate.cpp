@@ -13,11 +13,16 @@ constexpr ControlTemplate controls[] = {
      "IDC_ABOUT_LINE",
      ControlKind::Label,
      {40, 25, 119, 8},
-     "ビンゴの数字を引くプログラム"},
+     QT_TRANSLATE_NOOP("DialogTemplate", "ビンゴの数字を引くプログラム")},
     {1, "IDOK", ControlKind::PushButton, {178, 7, 50, 14}, "OK", DefaultButton | TabStop},
 };
 
 } // namespace
 
-const DialogTemplate aboutDialogTemplate{
-    100, "Kaveloのﾊﾞｰｼﾞｮﾝ情報", "ＭＳ Ｐゴシック", 9, 235, 55, controls};
+const DialogTemplate aboutDialogTemplate{100,
+                                         QT_TRANSLATE_NOOP("DialogTemplate", "Kaveloのﾊﾞｰｼﾞｮﾝ情報"),
+                                         "ＭＳ Ｐゴシック",
+                                         9,
+                                         235,
+                                         55,
+                                         controls};

@@ -65,12 +65,12 @@ AudienceScreen::AudienceScreen(const AudienceBoard &board, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_board(board)
 {
-    setWindowTitle(Title);
+    setWindowTitle(tr("観客用表示"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     resize(WindowSize);
 
-    m_fullScreen = new QAction(FullScreenItemText, this);
+    m_fullScreen = new QAction(tr("全画面表示(&F)"), this);
     m_fullScreen->setObjectName(QStringLiteral("fullScreen"));
     m_fullScreen->setCheckable(true);
     m_fullScreen->setShortcut(Qt::Key_F11);
@@ -183,6 +183,21 @@ QRectF AudienceScreen::spinnerArea() const
     return square;
 }
 
+QString AudienceScreen::stateText() const
+{
+    switch (m_board.phase()) {
+    case AudienceBoard::Phase::Waiting:
+        return tr("スタートを待っています");
+    case AudienceBoard::Phase::Spinning:
+        return tr("抽選中");
+    case AudienceBoard::Phase::BetweenDraws:
+        break;
+    case AudienceBoard::Phase::Finished:
+        return FinishedText;
+    }
+    return {};
+}
+
 void AudienceScreen::paintEvent(QPaintEvent *event)
 {
     const AudienceLayout layout(size(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
@@ -196,20 +211,7 @@ void AudienceScreen::paintEvent(QPaintEvent *event)
     painter.fillRect(rect(), back);
 
     if (region.intersects(layout.state().toAlignedRect())) {
-        QString state;
-        switch (m_board.phase()) {
-        case AudienceBoard::Phase::Waiting:
-            state = WaitingText;
-            break;
-        case AudienceBoard::Phase::Spinning:
-            state = SpinningText;
-            break;
-        case AudienceBoard::Phase::BetweenDraws:
-            break;
-        case AudienceBoard::Phase::Finished:
-            state = FinishedText;
-            break;
-        }
+        const QString state = stateText();
         if (!state.isEmpty()) {
             painter.setPen(ink);
             painter.setFont(fitted(baseFont(true), state, layout.state().size(), 0.6));

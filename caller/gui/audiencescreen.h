@@ -17,10 +17,6 @@ class AudienceScreen final : public QWidget
     Q_OBJECT
 
 public:
-    static inline const QString Title = QStringLiteral("観客用表示");
-    static inline const QString FullScreenItemText = QStringLiteral("全画面表示(&F)");
-    static inline const QString WaitingText = QStringLiteral("スタートを待っています");
-    static inline const QString SpinningText = QStringLiteral("抽選中");
     static inline const QString FinishedText = QStringLiteral("Bingo End");
     static constexpr int SpinStepMs = 125;
     static constexpr int SpinDots = 12;
@@ -34,6 +30,9 @@ public:
     // over the dialog would also come up in front of the room.
     bool hides(const QWidget &dialog) const;
     QAction *fullScreenAction() const { return m_fullScreen; }
+    // The line above the number for the game's phase, in the user's language; empty between
+    // draws.
+    QString stateText() const;
 
 signals:
     void closed();

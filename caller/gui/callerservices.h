@@ -30,7 +30,8 @@ struct CallerServices
     MessagePresenter *messages = nullptr;
     ProcessStarter *processes = nullptr;
     Sleeper *sleeper = nullptr;
-    // The generator's seed at initialisation: the current time in whole seconds.
+    // The generator's state at initialisation. The program derives it from its seed
+    // (CrtRandom::callerStart); tests give the state itself.
     std::function<std::uint32_t()> seed = &CrtRandom::timeSeed;
     // Makes the countdown clip's control; without it the dialog plays the clips itself.
     std::function<CountdownControl(QWidget *parent)> makeCountdown;

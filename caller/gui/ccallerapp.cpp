@@ -19,16 +19,19 @@ CCallerApp::CCallerApp(int &argc, char **argv)
 int CCallerApp::InitInstance(std::optional<std::uint32_t> seed)
 {
     registerFontSubstitutions();
-    installQtJapanese(*this);
+    installKitTranslations(*this, QStringLiteral("kavelo"));
 
     // Chosen here rather than in the dialog, so that the journal records it.
     const std::uint32_t generatorSeed = seed.value_or(CrtRandom::timeSeed());
     DesktopServices desktop;
     CallerServices services = desktop.services();
-    services.seed = [generatorSeed] { return generatorSeed; };
+    services.seed = [start = CrtRandom::callerStart(generatorSeed)] { return start; };
+    const JournalFolder folder(JournalFolder::defaultPath());
+    JournalFolder::Claim running;
+    if (anotherCallerRuns(folder, &running, *services.messages))
+        return 0;
     CCallerDlg dialog(services);
 
-    const JournalFolder folder(JournalFolder::defaultPath());
     GameJournal journal(folder, generatorSeed, [] { return QDateTime::currentDateTime(); });
     QObject::connect(&journal, &GameJournal::unavailable, &dialog,
                      [&dialog, &services](const QString &message) {

@@ -128,19 +128,20 @@ void CCallerDlg::OnInitDialog()
     m_cues.setStartDir(m_startDir);
 
     m_systemMenu.addSeparator();
-    QAction *about = m_systemMenu.addAction(AboutItemText, this, &CCallerDlg::OnAbout);
+    QAction *about = m_systemMenu.addAction(aboutItemText(), this, &CCallerDlg::OnAbout);
     about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
-    m_audienceItem = m_systemMenu.addAction(AudienceItemText);
+    m_audienceItem = m_systemMenu.addAction(audienceItemText());
     m_audienceItem->setObjectName(QStringLiteral("audienceScreen"));
     m_audienceItem->setCheckable(true);
     m_audienceItem->setShortcut(Qt::Key_F5);
     connect(m_audienceItem, &QAction::triggered, this, &CCallerDlg::ToggleAudienceScreen);
     addAction(m_audienceItem);
-    m_sheetCheckItem = m_systemMenu.addAction(SheetCheckItemText, this, &CCallerDlg::OnSheetCheck);
+    m_sheetCheckItem =
+        m_systemMenu.addAction(sheetCheckItemText(), this, &CCallerDlg::OnSheetCheck);
     m_sheetCheckItem->setObjectName(QStringLiteral("sheetCheck"));
     m_sheetCheckItem->setShortcut(SheetCheckKey);
     addAction(m_sheetCheckItem);
-    m_keysItem = m_systemMenu.addAction(KeysItemText, this, &CCallerDlg::OnKeys);
+    m_keysItem = m_systemMenu.addAction(keysItemText(), this, &CCallerDlg::OnKeys);
     m_keysItem->setObjectName(QStringLiteral("keys"));
 
     setWindowIcon(QIcon(QString::fromLatin1(applicationIconPath)));
@@ -191,7 +192,7 @@ void CCallerDlg::OnAbout()
 void CCallerDlg::OnKeys()
 {
     m_services.messages->show(this, MessagePresenter::Icon::Information, ApplicationTitle,
-                              KeysHelp);
+                              keysHelp());
 }
 
 void CCallerDlg::Next()
@@ -237,7 +238,7 @@ void CCallerDlg::OnSheetCheck()
 {
     if (m_game.drawCount() == 0) {
         m_services.messages->show(this, MessagePresenter::Icon::Information,
-                                  SheetCheckDialog::Title, NothingToCheck);
+                                  SheetCheckDialog::title(), nothingToCheckText());
         return;
     }
     const auto called = m_game.drawnNumbers();
@@ -288,8 +289,8 @@ QString CCallerDlg::quitQuestion() const
     if (m_game.drawCount() == 0)
         return {};
     if (!m_game.isFinished())
-        return QuitQuestion;
-    return m_savedDrawCount == m_game.drawCount() ? QuitSavedQuestion : QuitFinishedQuestion;
+        return quitMidGameQuestion();
+    return m_savedDrawCount == m_game.drawCount() ? quitSavedQuestion() : quitFinishedQuestion();
 }
 
 void CCallerDlg::OpenCountdown()
@@ -318,7 +319,7 @@ void CCallerDlg::SaveDrawnNumbers()
     // The file dialog leaves the current directory alone: the countdown clip of every Start
     // is looked up relative to it.
     const QString path = m_services.files->choose(
-        this, FileChooser::Purpose::Write, QStringLiteral("保存"),
+        this, FileChooser::Purpose::Write, tr("保存"),
         {QStringLiteral("TXT Files(*.txt)"), QStringLiteral("All Files(*.*)")});
     if (path.isEmpty() || !WriteDrawnNumbers(path)) {
         m_game.endSave(false);
@@ -351,8 +352,7 @@ void CCallerDlg::OnSheet()
     if (const auto reason = m_services.processes->startDetached(path, QDir::currentPath())) {
         m_services.messages->show(
             this, MessagePresenter::Icon::Warning, ApplicationTitle,
-            QStringLiteral("ビンゴ用紙のプログラム「%1」を起動できませんでした。\n%2")
-                .arg(path, *reason));
+            tr("ビンゴ用紙のプログラム「%1」を起動できませんでした。\n%2").arg(path, *reason));
     }
 }
 

@@ -33,28 +33,40 @@ class CCallerDlg final : public QDialog, private GameView
 public:
     static inline const QString ApplicationTitle = QStringLiteral("Kavelo");
     static inline const QString BingoEndText = QStringLiteral("Bingo End");
-    static inline const QString AboutItemText = QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     static inline const QString CountdownStill = QStringLiteral("/COUNT16.AVI");
     static inline const QString CountdownClip = QStringLiteral("wave/count16.AVI");
     static inline const QString SheetProgram = QStringLiteral("/bingo");
-    static inline const QString AudienceItemText = QStringLiteral("観客用表示(&D)");
-    static inline const QString KeysItemText = QStringLiteral("キー操作(&K)...");
-    static inline const QString KeysHelp =
-        QStringLiteral("スタート / ストップ: Space, Enter, Page Down, →\n"
-                       "観客用表示を開く / 閉じる: F5\n"
-                       "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
-                       "シート確認: F8");
-    static inline const QString SheetCheckItemText = QStringLiteral("シート確認");
     static inline const QKeySequence SheetCheckKey = QKeySequence(Qt::Key_F8);
-    static inline const QString NothingToCheck =
-        QStringLiteral("まだ数字を引いていません。シート確認は最初の数字を引いてからできます。");
-    static inline const QString QuitQuestion =
-        QStringLiteral("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
-    static inline const QString QuitFinishedQuestion =
-        QStringLiteral("ゲームは終了しました。引いた数字は保存されていないため、"
-                       "終了すると失われます。\n終了しますか?");
-    static inline const QString QuitSavedQuestion =
-        QStringLiteral("ゲームは終了し、引いた数字は保存されています。\n終了しますか?");
+    // The texts of the context menu and of its boxes, in the user's language.
+    static QString aboutItemText() { return tr("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."); }
+    static QString audienceItemText() { return tr("観客用表示(&D)"); }
+    static QString keysItemText() { return tr("キー操作(&K)..."); }
+    static QString keysHelp()
+    {
+        return tr("スタート / ストップ: Space, Enter, Page Down, →\n"
+                  "観客用表示を開く / 閉じる: F5\n"
+                  "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
+                  "シート確認: F8");
+    }
+    static QString sheetCheckItemText() { return tr("シート確認"); }
+    static QString nothingToCheckText()
+    {
+        return tr("まだ数字を引いていません。シート確認は最初の数字を引いてからできます。");
+    }
+    // What closing asks in the middle of a game, after its end unsaved and after it was saved.
+    static QString quitMidGameQuestion()
+    {
+        return tr("ゲームの途中です。終了すると、引いた数字は失われます。\n終了しますか?");
+    }
+    static QString quitFinishedQuestion()
+    {
+        return tr("ゲームは終了しました。引いた数字は保存されていないため、"
+                  "終了すると失われます。\n終了しますか?");
+    }
+    static QString quitSavedQuestion()
+    {
+        return tr("ゲームは終了し、引いた数字は保存されています。\n終了しますか?");
+    }
 
     explicit CCallerDlg(const CallerServices &services, QWidget *parent = nullptr);
     ~CCallerDlg() override;

@@ -3,9 +3,9 @@
 #include "callerservices.h"
 #include "filechooser.h"
 #include "messagepresenter.h"
-#include "processstarter.h"
+#include "qtprocessstarter.h"
 #include "qtsoundoutput.h"
-#include "sleeper.h"
+#include "threadsleeper.h"
 
 // The caller dialog's real services on the desktop: sound through Qt Multimedia, the file
 // dialog, message boxes, process start and real pauses. It must outlive the dialog it serves.

@@ -39,22 +39,22 @@ SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QLis
     , m_called(std::move(called))
     , m_setCode(setCode)
 {
-    setWindowTitle(Title);
+    setWindowTitle(title());
 
     m_codeEdit = new QLineEdit(setCode, this);
     m_codeEdit->setObjectName(QStringLiteral("setCode"));
     m_codeEdit->setPlaceholderText(QStringLiteral("XXXX-XXXXX"));
     m_numberEdit = new QLineEdit(this);
     m_numberEdit->setObjectName(QStringLiteral("sheetNumber"));
-    auto *checkButton = new QPushButton(QStringLiteral("確認"), this);
+    auto *checkButton = new QPushButton(tr("確認"), this);
     checkButton->setObjectName(QStringLiteral("checkButton"));
     checkButton->setDefault(true);
     connect(checkButton, &QPushButton::clicked, this, &SheetCheckDialog::check);
 
     auto *inputs = new QGridLayout;
-    inputs->addWidget(new QLabel(QStringLiteral("コード"), this), 0, 0);
+    inputs->addWidget(new QLabel(tr("コード"), this), 0, 0);
     inputs->addWidget(m_codeEdit, 0, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("シート番号"), this), 1, 0);
+    inputs->addWidget(new QLabel(tr("シート番号"), this), 1, 0);
     inputs->addWidget(m_numberEdit, 1, 1);
     inputs->addWidget(checkButton, 1, 2);
 
@@ -82,7 +82,7 @@ SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QLis
     m_details->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -110,22 +110,21 @@ bool SheetCheckDialog::check()
     }
     const SetCode code = *reading.code;
     if (code.top() != m_gameTop) {
-        refuse(
-            QStringLiteral("コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。")
-                .arg(code.text())
-                .arg(code.top())
-                .arg(m_gameTop));
+        refuse(tr("コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。")
+                   .arg(code.text())
+                   .arg(code.top())
+                   .arg(m_gameTop));
         m_codeEdit->setFocus();
         return false;
     }
     m_setCode = code.text();
     m_codeEdit->setText(m_setCode);
 
-    const std::optional<int> number = SetCode::readSheetNumber(m_numberEdit->text().trimmed());
+    const std::optional<qint64> number = SetCode::readSheetNumber(m_numberEdit->text());
     std::optional<QString> refusal;
     if (!number)
-        refusal = QStringLiteral("シート番号を 1 から %1 までの数字で入力してください。")
-                      .arg(SetCode::MaxSheetNumber);
+        refusal = tr("シート番号を 1 から %1 までの数字で入力してください。")
+                      .arg(SheetRules::MaxSheetCount);
     else
         refusal = SetCode::sheetNumberRefusal(*number);
     if (refusal) {
@@ -134,7 +133,7 @@ bool SheetCheckDialog::check()
         return false;
     }
 
-    const auto sheet = code.sheet(*number);
+    const auto sheet = code.sheet(static_cast<int>(*number));
     m_verdict.emplace(sheet, m_called);
     showSheet(sheet);
     m_headline->setText(m_verdict->headline());
@@ -152,17 +151,17 @@ void SheetCheckDialog::refuse(const QString &why)
     m_grid->clearContents();
     m_headline->clear();
     m_details->clear();
-    m_messages.show(this, MessagePresenter::Icon::Warning, Title, why);
+    m_messages.show(this, MessagePresenter::Icon::Warning, title(), why);
 }
 
-void SheetCheckDialog::showSheet(std::span<const int, SheetVerdict::Cells> sheet)
+void SheetCheckDialog::showSheet(std::span<const int, SheetRules::Cells> sheet)
 {
-    for (int c = 0; c < SheetVerdict::Cells; ++c) {
-        const bool star = c == SheetVerdict::StarCell;
+    for (int c = 0; c < SheetRules::Cells; ++c) {
+        const bool star = c == SheetRules::StarCell;
         auto *item =
             new QTableWidgetItem(star ? QStringLiteral("★") : numberText(sheet[std::size_t(c)]));
         item->setTextAlignment(Qt::AlignCenter);
         item->setBackground(star ? starColour : m_verdict->isMarked(c) ? calledColour : openColour);
-        m_grid->setItem(c % 5, c / 5, item);
+        m_grid->setItem(SheetRules::rowOf(c), SheetRules::columnOf(c), item);
     }
 }

@@ -20,7 +20,7 @@ class SheetCheckDialog final : public QDialog
     Q_OBJECT
 
 public:
-    static inline const QString Title = QStringLiteral("シート確認");
+    static QString title() { return tr("シート確認"); }
 
     // gameTop is the game's top number, called its numbers in the order they were called.
     SheetCheckDialog(MessagePresenter &messages, int gameTop, QList<int> called,
@@ -36,7 +36,7 @@ public:
 
 private:
     void refuse(const QString &why);
-    void showSheet(std::span<const int, SheetVerdict::Cells> sheet);
+    void showSheet(std::span<const int, SheetRules::Cells> sheet);
 
     MessagePresenter &m_messages;
     int m_gameTop;

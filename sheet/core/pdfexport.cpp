@@ -13,13 +13,22 @@
 
 #include <optional>
 
+namespace {
+
+QString cannotWrite(const QString &path, const QString &reason)
+{
+    return QStringLiteral("「%1」に書き込めません。%2").arg(path, reason);
+}
+
+} // namespace
+
 PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
                                 QPageSize::PageSizeId pageSize, int sheetFontHeight,
                                 const SheetNumbering &numbering)
 {
     SafeFileWriter file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, 0, QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+        return {false, 0, cannotWrite(path, file.errorString())};
 
     const int pages = SheetLayout::pageCount(set.sheetCount());
     bool painted = false;
@@ -34,10 +43,10 @@ PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
     }
     if (!painted) {
         file.cancelWriting();
-        return {false, 0, QStringLiteral("cannot draw the pages of %1").arg(path)};
+        return {false, 0, QStringLiteral("「%1」のページを描けません。").arg(path)};
     }
     if (!file.commit())
-        return {false, 0, QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+        return {false, 0, cannotWrite(path, file.errorString())};
     return {true, pages, {}};
 }
 
@@ -46,9 +55,9 @@ PdfExportResult exportFromCommandLine(const SheetCommandLine &commandLine, int s
     const std::uint32_t seed = commandLine.seed.value_or(CrtRandom::timeSeed());
     const std::optional<SheetSet> set = makeSheetSet(commandLine.setup, seed);
     if (!set)
-        return {
-            false, 0,
-            QStringLiteral("not enough memory for %1 sheets").arg(commandLine.setup.sheetCount)};
+        return {false, 0,
+                QStringLiteral("%1 枚のシートを作るにはメモリーが足りません。")
+                    .arg(commandLine.setup.sheetCount)};
     const SheetNumbering numbering{commandLine.numbered,
                                    SetCode(seed, commandLine.setup.topNumber).text()};
     return exportSheetsPdf(*set, commandLine.pdfPath, commandLine.pageSize, sheetFontHeight,

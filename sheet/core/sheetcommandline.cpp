@@ -1,5 +1,6 @@
 #include "sheetcommandline.h"
 
+#include "commandlinerules.h"
 #include "dialogint.h"
 #include "setcode.h"
 
@@ -41,19 +42,21 @@ const QCommandLineOption setCodeOption(
     QStringLiteral("set-code"),
     QStringLiteral("Print the code of the set that --seed and --top make, then end."));
 
-void setUp(QCommandLineParser &parser)
+// The options, help among them, for telling a repeated one.
+QList<QCommandLineOption> setUp(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         QStringLiteral("Makes, shows and prints bingo sheets.\n\nWords (colours, paper sizes) may "
-                       "be written in any case. Numbers are written as plain digits, without a "
-                       "sign, blanks or anything else."));
-    parser.addHelpOption();
-    parser.addOptions(
-        {sheetsOption, topOption, colorOption, seedOption, pageSizeOption, pdfOption, printOption});
-    parser.addOptions({numberedOption, setCodeOption});
+                       "be written in any case. ") +
+        CommandLineRules::note());
+    const QList<QCommandLineOption> options{
+        parser.addHelpOption(), sheetsOption, topOption,   colorOption,    seedOption,
+        pageSizeOption,         pdfOption,    printOption, numberedOption, setCodeOption};
+    parser.addOptions(options.mid(1));
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Document to open once the sheets are made."),
                                  QStringLiteral("[file]"));
+    return options;
 }
 
 SheetCommandLine refused(const QString &why)
@@ -62,25 +65,6 @@ SheetCommandLine refused(const QString &why)
     result.mode = SheetCommandLine::Mode::Error;
     result.error = why;
     return result;
-}
-
-// A number option in plain digits within min..max.
-std::optional<int> plainNumberIn(const QString &text, int min, int max)
-{
-    const std::optional<std::uint32_t> value =
-        readPlainNumber(text, static_cast<std::uint32_t>(max));
-    if (!value || static_cast<int>(*value) < min)
-        return std::nullopt;
-    return static_cast<int>(*value);
-}
-
-QString numberRefused(const QString &option, qint64 min, qint64 max, const QString &text)
-{
-    return QStringLiteral("--%1 needs a whole number from %2 to %3 in plain digits, not \"%4\"")
-        .arg(option)
-        .arg(min)
-        .arg(max)
-        .arg(text);
 }
 
 std::optional<SheetColour> colourNamed(const QString &name)
@@ -108,20 +92,62 @@ QString escapedBytes(const QByteArray &bytes)
     return shown;
 }
 
-std::optional<int> topOf(const QCommandLineParser &parser)
+// The values of the options given, each read and checked on its own; error says why one was
+// refused.
+struct OptionValues
 {
-    return plainNumberIn(parser.value(topOption), SheetSetup::MinTopNumber,
-                         SheetSetup::MaxTopNumber);
-}
+    std::optional<std::uint32_t> seed;
+    std::optional<int> sheets;
+    std::optional<int> top;
+    std::optional<SheetColour> colour;
+    QPageSize::PageSizeId pageSize = QPageSize::A4;
+    QString error;
+};
 
-QString topRefusal(const QCommandLineParser &parser)
+OptionValues valuesOf(const QCommandLineParser &parser)
 {
-    return numberRefused(QStringLiteral("top"), SheetSetup::MinTopNumber, SheetSetup::MaxTopNumber,
-                         parser.value(topOption));
+    OptionValues values;
+    const auto number = [&parser, &values](const QCommandLineOption &option, std::uint32_t min,
+                                           std::uint32_t max) -> std::optional<std::uint32_t> {
+        if (!parser.isSet(option) || !values.error.isEmpty())
+            return std::nullopt;
+        const QString text = parser.value(option);
+        const std::optional<std::uint32_t> value = readPlainNumber(text, max);
+        if (!value || *value < min) {
+            values.error =
+                CommandLineRules::numberRefusal(option.names().constFirst(), min, max, text);
+            return std::nullopt;
+        }
+        return value;
+    };
+    values.seed = number(seedOption, 0, UINT32_MAX);
+    if (const auto sheets =
+            number(sheetsOption, SheetRules::MinSheetCount, SheetRules::MaxSheetCount))
+        values.sheets = static_cast<int>(*sheets);
+    if (const auto top = number(topOption, SheetRules::MinTop, SheetRules::MaxTop))
+        values.top = static_cast<int>(*top);
+    if (!values.error.isEmpty())
+        return values;
+
+    if (parser.isSet(colorOption)) {
+        const QString text = parser.value(colorOption);
+        values.colour = colourNamed(text);
+        if (!values.colour) {
+            values.error = QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(text);
+            return values;
+        }
+    }
+    const QString sizeText = parser.value(pageSizeOption);
+    if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+        values.pageSize = QPageSize::Letter;
+    else if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) != 0)
+        values.error = QStringLiteral("--page-size needs A4 or Letter, not \"%1\"").arg(sizeText);
+    return values;
 }
 
 // --set-code takes the seed and the top number of a set and nothing else.
-SheetCommandLine setCodeOf(const QCommandLineParser &parser, SheetCommandLine result)
+SheetCommandLine setCodeOf(const QCommandLineParser &parser, const OptionValues &values,
+                           SheetCommandLine result)
 {
     for (const QCommandLineOption *option : {&sheetsOption, &colorOption, &pageSizeOption,
                                              &pdfOption, &printOption, &numberedOption}) {
@@ -134,13 +160,10 @@ SheetCommandLine setCodeOf(const QCommandLineParser &parser, SheetCommandLine re
                            .arg(result.documentFile));
     if (!result.seed)
         return refused(QStringLiteral("--set-code needs --seed"));
-    if (!parser.isSet(topOption))
+    if (!values.top)
         return refused(QStringLiteral("--set-code needs --top"));
-    const std::optional<int> top = topOf(parser);
-    if (!top)
-        return refused(topRefusal(parser));
     result.mode = SheetCommandLine::Mode::SetCode;
-    result.setCode = SetCode(*result.seed, *top).text();
+    result.setCode = SetCode(*result.seed, *values.top).text();
     return result;
 }
 
@@ -149,9 +172,15 @@ SheetCommandLine setCodeOf(const QCommandLineParser &parser, SheetCommandLine re
 SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    setUp(parser);
+    const QList<QCommandLineOption> options = setUp(parser);
     if (!parser.parse(arguments))
         return refused(parser.errorText());
+    if (const auto repeated = CommandLineRules::repeatedOption(parser, options))
+        return refused(CommandLineRules::repeatedRefusal(*repeated));
+    // A bad value is refused whatever else was asked for.
+    const OptionValues values = valuesOf(parser);
+    if (!values.error.isEmpty())
+        return refused(values.error);
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         SheetCommandLine help;
         help.mode = Mode::Help;
@@ -164,18 +193,10 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
         return refused(QStringLiteral("only one file can be opened, got %1").arg(files.size()));
     if (!files.isEmpty())
         result.documentFile = files.constFirst();
-
-    if (parser.isSet(seedOption)) {
-        const QString text = parser.value(seedOption);
-        const std::optional<std::uint32_t> seed = readPlainNumber(text, UINT32_MAX);
-        if (!seed)
-            return refused(numberRefused(QStringLiteral("seed"), 0, UINT32_MAX, text));
-        result.seed = *seed;
-    }
-
+    result.seed = values.seed;
     result.numbered = parser.isSet(numberedOption);
     if (parser.isSet(setCodeOption))
-        return setCodeOf(parser, result);
+        return setCodeOf(parser, values, result);
 
     if (!parser.isSet(pdfOption)) {
         for (const QCommandLineOption *option :
@@ -203,30 +224,8 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
         if (!parser.isSet(*option))
             return refused(QStringLiteral("--pdf needs --%1").arg(option->names().constFirst()));
     }
-
-    const QString sheetsText = parser.value(sheetsOption);
-    const std::optional<int> sheets =
-        plainNumberIn(sheetsText, SheetSetup::MinSheetCount, SheetSetup::MaxSheetCount);
-    if (!sheets)
-        return refused(numberRefused(QStringLiteral("sheets"), SheetSetup::MinSheetCount,
-                                     SheetSetup::MaxSheetCount, sheetsText));
-    const std::optional<int> top = topOf(parser);
-    if (!top)
-        return refused(topRefusal(parser));
-    const QString colourText = parser.value(colorOption);
-    const std::optional<SheetColour> colour = colourNamed(colourText);
-    if (!colour)
-        return refused(
-            QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(colourText));
-    const QString sizeText = parser.value(pageSizeOption);
-    if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
-        result.pageSize = QPageSize::A4;
-    else if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
-        result.pageSize = QPageSize::Letter;
-    else
-        return refused(QStringLiteral("--page-size needs A4 or Letter, not \"%1\"").arg(sizeText));
-
-    result.setup = {*sheets, *top, *colour};
+    result.setup = {*values.sheets, *values.top, values.colour};
+    result.pageSize = values.pageSize;
     return result;
 }
 
@@ -250,5 +249,5 @@ QString SheetCommandLine::helpText()
 {
     QCommandLineParser parser;
     setUp(parser);
-    return parser.helpText();
+    return CommandLineRules::helpText(parser, QStringLiteral("bingo"));
 }

@@ -42,6 +42,6 @@ struct SheetCommandLine
     // The program's own argument bytes; an argument that is not valid UTF-8 text is refused, so
     // that a file name never stands for a file other than the one given.
     static SheetCommandLine parse(int argc, const char *const *argv);
-    // The option list for --help; needs the application object for the program's name.
+    // The option list for --help.
     static QString helpText();
 };

@@ -1,8 +1,8 @@
 #include "sheetdrawing.h"
 
 #include "numbertext.h"
+#include "sheetrules.h"
 #include "sheetset.h"
-#include "sheetsetup.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -118,7 +118,7 @@ const CellTexts &cellTexts(const QFont &font, const QRawFont &primary)
     if (found != cache.end())
         return found->second;
     CellTexts texts;
-    for (int value = 0; value <= SheetSetup::MaxTopNumber; ++value)
+    for (int value = 0; value <= SheetRules::MaxTop; ++value)
         texts.numbers.push_back(shape(numberText(value), font, primary));
     texts.star = shape(QStringLiteral("★"), font, primary);
     texts.cellWidth = QFontMetricsF(font).horizontalAdvance(QStringLiteral("00"));
@@ -144,7 +144,7 @@ bool wholeNumbers(const QTransform &transform)
 } // namespace
 
 SheetRun::SheetRun(std::span<const int> runCells)
-    : SheetRun(runCells, {0, static_cast<int>(runCells.size() / SheetSet::CellsPerSheet)})
+    : SheetRun(runCells, {0, static_cast<int>(runCells.size() / SheetRules::Cells)})
 {}
 
 SheetRun::SheetRun(std::span<const int> runCells, SheetRange part)
@@ -215,20 +215,20 @@ void DrawSheetNumbers(QPainter &painter, const SheetRun &run, const SheetInk &in
     };
 
     std::vector<std::pair<QPoint, const ShapedText *>> cells;
-    cells.reserve(static_cast<std::size_t>(run.visible.count()) * SheetSet::CellsPerSheet);
+    cells.reserve(static_cast<std::size_t>(run.visible.count()) * SheetRules::Cells);
     // Values no sheet set holds are drawn as they always were, text by text.
     std::deque<ShapedText> otherValues;
     for (int i = run.visible.begin; i < run.visible.end; ++i) {
-        const auto sheet = run.cells.subspan(static_cast<std::size_t>(i) * SheetSet::CellsPerSheet,
-                                             SheetSet::CellsPerSheet);
-        for (int c = 0; c < SheetSet::CellsPerSheet; ++c) {
+        const auto sheet =
+            run.cells.subspan(static_cast<std::size_t>(i) * SheetRules::Cells, SheetRules::Cells);
+        for (int c = 0; c < SheetRules::Cells; ++c) {
             const int value = sheet[static_cast<std::size_t>(c)];
             const ShapedText *text = nullptr;
             // The star's box covers the centre cell's digits whole, so they are left out: the
             // pixels are the same and no hidden number reaches the text of a PDF file.
-            if (c == 12) {
+            if (c == SheetRules::StarCell) {
                 text = &texts.star;
-            } else if (value >= 0 && value <= SheetSetup::MaxTopNumber) {
+            } else if (value >= 0 && value <= SheetRules::MaxTop) {
                 text = &texts.numbers[static_cast<std::size_t>(value)];
             } else {
                 ShapedText &other = otherValues.emplace_back();
@@ -303,10 +303,10 @@ void printSheetPage(QPainter &painter, const SheetSet &set, int page, const Page
 
     const SheetRange onPage = SheetLayout::sheetsOfPage(page, set.sheetCount());
     const SheetRun run(
-        onPage.isEmpty() ? std::span<const int>()
-                         : set.sheets().subspan(
-                               static_cast<std::size_t>(onPage.begin) * SheetSet::CellsPerSheet,
-                               static_cast<std::size_t>(onPage.count()) * SheetSet::CellsPerSheet));
+        onPage.isEmpty()
+            ? std::span<const int>()
+            : set.sheets().subspan(static_cast<std::size_t>(onPage.begin) * SheetRules::Cells,
+                                   static_cast<std::size_t>(onPage.count()) * SheetRules::Cells));
     DrawSheetBackgrounds(painter, run);
     DrawSheetNumbers(painter, run, {set.colour(), sheetFontHeight});
 

@@ -1,5 +1,7 @@
 #include "sheetlayout.h"
 
+#include "sheetrules.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,7 +18,7 @@ QPoint SheetLayout::cellPosition(int sheet, int cell)
 {
     const int x0 = columnOf(sheet) == 0 ? 15 : 295;
     const int y0 = RowPitch * rowOf(sheet) + 15;
-    return {x0 + CellPitch * (cell / 5), y0 + CellPitch * (cell % 5)};
+    return {x0 + CellPitch * SheetRules::columnOf(cell), y0 + CellPitch * SheetRules::rowOf(cell)};
 }
 
 QSize SheetLayout::scrollSize(int sheetCount)

@@ -1,7 +1,7 @@
 #include "sheetset.h"
 
 #include "crtrandom.h"
-#include "numberfill.h"
+#include "sheetgenerator.h"
 
 #include <new>
 #include <stdexcept>
@@ -10,39 +10,33 @@
 
 void SheetSet::generate(const SheetSetup &setup, RandomSource &random)
 {
-    if (!SheetSetup::sheetCountAllowed(setup.sheetCount))
+    if (!SheetRules::sheetCountAllowed(setup.sheetCount))
         throw std::invalid_argument("sheet count out of range: " +
                                     std::to_string(setup.sheetCount));
-    if (!SheetSetup::topNumberAllowed(setup.topNumber))
+    if (!SheetRules::topAllowed(setup.topNumber))
         throw std::invalid_argument("top number out of range: " + std::to_string(setup.topNumber));
 
     // Allocated before anything changes, so a failure leaves the set as it was.
     auto block =
-        std::make_unique<int[]>(static_cast<std::size_t>(setup.sheetCount) * CellsPerSheet);
+        std::make_unique<int[]>(static_cast<std::size_t>(setup.sheetCount) * SheetRules::Cells);
     m_sheetCount = setup.sheetCount;
     m_topNumber = setup.topNumber;
     m_colour = setup.colour;
     m_sheets = std::move(block);
-    for (m_curSheet = 0; m_curSheet < m_sheetCount; ++m_curSheet)
-        FillSheet(m_sheets.get(), random);
+    fillSheets(std::span<int>(m_sheets.get(), sheets().size()), m_topNumber, random);
     ApplyColorChoice();
 }
 
 std::span<const int> SheetSet::sheets() const
 {
-    return {m_sheets.get(), static_cast<std::size_t>(m_sheetCount) * CellsPerSheet};
+    return {m_sheets.get(), static_cast<std::size_t>(m_sheetCount) * SheetRules::Cells};
 }
 
-std::span<const int, SheetSet::CellsPerSheet> SheetSet::sheet(int index) const
+std::span<const int, SheetRules::Cells> SheetSet::sheet(int index) const
 {
-    return sheets().subspan(static_cast<std::size_t>(index) * CellsPerSheet).first<CellsPerSheet>();
-}
-
-void SheetSet::FillSheet(int *sheets, RandomSource &random)
-{
-    const std::span<int> cells(sheets + static_cast<std::size_t>(m_curSheet) * CellsPerSheet,
-                               CellsPerSheet);
-    fillUniqueNumbers(cells, CellsPerSheet, m_topNumber, random);
+    return sheets()
+        .subspan(static_cast<std::size_t>(index) * SheetRules::Cells)
+        .first<SheetRules::Cells>();
 }
 
 void SheetSet::ApplyColorChoice()

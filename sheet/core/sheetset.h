@@ -10,14 +10,11 @@
 #include <span>
 
 // The run's sheets: 25 numbers per sheet, sheet after sheet, made once and never changed.
-// Cell c of a sheet is shown at column c / 5, row c % 5 of its grid.
 class SheetSet
 {
 public:
-    static constexpr int CellsPerSheet = 25;
-
     // Takes the answers, allocates the sheet block and fills every sheet in index order from
-    // the one generator, then turns the colour choice into its components. Throws
+    // the one generator (fillSheets), then turns the colour choice into its components. Throws
     // std::invalid_argument for answers outside the setup limits (the generation could not
     // end or would divide by zero) and std::bad_alloc when the block cannot be allocated.
     void generate(const SheetSetup &setup, RandomSource &random);
@@ -29,16 +26,14 @@ public:
 
     // All sheets, or the cells of one.
     std::span<const int> sheets() const;
-    std::span<const int, CellsPerSheet> sheet(int index) const;
+    std::span<const int, SheetRules::Cells> sheet(int index) const;
 
 private:
-    void FillSheet(int *sheets, RandomSource &random);
     void ApplyColorChoice();
 
     std::unique_ptr<int[]> m_sheets;
     std::optional<SheetColour> m_colour;
     int m_topNumber = 0;
-    int m_curSheet = 0;
     int m_sheetCount = 0;
     int m_red = 0;
     int m_green = 0;

@@ -9,7 +9,7 @@ SetupAnswer readSheetCount(QStringView text)
         return {SetupAnswer::Problem::OutOfRange, 0};
     if (!read.ok())
         return {SetupAnswer::Problem::NotInteger, 0};
-    if (!SheetSetup::sheetCountAllowed(read.value))
+    if (!SheetRules::sheetCountAllowed(read.value))
         return {SetupAnswer::Problem::OutOfRange, read.value};
     return {SetupAnswer::Problem::None, read.value};
 }
@@ -19,7 +19,7 @@ SetupAnswer readTopNumber(QStringView text)
     const DialogInt read = readLeadingInt(text);
     if (read.status == DialogInt::Status::NoDigits)
         return {SetupAnswer::Problem::NotNumber, 0};
-    if (read.status == DialogInt::Status::OutOfRange || !SheetSetup::topNumberAllowed(read.value))
+    if (read.status == DialogInt::Status::OutOfRange || !SheetRules::topAllowed(read.value))
         return {SetupAnswer::Problem::OutOfRange, read.value};
     return {SetupAnswer::Problem::None, read.value};
 }

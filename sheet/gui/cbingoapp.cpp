@@ -12,6 +12,7 @@
 #include "sheetresources.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -104,9 +105,9 @@ void CBINGOApp::OnFileNew()
 
 void CBINGOApp::OnFileOpen()
 {
-    const QString path =
-        m_services.files->choose(m_frame.get(), FileChooser::Purpose::Open, QStringLiteral("開く"),
-                                 {QStringLiteral("すべてのﾌｧｲﾙ (*)")});
+    const QString path = m_services.files->choose(
+        m_frame.get(), FileChooser::Purpose::Open, QCoreApplication::translate("CBINGOApp", "開く"),
+        {QCoreApplication::translate("CBINGOApp", "すべてのﾌｧｲﾙ (*)")});
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -115,9 +116,10 @@ void CBINGOApp::OpenDocumentFile(const QString &path)
 {
     QString error;
     if (!m_doc->OnOpenDocument(path, &error)) {
-        m_services.messages->show(
-            m_frame.get(), MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
-            QStringLiteral("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
+        m_services.messages->show(m_frame.get(), MessagePresenter::Icon::Critical,
+                                  QStringLiteral("BINGO"),
+                                  QCoreApplication::translate("CBINGOApp", "%1 を開けません。\n%2")
+                                      .arg(QDir::toNativeSeparators(path), error));
         m_recentFiles.remove(path);
         m_frame->setRecentFiles(m_recentFiles.files());
         return;
@@ -128,7 +130,7 @@ void CBINGOApp::OpenDocumentFile(const QString &path)
 
 void CBINGOApp::OnFilePrintSetup()
 {
-    m_services.printerDialogs->pageSetup(m_printer, m_frame.get());
+    m_services.printerDialogs->printerSetup(m_printer, m_frame.get());
 }
 
 void CBINGOApp::OnFileSave()
@@ -141,9 +143,10 @@ void CBINGOApp::OnFileSave()
 
 void CBINGOApp::OnFileSaveAs()
 {
-    const QString path = m_services.files->choose(m_frame.get(), FileChooser::Purpose::Save,
-                                                  QStringLiteral("名前を付けて保存"),
-                                                  {QStringLiteral("すべてのﾌｧｲﾙ (*)")});
+    const QString path =
+        m_services.files->choose(m_frame.get(), FileChooser::Purpose::Save,
+                                 QCoreApplication::translate("CBINGOApp", "名前を付けて保存"),
+                                 {QCoreApplication::translate("CBINGOApp", "すべてのﾌｧｲﾙ (*)")});
     if (!path.isEmpty())
         saveTo(path);
 }
@@ -154,7 +157,8 @@ void CBINGOApp::saveTo(const QString &path)
     if (!m_doc->OnSaveDocument(path, &error)) {
         m_services.messages->show(
             m_frame.get(), MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
-            QStringLiteral("%1 に保存できません。\n%2").arg(QDir::toNativeSeparators(path), error));
+            QCoreApplication::translate("CBINGOApp", "%1 に保存できません。\n%2")
+                .arg(QDir::toNativeSeparators(path), error));
         return;
     }
     addToRecentFileList(m_doc->pathName());

@@ -3,12 +3,14 @@
 #include "regularfile.h"
 #include "safefilewriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 QString CBINGODoc::title() const
 {
-    return m_pathName.isEmpty() ? QStringLiteral("無題") : QFileInfo(m_pathName).fileName();
+    return m_pathName.isEmpty() ? QCoreApplication::translate("CBINGODoc", "無題")
+                                : QFileInfo(m_pathName).fileName();
 }
 
 void CBINGODoc::OnNewDocument()
@@ -30,8 +32,9 @@ bool CBINGODoc::OnSaveDocument(const QString &path, QString *error)
     // The document holds nothing, so writing it over a file with content would only destroy
     // that content.
     if (isRegularFile(path) && QFileInfo(path).size() > 0) {
-        *error = QStringLiteral("このﾌｧｲﾙには内容があります。保存すると内容が失われるため、"
-                                "保存しませんでした。");
+        *error = QCoreApplication::translate(
+            "CBINGODoc", "このﾌｧｲﾙには内容があります。保存すると内容が失われるため、"
+                         "保存しませんでした。");
         return false;
     }
     if (const auto reason = writeFileSafely(path, {})) {

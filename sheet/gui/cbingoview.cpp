@@ -7,12 +7,14 @@
 #include "sheetlayout.h"
 #include "sheetservices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QtMath>
 
 #include <algorithm>
 #include <utility>
@@ -30,15 +32,20 @@ QString printFailure(const QPrinter &printer)
 {
     if (printerUnreachable(printer))
         return printer.printerName().isEmpty()
-                   ? QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀに接続できません。")
-                   : QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" に接続できません。")
+                   ? QCoreApplication::translate("CBINGOView",
+                                                 "印刷できませんでした。ﾌﾟﾘﾝﾀに接続できません。")
+                   : QCoreApplication::translate(
+                         "CBINGOView", "印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" に接続できません。")
                          .arg(printer.printerName());
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("印刷できませんでした。ﾌｧｲﾙ \"%1\" に書き込めません。")
+        return QCoreApplication::translate("CBINGOView",
+                                           "印刷できませんでした。ﾌｧｲﾙ \"%1\" に書き込めません。")
             .arg(QDir::toNativeSeparators(printer.outputFileName()));
     if (printer.printerName().isEmpty())
-        return QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀが設定されていません。");
-    return QStringLiteral("印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
+        return QCoreApplication::translate("CBINGOView",
+                                           "印刷できませんでした。ﾌﾟﾘﾝﾀが設定されていません。");
+    return QCoreApplication::translate("CBINGOView",
+                                       "印刷できませんでした。ﾌﾟﾘﾝﾀ \"%1\" を確認してください。")
         .arg(printer.printerName());
 }
 
@@ -70,7 +77,8 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     } else {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
-            QStringLiteral("ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。").arg(setup.sheetCount));
+            QCoreApplication::translate("CBINGOView", "ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。")
+                .arg(setup.sheetCount));
     }
 }
 
@@ -124,18 +132,41 @@ void CBINGOView::OnDraw(QPainter &painter, const QRect &exposed)
     }
 }
 
+QSize CBINGOView::sheetsEnd() const
+{
+    const int count = m_sheetSet.sheetCount();
+    if (count == 0)
+        return {};
+    const QRect first = SheetLayout::sheetRect(0);
+    const QRect right = SheetLayout::sheetRect(1);
+    const QRect last = SheetLayout::sheetRect(count - 1);
+    const int width = right.x() + right.width() + first.x();
+    const int height = last.y() + last.height() + first.y();
+    return {qCeil(width * logicalDpiX() / 100.0), qCeil(height * logicalDpiY() / 100.0)};
+}
+
 void CBINGOView::keyPressEvent(QKeyEvent *event)
 {
     // Home and End go to the first and last sheets; with Ctrl also to the left or right edge.
+    // The scroll range reaches well past the sheets (a row of it is taller than a row of
+    // sheets), so End shows the last sheets at the foot of the view rather than the range's end.
     const bool home = event->key() == Qt::Key_Home;
     if (!home && event->key() != Qt::Key_End) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    const auto edge = home ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum;
-    verticalScrollBar()->triggerAction(edge);
-    if (event->modifiers() & Qt::ControlModifier)
-        horizontalScrollBar()->triggerAction(edge);
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (home) {
+        verticalScrollBar()->setValue(0);
+        if (control)
+            horizontalScrollBar()->setValue(0);
+        return;
+    }
+    // A value beyond the range stops at its end, one below it at 0.
+    const QSize end = sheetsEnd();
+    verticalScrollBar()->setValue(end.height() - viewport()->height());
+    if (control)
+        horizontalScrollBar()->setValue(end.width() - viewport()->width());
 }
 
 void CBINGOView::paintEvent(QPaintEvent *event)
@@ -199,7 +230,7 @@ void CBINGOView::OnFilePrintPreview()
     m_services.printerDialogs->preview(
         m_printer, OnPreparePrinting(),
         [this](QPainter &painter, int page, const PageSurface &surface) {
-            printSheetPage(painter, m_sheetSet, page, surface, sheetFontHeight());
+            printSheetPage(painter, m_sheetSet, page, surface, sheetFontHeight(), m_numbering);
         },
         [this](QPrinter *printer) { OnPrint(*printer); }, this);
 }

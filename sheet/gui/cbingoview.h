@@ -62,6 +62,9 @@ private:
     // Prints the pages the printer's range asks for; false, with the user told why, on failure.
     bool OnPrint(QPrinter &printer);
     void updateScrollBars();
+    // Where the sheets end, right and below, in pixels, with a margin as wide as the one left
+    // of and above them.
+    QSize sheetsEnd() const;
 
     SheetServices &m_services;
     QPrinter &m_printer;

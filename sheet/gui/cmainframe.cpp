@@ -4,6 +4,7 @@
 #include "sheetresources.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
@@ -45,7 +46,7 @@ void CMainFrame::buildMenus()
 {
     QMenu *popup = nullptr;
     for (const MenuEntry &entry : SheetResources::menu()) {
-        const QString caption = QString::fromUtf8(entry.caption);
+        const QString caption = SheetResources::menuCaption(entry);
         switch (entry.kind) {
         case MenuEntry::Kind::Popup:
             popup = menuBar()->addMenu(caption);
@@ -149,10 +150,11 @@ void CMainFrame::showSetCode(const QString &code)
         m_setCodePane = new QLabel(statusBar());
         m_setCodePane->setObjectName(QStringLiteral("ID_INDICATOR_SETCODE"));
         m_setCodePane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_setCodePane->setToolTip(QStringLiteral("ｼｰﾄの組のｺｰﾄﾞ (ｼｰﾄ確認に使います)"));
+        m_setCodePane->setToolTip(
+            QCoreApplication::translate("CMainFrame", "ｼｰﾄの組のｺｰﾄﾞ (ｼｰﾄ確認に使います)"));
         statusBar()->insertPermanentWidget(1, m_setCodePane);
     }
-    m_setCodePane->setText(QStringLiteral("ｺｰﾄﾞ %1").arg(code));
+    m_setCodePane->setText(QCoreApplication::translate("CMainFrame", "ｺｰﾄﾞ %1").arg(code));
 }
 
 void CMainFrame::setRecentFiles(const QStringList &files)

@@ -5,6 +5,7 @@
 #include "sheetresources.h"
 #include "sheetsetup.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include <QButtonGroup>
@@ -69,9 +70,10 @@ bool CSheetSetupDlg::DoDataExchange()
     const SetupAnswer sheets = readSheetCount(count->text());
     if (!sheets.ok()) {
         m_messages.show(this, MessagePresenter::Icon::Warning, title,
-                        QStringLiteral("枚数は %1 から %2 までの整数で入力してください。")
-                            .arg(SheetSetup::MinSheetCount)
-                            .arg(SheetSetup::MaxSheetCount));
+                        QCoreApplication::translate(
+                            "CSheetSetupDlg", "枚数は %1 から %2 までの整数で入力してください。")
+                            .arg(SheetRules::MinSheetCount)
+                            .arg(SheetRules::MaxSheetCount));
         count->setFocus();
         count->selectAll();
         return false;
@@ -80,9 +82,10 @@ bool CSheetSetupDlg::DoDataExchange()
     const SetupAnswer topNumber = readTopNumber(top->currentText());
     if (!topNumber.ok()) {
         m_messages.show(this, MessagePresenter::Icon::Warning, title,
-                        QStringLiteral("数値は %1 から %2 までの数で入力してください。")
-                            .arg(SheetSetup::MinTopNumber)
-                            .arg(SheetSetup::MaxTopNumber));
+                        QCoreApplication::translate(
+                            "CSheetSetupDlg", "数値は %1 から %2 までの数で入力してください。")
+                            .arg(SheetRules::MinTop)
+                            .arg(SheetRules::MaxTop));
         top->setFocus();
         top->lineEdit()->selectAll();
         return false;

@@ -1,5 +1,7 @@
 #include "printerdialogs.h"
 
+#include "printersetupdialog.h"
+
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -8,9 +10,11 @@
 QPageLayout layoutKeptThroughPrintDialog(const QPageLayout &before, const QPageLayout &after,
                                          const QPageSize &driverDefault)
 {
-    const bool reset = after.pageSize().isEquivalentTo(driverDefault) &&
-                       after.orientation() == QPageLayout::Portrait;
-    return reset && before.isValid() ? before : after;
+    if (!before.isValid() || !after.pageSize().isEquivalentTo(driverDefault))
+        return after;
+    QPageLayout kept = before;
+    kept.setOrientation(after.orientation());
+    return kept;
 }
 
 bool QtPrinterDialogs::choosePrint(QPrinter &printer, int lastPage, QWidget *parent)
@@ -45,6 +49,25 @@ void QtPrinterDialogs::preview(QPrinter &printer, int pageCount,
                                }},
                               parent);
     dialog.exec();
+}
+
+void QtPrinterDialogs::printerSetup(QPrinter &printer, QWidget *parent)
+{
+    QList<PrinterChoice> printers;
+    for (const QPrinterInfo &info : QPrinterInfo::availablePrinters()) {
+        const QString where = info.location();
+        printers.append({info.printerName(),
+                         where.isEmpty() ? info.description()
+                                         : QStringLiteral("%1 (%2)").arg(info.description(), where),
+                         info.supportedPageSizes(), info.defaultPageSize()});
+    }
+    PrinterSetupDialog dialog(printers, printer.printerName(), printer.pageLayout(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!dialog.printerName().isEmpty() && dialog.printerName() != printer.printerName())
+        printer.setPrinterName(dialog.printerName());
+    printer.setPageSize(dialog.pageSize());
+    printer.setPageOrientation(dialog.orientation());
 }
 
 void QtPrinterDialogs::pageSetup(QPrinter &printer, QWidget *parent)

@@ -11,9 +11,10 @@ class QPrinter;
 class QWidget;
 
 // Qt's print dialog on this platform puts the printer back on the paper its driver defaults to
-// when it closes, whatever Printer Setup chose. Returns the layout to print with: the one in
-// force before the dialog, unless the dialog left anything but the driver's default paper in
-// portrait, which the user must then have chosen there.
+// when it closes, whatever Printer Setup chose; the orientation it leaves as it was or as chosen
+// there. Returns the layout to print with: the paper in force before the dialog in the
+// orientation after it, unless the dialog left other paper than the driver's default, which the
+// user must then have chosen there.
 QPageLayout layoutKeptThroughPrintDialog(const QPageLayout &before, const QPageLayout &after,
                                          const QPageSize &driverDefault);
 
@@ -32,7 +33,9 @@ public:
     virtual void preview(QPrinter &printer, int pageCount,
                          const SheetPreviewDialog::DrawPage &drawPage, const Paint &paint,
                          QWidget *parent) = 0;
-    // Printer Setup: paper, orientation and the like.
+    // Printer Setup: the printer, its paper and the orientation.
+    virtual void printerSetup(QPrinter &printer, QWidget *parent) = 0;
+    // The preview's page setup: paper, orientation and the like for the printer in use.
     virtual void pageSetup(QPrinter &printer, QWidget *parent) = 0;
 };
 
@@ -42,5 +45,6 @@ public:
     bool choosePrint(QPrinter &printer, int lastPage, QWidget *parent) override;
     void preview(QPrinter &printer, int pageCount, const SheetPreviewDialog::DrawPage &drawPage,
                  const Paint &paint, QWidget *parent) override;
+    void printerSetup(QPrinter &printer, QWidget *parent) override;
     void pageSetup(QPrinter &printer, QWidget *parent) override;
 };

@@ -15,7 +15,7 @@ struct MenuEntry
     enum class Kind { Popup, Item, Separator };
 
     Kind kind;
-    const char *caption; // UTF-8, as stored; nullptr for a separator
+    const char *caption; // UTF-8, as stored and untranslated; nullptr for a separator
     int id = 0;          // the command of an item
     bool greyed = false;
 };
@@ -44,7 +44,9 @@ std::span<const ToolBarButton> toolBar();
 // The status-bar panes after the message pane, in order.
 std::span<const int> indicators();
 
-// An entry of the string table; empty when there is none.
+// The caption of a menu entry in the user's language.
+QString menuCaption(const MenuEntry &entry);
+// An entry of the string table in the user's language; empty when there is none.
 QString string(int id);
 // The status-bar prompt of a command: its string up to the line end.
 QString prompt(int id);

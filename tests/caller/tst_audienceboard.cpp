@@ -4,22 +4,12 @@
 #include "callergame.h"
 #include "gamedisplays.h"
 #include "quietgameview.h"
-#include "randomsource.h"
+#include "scriptedrandom.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-// Hands out the values given, in turn; a draw order of distinct values below the top number
-// comes out as given.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    QList<int> values;
-    int next = 0;
-    int rand() override { return values.isEmpty() ? 0 : values[next++ % values.size()]; }
-};
 
 struct Fixture
 {
@@ -29,9 +19,9 @@ struct Fixture
     AudienceBoard board;
 
     Fixture(const QString &top, const QList<int> &order)
+        : random({order.begin(), order.end()}, ScriptedRandom::AtTheEnd::StartAgain)
     {
         view.input = top;
-        random.values = order;
         game.initialise();
         board.follow(game);
         board.setTopNumberText(top);

@@ -8,6 +8,7 @@
 #include "messagepresenter.h"
 #include "processstarter.h"
 #include "recordingcountdown.h"
+#include "recordingmessages.h"
 #include "recordingsleeper.h"
 #include "recordingstarter.h"
 #include "scriptedfiles.h"
@@ -31,21 +32,6 @@
 #include <span>
 
 namespace {
-
-class RecordingMessages final : public MessagePresenter
-{
-public:
-    QStringList shown;
-    QWidget *lastParent = nullptr;
-    std::function<void()> onShow = [] {};
-    void show(QWidget *parent, Icon, const QString &, const QString &text) override
-    {
-        shown << text;
-        lastParent = parent;
-        onShow();
-    }
-    bool ask(QWidget *, const QString &, const QString &) override { return false; }
-};
 
 // Counts the paints of a widget.
 class PaintCounter final : public QObject
@@ -122,9 +108,10 @@ struct Fixture
     {
         click("IDC_CLEAR");
         get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("1"));
-        messages.lastParent = nullptr;
         draw();
-        return messages.shown.endsWith(CCallerDlg::BingoEndText) ? messages.lastParent : nullptr;
+        const bool ended = !messages.shown.isEmpty() &&
+                           messages.shown.constLast().text == CCallerDlg::BingoEndText;
+        return ended ? messages.shown.constLast().parent : nullptr;
     }
 };
 
@@ -496,7 +483,7 @@ void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
     connect(&f.dialog->game(), &CallerGame::numberRevealed, this,
             [&] { paintedByReveal << counter.paints - paintsWhenDrawn; });
     int paintsAtBingoEnd = -1;
-    f.messages.onShow = [&] { paintsAtBingoEnd = counter.paints; };
+    f.messages.probe = [&] { return paintsAtBingoEnd = counter.paints; };
 
     f.draw();
     f.draw();
@@ -568,10 +555,10 @@ void TestAudienceScreen::keysAreListed()
 {
     Fixture f;
     f.menuItem("keys")->trigger();
-    QCOMPARE(f.messages.shown, QStringList{"スタート / ストップ: Space, Enter, Page Down, →\n"
-                                           "観客用表示を開く / 閉じる: F5\n"
-                                           "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
-                                           "シート確認: F8"});
+    QCOMPARE(f.messages.texts(), QStringList{"スタート / ストップ: Space, Enter, Page Down, →\n"
+                                             "観客用表示を開く / 閉じる: F5\n"
+                                             "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
+                                             "シート確認: F8"});
     QCOMPARE(f.draws(), 0);
 }
 

@@ -13,6 +13,7 @@ private slots:
     void accepted();
     void refused_data();
     void refused();
+    void helpNamesTheCommandAndTheRules();
 };
 
 void TestCallerCommandLine::accepted_data()
@@ -34,6 +35,9 @@ void TestCallerCommandLine::accepted_data()
     QTest::newRow("version") << QStringList{"--version"} << int(Mode::Version) << qint64(-1);
     QTest::newRow("help wins over a seed")
         << QStringList{"--seed", "1", "--help"} << int(Mode::Help) << qint64(-1);
+    // The sheet program takes the same: leading zeros do not count against the largest seed.
+    QTest::newRow("more digits than the largest seed, in leading zeros")
+        << QStringList{"--seed", "00000000000012"} << int(Mode::Window) << qint64(12);
 }
 
 void TestCallerCommandLine::accepted()
@@ -63,14 +67,24 @@ void TestCallerCommandLine::refused_data()
     QTest::newRow("exponent") << QStringList{"--seed", "1e3"} << seedRule.arg("1e3");
     QTest::newRow("one beyond 32 bits")
         << QStringList{"--seed", "4294967296"} << seedRule.arg("4294967296");
-    QTest::newRow("eleven digits")
-        << QStringList{"--seed", "00000000001"} << seedRule.arg("00000000001");
+    QTest::newRow("eleven digits beyond the largest seed")
+        << QStringList{"--seed", "42949672950"} << seedRule.arg("42949672950");
     QTest::newRow("full-width digits") << QStringList{"--seed", "１２"} << seedRule.arg("１２");
     QTest::newRow("empty seed") << QStringList{"--seed="} << seedRule.arg("");
     QTest::newRow("seed without its value")
         << QStringList{"--seed"} << "Missing value after '--seed'.";
     QTest::newRow("seed twice") << QStringList{"--seed", "1", "--seed", "2"}
                                 << "--seed can be given only once";
+    QTest::newRow("seed twice with one value")
+        << QStringList{"--seed=3", "--seed", "3"} << "--seed can be given only once";
+    QTest::newRow("version twice")
+        << QStringList{"--version", "--version"} << "--version can be given only once";
+    QTest::newRow("help by both its names")
+        << QStringList{"-h", "--help"} << "--help can be given only once";
+    QTest::newRow("version with a bad seed")
+        << QStringList{"--version", "--seed", "x"} << seedRule.arg("x");
+    QTest::newRow("help with a bad seed")
+        << QStringList{"--help", "--seed=-1"} << seedRule.arg("-1");
     QTest::newRow("unknown option") << QStringList{"--top", "50"} << "Unknown option 'top'.";
     QTest::newRow("an argument") << QStringList{"game.txt"}
                                  << "no arguments are taken, but \"game.txt\" was given";
@@ -84,6 +98,14 @@ void TestCallerCommandLine::refused()
     QCOMPARE(int(line.mode), int(Mode::Error));
     QCOMPARE(line.error, message);
     QVERIFY(!line.seed);
+}
+
+void TestCallerCommandLine::helpNamesTheCommandAndTheRules()
+{
+    // As the launcher is typed, whatever path started the program.
+    const QString help = CallerCommandLine::helpText();
+    QVERIFY2(help.startsWith(QStringLiteral("Usage: kavelo [options]\n")), qPrintable(help));
+    QVERIFY2(help.contains(QStringLiteral("a repeated option is refused")), qPrintable(help));
 }
 
 QTEST_APPLESS_MAIN(TestCallerCommandLine)

@@ -1,5 +1,6 @@
 #include "caboutdlg.h"
 #include "callerdlgfixture.h"
+#include "qtprocessstarter.h"
 #include "sheetcheckdialog.h"
 
 #include <QApplication>

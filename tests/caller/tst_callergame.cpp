@@ -362,11 +362,16 @@ void TestCallerGame::publishedEvents()
     QObject::connect(&f.game, &CallerGame::numberDrawn, [&](int index, int number) {
         calls << QStringLiteral("drawn %1=%2").arg(index).arg(number);
     });
+    // Each observer finds the game's state already at the step the signal announces.
     QObject::connect(&f.game, &CallerGame::numberRevealed, [&](int index, int number) {
         calls << QStringLiteral("revealed %1=%2").arg(index).arg(number);
+        QCOMPARE(f.game.drawCount(), index + 1);
+        QCOMPARE(f.game.drawnNumbers().back(), number);
     });
-    QObject::connect(&f.game, &CallerGame::gameFinished,
-                     [&] { calls << QStringLiteral("finished"); });
+    QObject::connect(&f.game, &CallerGame::gameFinished, [&] {
+        calls << QStringLiteral("finished");
+        QVERIFY(f.game.isFinished());
+    });
     QObject::connect(&f.game, &CallerGame::gameCleared,
                      [&](int drawn) { calls << QStringLiteral("cleared %1").arg(drawn); });
     QObject::connect(&f.game, &CallerGame::saveEnded, [&](bool written) {

@@ -8,9 +8,10 @@
 #include "messagepresenter.h"
 #include "processstarter.h"
 #include "qtsoundoutput.h"
+#include "quietservices.h"
 #include "recordingstarter.h"
 #include "scriptedfiles.h"
-#include "sleeper.h"
+#include "threadsleeper.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,21 +98,6 @@ QString describe(const QList<Sounding> &found)
         parts << QStringLiteral("%1 s at %2").arg(s.length, 0, 'f', 3).arg(s.start, 0, 'f', 3);
     return parts.join(QStringLiteral(", "));
 }
-
-class NoMessages final : public MessagePresenter
-{
-public:
-    void show(QWidget *, Icon, const QString &, const QString &) override {}
-    bool ask(QWidget *, const QString &, const QString &) override { return true; }
-};
-
-class NoCountdown final : public CountdownPlayer
-{
-public:
-    bool open(const QString &) override { return false; }
-    void play(int, int, int) override {}
-    void stop() override {}
-};
 
 } // namespace
 

@@ -8,11 +8,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +35,13 @@ QByteArray contentOf(const QString &path)
 JournalReading readBack(const QString &path)
 {
     return JournalFormat::read(contentOf(path));
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
 }
 
 struct Fixture
@@ -72,8 +84,12 @@ private slots:
     void howAGameEnds_data();
     void howAGameEnds();
     void nextGameGetsItsOwnFile();
+    void unwritableFolderWarnsOnceAndTheGameGoesOn_data();
     void unwritableFolderWarnsOnceAndTheGameGoesOn();
+    void keepsTheNewestHundredGames_data();
     void keepsTheNewestHundredGames();
+    void whichGameIsOffered_data();
+    void whichGameIsOffered();
     void defaultFolder_data();
     void defaultFolder();
     void resumeCutsATornRecordAndGoesOn();
@@ -87,7 +103,7 @@ void TestGameJournal::wholeGameIsRecorded()
     Fixture f;
     f.draw(7);
     QCOMPARE(f.folder.journals().size(), 1);
-    const QString path = f.folder.newest();
+    const QString path = f.folder.journals().constLast();
     QVERIFY(path.startsWith(f.folder.path() + QStringLiteral("/game-20240501-010001-000")));
     const JournalReading reading = readBack(path);
     QVERIFY2(reading.game, qPrintable(reading.error));
@@ -152,7 +168,7 @@ void TestGameJournal::howAGameEnds()
         else
             f.journal.programEnded();
     }
-    const JournalReading reading = readBack(f.folder.newest());
+    const JournalReading reading = readBack(f.folder.journals().constLast());
     QVERIFY2(reading.game, qPrintable(reading.error));
     QCOMPARE(int(reading.game->ending), ending);
     QCOMPARE(reading.game->drawCount(), count);
@@ -178,14 +194,29 @@ void TestGameJournal::nextGameGetsItsOwnFile()
     QCOMPARE(second.game->ending, Ending::None);
 }
 
+void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn_data()
+{
+    QTest::addColumn<bool>("fileInPlaceOfFolder");
+    QTest::addColumn<bool>("syncFails");
+    // Nothing can be made in a file, even by root.
+    QTest::newRow("a file where the folder should be") << true << false;
+    QTest::newRow("the disk refuses to flush a record") << false << true;
+}
+
 void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
 {
+    QFETCH(bool, fileInPlaceOfFolder);
+    QFETCH(bool, syncFails);
     QTemporaryDir dir;
-    // A file where the folder should be: nothing can be made in it, even by root.
-    QFile blocker(dir.path() + QStringLiteral("/state"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const JournalFolder folder(blocker.fileName() + QStringLiteral("/kavelo/journal"));
+    const QString state = dir.path() + QStringLiteral("/state");
+    if (fileInPlaceOfFolder)
+        writeFile(state, {});
+    const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [syncFails](int fd) {
+        if (!syncFails)
+            return ::fsync(fd) == 0;
+        errno = EIO;
+        return false;
+    });
     QuietGameView view{QStringLiteral("7")};
     CrtRandom random(2024);
     CallerGame game(view, view, random);
@@ -206,23 +237,153 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
     QVERIFY(!journal.isOpen());
 }
 
+void TestGameJournal::keepsTheNewestHundredGames_data()
+{
+    // Files there before, each holding "mine"; games started a second apart from t0; whether
+    // another program plays the first file's game; what must be there after, and what not.
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("games");
+    QTest::addColumn<bool>("holdFirst");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QStringList>("gone");
+    QTest::addColumn<int>("files");
+    const auto hundred = [](const char *day) {
+        QStringList names;
+        for (int i = 0; i < 100; ++i)
+            names << QString::asprintf("game-%s-00%02d%02d-000.journal", day, i / 60, i % 60);
+        return names;
+    };
+    // 10:00:00 local is 01:00:00 UTC.
+    const QString first = QStringLiteral("game-20240501-010000-000.journal");
+    QTest::newRow("the five oldest of 105 go")
+        << QStringList() << 105 << false
+        << QStringList{"game-20240501-010005-000.journal", "game-20240501-010144-000.journal"}
+        << QStringList{"game-20240501-010004-000.journal"} << 100;
+    const QStringList later = hundred("20990101");
+    QTest::newRow("a hundred names later than now: the new game's journal stays")
+        << later << 1 << false << QStringList{first, later.constLast()}
+        << QStringList{later.constFirst()} << 100;
+    const QStringList others{"game-0000-my-notes.journal", "game-keep-final.journal",
+                             "game-notes.journal", "game-20240501-010000-000.journal.bak",
+                             "game-20241301-000000-000.journal"};
+    const QStringList earlier = hundred("20240430");
+    QTest::newRow("files of any other form are never removed")
+        << others + earlier << 1 << false << others + QStringList{first}
+        << QStringList{earlier.constFirst()} << 105;
+    QTest::newRow("a journal another program plays is never removed")
+        << earlier << 1 << true << QStringList{earlier[0], earlier[2], first}
+        << QStringList{earlier[1]} << 101;
+    QTest::newRow("a name taken in the same millisecond is left as it was")
+        << QStringList{first} << 1 << false
+        << QStringList{first, "game-20240501-010000-001.journal"} << QStringList() << 2;
+}
+
 void TestGameJournal::keepsTheNewestHundredGames()
 {
+    QFETCH(QStringList, before);
+    QFETCH(int, games);
+    QFETCH(bool, holdFirst);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, gone);
+    QFETCH(int, files);
     QTemporaryDir dir;
     const JournalFolder folder(dir.path());
+    for (const QString &name : before)
+        writeFile(dir.filePath(name), "mine");
+    const JournalFolder::Claim held =
+        holdFirst ? folder.claim(dir.filePath(before.constFirst())) : nullptr;
+    QCOMPARE(bool(held), holdFirst);
     QString error;
-    for (int i = 0; i < 105; ++i) {
+    for (int i = 0; i < games; ++i) {
         QVERIFY2(folder.create(t0.addSecs(i), JournalFormat::resumedRecord(t0), &error),
                  qPrintable(error));
     }
-    const QStringList journals = folder.journals();
-    QCOMPARE(journals.size(), 100);
-    // 10:00:05 local is 01:00:05 UTC: the five oldest went.
-    QCOMPARE(QFileInfo(journals.constFirst()).fileName(),
-             QStringLiteral("game-20240501-010005-000.journal"));
-    QCOMPARE(QFileInfo(journals.constLast()).fileName(),
-             QStringLiteral("game-20240501-010144-000.journal"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 100);
+    for (const QString &name : kept) {
+        QVERIFY2(QFile::exists(dir.filePath(name)), qPrintable(name));
+        if (before.contains(name))
+            QCOMPARE(contentOf(dir.filePath(name)), QByteArray("mine"));
+    }
+    for (const QString &name : gone)
+        QVERIFY2(!QFile::exists(dir.filePath(name)), qPrintable(name));
+    // Nothing else is there: no temporary file, no lock of a game that is not played.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), files);
+}
+
+void TestGameJournal::whichGameIsOffered_data()
+{
+    // Files put in the folder, each "name kind minute": kind is "open" (a game of 2 with one
+    // number drawn at t0 plus minute), "finished", "held" (open, played by another program),
+    // "garbage" or "fifo" (a link to a FIFO).
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QStringList>("movedAside");
+    const QString early = QStringLiteral("game-20240501-010000-000.journal");
+    const QString late = QStringLiteral("game-20240501-020000-000.journal");
+    QTest::newRow("an unfinished game behind a finished one named later")
+        << QStringList{"game-20990101-000000-000.journal finished 50", early + " open 1"} << early
+        << QStringList();
+    QTest::newRow("of two unfinished games, the one recorded last")
+        << QStringList{early + " open 30", late + " open 5"} << early << QStringList();
+    QTest::newRow("a game another program plays is not offered")
+        << QStringList{early + " open 1", late + " held 5"} << early << QStringList();
+    QTest::newRow("files of another form are no journals")
+        << QStringList{"game-notes.journal garbage", "game-0000-my-notes.journal garbage",
+                       "game-keep-final.journal open 60"}
+        << QString() << QStringList();
+    QTest::newRow("a link to a FIFO is passed over at once")
+        << QStringList{early + " open 1", late + " fifo"} << early << QStringList();
+    QTest::newRow("an unreadable journal is moved aside, the unfinished game still offered")
+        << QStringList{early + " open 1", late + " garbage"} << early
+        << QStringList{late + ".unreadable"};
+}
+
+void TestGameJournal::whichGameIsOffered()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, offered);
+    QFETCH(QStringList, movedAside);
+    QTemporaryDir dir;
+    const JournalFolder folder(dir.path());
+    QHash<QString, QByteArray> written;
+    JournalFolder::Claim held;
+    for (const QString &entry : entries) {
+        const QStringList words = entry.split(u' ');
+        const QString path = dir.filePath(words[0]);
+        if (words[1] == QLatin1String("fifo")) {
+            const QString fifo = dir.filePath(QStringLiteral("fifo"));
+            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            QVERIFY(QFile::link(fifo, path));
+            continue;
+        }
+        const QDateTime at = t0.addSecs(60 * words.value(2).toInt());
+        QByteArray content =
+            JournalFormat::startRecord(2, 5, 1, at, {1, 0}) + JournalFormat::drawnRecord(0, 1, at);
+        if (words[1] == QLatin1String("finished"))
+            content += JournalFormat::drawnRecord(1, 0, at) +
+                       JournalFormat::endRecord(Ending::Finished, 2, at);
+        else if (words[1] == QLatin1String("garbage"))
+            content = "not a journal\n";
+        writeFile(path, content);
+        written.insert(words[0], content);
+        if (words[1] == QLatin1String("held"))
+            held = folder.claim(path);
+    }
+
+    QList<JournalFolder::Unreadable> unreadable;
+    const std::optional<JournalFolder::Unfinished> last = folder.lastUnfinished(&unreadable);
+    QCOMPARE(last ? QFileInfo(last->journal.path).fileName() : QString(), offered);
+    // Claimed while the question is asked, so no other program takes it up meanwhile.
+    QVERIFY(!last || (last->reading.game->drawCount() == 1 && !folder.claim(last->journal.path)));
+    QStringList aside;
+    for (const JournalFolder::Unreadable &entry : unreadable)
+        aside << QFileInfo(entry.keptAs).fileName();
+    QCOMPARE(aside, movedAside);
+    // Nothing else written or renamed.
+    for (auto it = written.cbegin(); it != written.cend(); ++it) {
+        const QString path = dir.filePath(it.key());
+        QCOMPARE(contentOf(aside.contains(it.key() + ".unreadable") ? path + ".unreadable" : path),
+                 it.value());
+    }
 }
 
 void TestGameJournal::defaultFolder_data()
@@ -252,7 +413,7 @@ void TestGameJournal::resumeCutsATornRecordAndGoesOn()
 {
     Fixture f;
     f.draw(3);
-    const QString path = f.folder.newest();
+    const QString path = f.folder.journals().constLast();
     // A write cut short by the power going: half a record at the end.
     {
         QFile file(path);
@@ -270,7 +431,7 @@ void TestGameJournal::resumeCutsATornRecordAndGoesOn()
     GameJournal journal(f.folder, 99, [] { return t0.addSecs(100); });
     journal.observe(game);
     game.initialise();
-    QVERIFY(journal.resume(path, reading));
+    QVERIFY(journal.resume({path, f.folder.claim(path)}, reading));
     QVERIFY(game.restore(reading.game->drawOrder, 3));
     game.start();
     game.stop();
@@ -297,7 +458,7 @@ void TestGameJournal::resumingAFullyDrawnGameClosesIt()
     file.close();
     const JournalFolder folder(dir.path());
     GameJournal journal(folder, 5, [] { return t0; });
-    QVERIFY(journal.resume(path, readBack(path)));
+    QVERIFY(journal.resume({path, folder.claim(path)}, readBack(path)));
     QVERIFY(!journal.isOpen());
     QCOMPARE(readBack(path).game->ending, Ending::Finished);
 }
@@ -306,9 +467,9 @@ void TestGameJournal::declineClosesTheJournal()
 {
     Fixture f;
     f.draw(2);
-    const QString path = f.folder.newest();
+    const QString path = f.folder.journals().constLast();
     GameJournal later(f.folder, 1, [] { return t0; });
-    QVERIFY(later.decline(path, readBack(path)));
+    QVERIFY(later.decline({path, f.folder.claim(path)}, readBack(path)));
     const JournalReading reading = readBack(path);
     QVERIFY2(reading.game, qPrintable(reading.error));
     QCOMPARE(reading.game->ending, Ending::Declined);
@@ -320,13 +481,13 @@ void TestGameJournal::moveAsideKeepsTheFileUnderAnotherName()
 {
     Fixture f;
     f.draw(1);
-    const QString path = f.folder.newest();
+    const QString path = f.folder.journals().constLast();
     QString error;
     const std::optional<QString> aside = f.folder.moveAside(path, &error);
     QVERIFY2(aside, qPrintable(error));
     QCOMPARE(*aside, path + QStringLiteral(".unreadable"));
     QVERIFY(QFile::exists(*aside));
-    QVERIFY(f.folder.newest().isEmpty());
+    QVERIFY(f.folder.journals().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestGameJournal)

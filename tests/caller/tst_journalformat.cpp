@@ -228,6 +228,10 @@ void TestJournalFormat::contradictionsAreUnreadable_data()
         << header + framed("paused" + time) << QStringLiteral("「paused」");
     QTest::newRow("a record without its time")
         << header + framed("drawn index=0 number=2") << QStringLiteral("時刻がありません");
+    // Read as a torn tail, the blank line would silently drop the intact record after it.
+    QTest::newRow("a blank line before an intact record")
+        << header + '\n' + framed("drawn index=0 number=2" + time)
+        << QStringLiteral("2 番目の記録が壊れていて、その後にも記録があります");
     QTest::newRow("an empty file") << QByteArray() << QStringLiteral("始まりの記録がありません");
     QTest::newRow("a length beyond any record")
         << QByteArray("99999 00000000 x\n") << QStringLiteral("始まりの記録がありません");

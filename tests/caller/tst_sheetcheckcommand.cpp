@@ -65,9 +65,17 @@ void TestSheetCheckCommand::verdicts_data()
     QTest::newRow("centre column through the star, one short")
         << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called", "11,63,01"} << 1
         << "リーチ（まだそろった列はありません）\nリーチ: 左から 3 列目（あと 15）\n";
-    QTest::newRow("nothing called yet")
-        << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called", ""} << 1
-        << "まだそろった列はありません\nリーチの列もありません\n";
+    QTest::newRow("the top number itself is a number that can be called")
+        << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called", "75,24,38,11,32,43"} << 0
+        << "ビンゴ！ 1 列そろいました\nそろった列: 上から 1 行目（6 回目の 43 でそろいました）\n";
+    QTest::newRow("numbers typed in full-width digits, with leading zeros")
+        << QStringList{"--check-sheet", "２２２２－Ｅ７Ｊ７Ｄ", "０００３", "--called",
+                       "０５,２４,38,１１,００３２,４３"}
+        << 0
+        << "ビンゴ！ 1 列そろいました\nそろった列: 上から 1 行目（6 回目の 43 でそろいました）\n";
+    QTest::newRow("more leading zeros than a sheet number has digits")
+        << QStringList{"--check-sheet", "2222-E7J7D", "0000000003", "--called", "11,63,01"} << 1
+        << "リーチ（まだそろった列はありません）\nリーチ: 左から 3 列目（あと 15）\n";
 }
 
 void TestSheetCheckCommand::verdicts()
@@ -99,7 +107,7 @@ void TestSheetCheckCommand::badInput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
     const QString usage =
-        QStringLiteral("\n使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...");
+        QStringLiteral("\n使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...");
     QTest::newRow("check character wrong")
         << QStringList{"--check-sheet", "2222-E7J7E", "3", "--called", "5"}
         << "コードが正しくありません（確認文字が合いません）。";
@@ -115,6 +123,21 @@ void TestSheetCheckCommand::badInput_data()
     QTest::newRow("sheet number not a number")
         << QStringList{"--check-sheet", "2222-E7J7D", "3a", "--called", "5"}
         << "シート番号「3a」は数字ではありません。";
+    QTest::newRow("sheet number with a sign")
+        << QStringList{"--check-sheet", "2222-E7J7D", "+3", "--called", "5"}
+        << "シート番号「+3」は数字ではありません。";
+    QTest::newRow("sheet number of more digits than any sheet")
+        << QStringList{"--check-sheet", "2222-E7J7D", "99999999999", "--called", "5"}
+        << "シート番号 99999999999 はありません。シート番号は 1 から 100000 までです。";
+    const QString nothingDrawn = QStringLiteral("まだ数字を引いていません（--called が空です）。"
+                                                "シート確認は最初の数字を引いてからできます。");
+    QTest::newRow("nothing called yet")
+        << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called", ""} << nothingDrawn;
+    QTest::newRow("nothing but blanks called")
+        << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called= "} << nothingDrawn;
+    QTest::newRow("called number one above the top")
+        << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called", "０７６"}
+        << "--called の「０７６」は 0 から 75 までの数字ではありません。";
     QTest::newRow("called number above the top")
         << QStringList{"--check-sheet", "2222-E7J7D", "3", "--called", "5,76"}
         << "--called の「76」は 0 から 75 までの数字ではありません。";

@@ -1,4 +1,4 @@
-#include "messagepresenter.h"
+#include "recordingmessages.h"
 #include "sheetcheckdialog.h"
 
 #include <QApplication>
@@ -9,17 +9,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingMessages final : public MessagePresenter
-{
-public:
-    QStringList shown;
-    void show(QWidget *, Icon, const QString &title, const QString &text) override
-    {
-        shown << title + u'|' + text;
-    }
-    bool ask(QWidget *, const QString &, const QString &) override { return false; }
-};
 
 // Sheet 3 of the set 2222-E7J7D (seed 4711, top 75), worked out by hand from the generator,
 // row by row from the top.
@@ -131,6 +120,10 @@ void TestSheetCheckDialog::refusals_data()
     QTest::newRow("no sheet number") << "2222-E7J7D"
                                      << ""
                                      << "シート番号を 1 から 100000 までの数字で入力してください。";
+    QTest::newRow("sheet number past any sheet, shown as typed")
+        << "2222-E7J7D"
+        << "0012345678901"
+        << "シート番号 12345678901 はありません。シート番号は 1 から 100000 までです。";
 }
 
 void TestSheetCheckDialog::refusals()
@@ -143,7 +136,8 @@ void TestSheetCheckDialog::refusals()
     f.type("2222-E7J7D", "3");
     QVERIFY(f.dialog.verdict());
     f.type(code, number);
-    QCOMPARE(f.messages.shown, QStringList{QStringLiteral("シート確認|") + message});
+    QCOMPARE(f.messages.texts(), QStringList{message});
+    QCOMPARE(f.messages.shown.constFirst().title, QStringLiteral("シート確認"));
     QVERIFY(!f.dialog.verdict());
     QCOMPARE(f.headline(), QString());
     QCOMPARE(f.rows(), QStringList(5, QStringLiteral("    ")));
@@ -155,8 +149,10 @@ void TestSheetCheckDialog::codeOfTheLastGoodCheckIsKept()
     QCOMPARE(f.dialog.findChild<QLineEdit *>("setCode")->text(), QStringLiteral("2222-E7J7D"));
     f.type("2222-E7J7E", "3");
     QCOMPARE(f.dialog.setCode(), QStringLiteral("2222-E7J7D"));
-    // Seed 0 and top 75, typed loosely; kept as shown.
-    f.type(" 2222 223pb ", "1");
+    // Seed 0 and top 75, typed loosely, the sheet number in full-width digits as a Japanese
+    // input method types them; kept as shown.
+    f.type(" 2222 223pb ", "　０１ ");
+    QVERIFY(f.dialog.verdict());
     QCOMPARE(f.dialog.setCode(), QStringLiteral("2222-223PB"));
 }
 

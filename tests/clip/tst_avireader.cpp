@@ -622,7 +622,8 @@ void TestAviReader::files_data()
     QTest::newRow("file over the limit")
         << "huge.avi" << AviReader::MaxFileBytes + 1 << "huge.avi: longer than";
     QTest::newRow("empty name") << "" << qint64(-1) << "no file name";
-    QTest::newRow("FIFO, read as if missing") << "fifo.avi" << qint64(-3) << "not a regular file";
+    QTest::newRow("FIFO, read as if missing")
+        << "fifo.avi" << qint64(-3) << "通常のファイルではありません";
 }
 
 void TestAviReader::files()

@@ -52,6 +52,8 @@ private slots:
     void sameAsTheContract_data();
     void sameAsTheContract();
     void largeGeneratorValues();
+    void callerDrawsNoSheetOfItsSeed_data();
+    void callerDrawsNoSheetOfItsSeed();
 };
 
 void TestNumberFill::generatorSequence_data()
@@ -252,6 +254,49 @@ void TestNumberFill::largeGeneratorValues()
     }
     ScriptedRandom random(script);
     QCOMPARE(fill(3, 100, random), (std::vector<int>{47, 68, 35}));
+}
+
+void TestNumberFill::callerDrawsNoSheetOfItsSeed_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("top");
+    // Seed 4711 with top 75 once made the caller draw sheet 1 of the set, column by column.
+    QTest::newRow("seed 4711, top 75") << 4711u << 75;
+    QTest::newRow("seed 0, the smallest top") << 0u << 24;
+    QTest::newRow("the largest seed and top") << 0xFFFFFFFFu << 100;
+    QTest::newRow("a seed of whole seconds, top 50") << 1700000000u << 50;
+}
+
+void TestNumberFill::callerDrawsNoSheetOfItsSeed()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, top);
+    constexpr int Sheets = 100000;
+    constexpr int Cells = 25;
+    CrtRandom caller(CrtRandom::callerStart(seed));
+    const std::vector<int> order = fill(top, top, caller);
+    const std::vector<int> firstDraws(order.begin(), order.begin() + Cells);
+
+    // The values the sheets take are not the caller's: its start state is not among the states
+    // of a set's stretch (the values repeat with the state's lower 31 bits).
+    const std::uint32_t start = CrtRandom::callerStart(seed) & 0x7FFFFFFFu;
+    std::uint32_t state = seed;
+    int met = -1;
+    for (int step = 0; step <= Sheets * Cells && met < 0; ++step) {
+        if ((state & 0x7FFFFFFFu) == start)
+            met = step;
+        state = state * 214013u + 2531011u;
+    }
+    QCOMPARE(met, -1);
+    // The jump the caller's start takes, against the steps taken one by one.
+    QCOMPARE(CrtRandom::advanced(seed, std::uint64_t(Sheets) * Cells + 1), state);
+    CrtRandom sheets(seed);
+    int same = 0;
+    for (int sheet = 1; sheet <= Sheets && same == 0; ++sheet) {
+        if (fill(Cells, top, sheets) == firstDraws)
+            same = sheet;
+    }
+    QCOMPARE(same, 0);
 }
 
 QTEST_APPLESS_MAIN(TestNumberFill)

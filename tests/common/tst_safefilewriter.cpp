@@ -1,15 +1,21 @@
+#include "filereasons.h"
 #include "readall.h"
 #include "safefilewriter.h"
 #include "tinydisk.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -35,6 +41,12 @@ struct stat statOf(const QString &path)
     };
     ::lstat(QFile::encodeName(path).constData(), &status);
     return status;
+}
+
+// A reason in the user interface's language: no word of another one.
+bool isJapanese(const QString &text)
+{
+    return !text.isEmpty() && !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
 }
 
 bool isRoot()
@@ -92,6 +104,72 @@ struct FifoWithReader
     int reader = -1;
 };
 
+// A file in a folder that takes no new file, so that it can only be written in place, and an
+// empty temporary folder ($TMPDIR) of its own while this lives.
+struct LockedFile
+{
+    explicit LockedFile(const QByteArray &old)
+    {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
+        writeRaw(path, old);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(temporaryFolder).constData(), 0777) == 0);
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        qputenv("TMPDIR", QFile::encodeName(temporaryFolder));
+    }
+    ~LockedFile()
+    {
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        if (savedTmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTmpdir);
+    }
+    LockedFile(const LockedFile &) = delete;
+    LockedFile &operator=(const LockedFile &) = delete;
+
+    QByteArray savedTmpdir = qgetenv("TMPDIR");
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("locked"));
+    QString path = folder + QStringLiteral("/open.txt");
+    QString temporaryFolder = dir.filePath(QStringLiteral("tmp"));
+};
+
+// Lets files grow to at most `bytes` while it lives. SIGXFSZ keeps its default action, which
+// would end the test program.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+    rlimit saved{};
+};
+
+void addSignalRows()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("ignored");
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGHUP") << SIGHUP << false;
+    QTest::newRow("SIGHUP ignored, as under nohup") << SIGHUP << true;
+}
+
+std::atomic<int> caughtSignal{0};
+
+extern "C" void catchSignal(int signal)
+{
+    caughtSignal.store(signal);
+}
+
 std::optional<QString> writeInChunks(const QString &path, const QByteArray &content)
 {
     SafeFileWriter file(path);
@@ -127,6 +205,15 @@ private slots:
     void devicesAreWrittenInPlace();
     void fifoWithAReaderGetsTheContent();
     void fifoReaderLeavingIsAFailure();
+    void inPlaceWaitsForTheWholeContent_data();
+    void inPlaceWaitsForTheWholeContent();
+    void sizeLimitIsAWriteError_data();
+    void sizeLimitIsAWriteError();
+    void interruptDuringTheCopyKeepsTheOldContent_data();
+    void interruptDuringTheCopyKeepsTheOldContent();
+    void interruptRemovesTheTemporaryFile_data();
+    void interruptRemovesTheTemporaryFile();
+    void everySystemErrorHasAReason();
 
 private:
     QTemporaryDir m_dir;
@@ -212,22 +299,22 @@ void TestSafeFileWriter::refusedTargets_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
+    const QString notWritable =
+        "通常のファイル、名前付きパイプ、キャラクターデバイスのどれでもありません";
     QTest::newRow("a folder") << "folder"
-                              << "it is a folder";
+                              << "フォルダーです";
     QTest::newRow("a symbolic link loop") << "loop"
-                                          << "loop of symbolic links";
+                                          << "シンボリックリンクが循環しています";
     QTest::newRow("a FIFO nobody reads") << "fifo"
-                                         << "FIFO that no program is reading from";
-    QTest::newRow("a socket") << "socket"
-                              << "not a regular file";
-    QTest::newRow("a block device") << "block"
-                                    << "not a regular file";
+                                         << "読み取るプログラムのない名前付きパイプです";
+    QTest::newRow("a socket") << "socket" << notWritable;
+    QTest::newRow("a block device") << "block" << notWritable;
     QTest::newRow("a folder that does not exist") << "missing"
-                                                  << "No such file or directory";
+                                                  << "そのようなファイルやフォルダーはありません";
     QTest::newRow("no name") << "noname"
-                             << "no file name";
+                             << "ファイル名がありません";
     QTest::newRow("a file the user may not write") << "readonly"
-                                                   << "Permission denied";
+                                                   << "アクセスする権限がありません";
 }
 
 void TestSafeFileWriter::refusedTargets()
@@ -271,6 +358,7 @@ void TestSafeFileWriter::refusedTargets()
     }
     QVERIFY(error);
     QVERIFY2(error->contains(reason), qPrintable(*error));
+    QVERIFY2(isJapanese(*error), qPrintable(*error));
     QCOMPARE(entries(dir.path()), before);
     QCOMPARE(statOf(target).st_mode & S_IFMT, typeBefore);
     if (kind == "readonly")
@@ -306,7 +394,7 @@ void TestSafeFileWriter::fullDiskKeepsTheOldFile()
     const QByteArray content = pattern(size, 'n');
     const auto error = inChunks ? writeInChunks(path, content) : writeFileSafely(path, content);
     QVERIFY(error);
-    QVERIFY2(error->contains(QStringLiteral("No space left on device")), qPrintable(*error));
+    QVERIFY2(error->contains(QStringLiteral("ディスクに空きがありません")), qPrintable(*error));
     QCOMPARE(readAll(path), oldFile ? old : QByteArray("<missing>"));
     QCOMPARE(entries(disk.path()), oldFile ? QStringList{"old.pdf"} : QStringList{});
 }
@@ -356,7 +444,7 @@ void TestSafeFileWriter::inPlaceFailurePutsTheOldContentBack()
         error = writeInChunks(path, pattern(40 * 1024, 'n'));
     }
     QVERIFY(error);
-    QVERIFY2(error->contains(QStringLiteral("No space left on device")), qPrintable(*error));
+    QVERIFY2(error->contains(QStringLiteral("ディスクに空きがありません")), qPrintable(*error));
     QCOMPARE(readAll(path), old);
     QCOMPARE(entries(disk.path()), QStringList{QStringLiteral("open.txt")});
 }
@@ -366,7 +454,7 @@ void TestSafeFileWriter::devicesAreWrittenInPlace_data()
     QTest::addColumn<int>("minor");
     QTest::addColumn<QString>("reason"); // empty when the write succeeds
     QTest::newRow("a device that takes everything (null)") << 3 << QString();
-    QTest::newRow("a device that is always full") << 7 << "No space left on device";
+    QTest::newRow("a device that is always full") << 7 << "ディスクに空きがありません";
 }
 
 void TestSafeFileWriter::devicesAreWrittenInPlace()
@@ -426,9 +514,186 @@ void TestSafeFileWriter::fifoReaderLeavingIsAFailure()
     // Without care the write would raise SIGPIPE and end this test program.
     file.write(pattern(100 * 1024, 'p'));
     QVERIFY(!file.commit());
-    QVERIFY2(file.errorString().contains(QStringLiteral("Broken pipe")),
+    QVERIFY2(file.errorString().contains(QStringLiteral("読み取る側のプログラムが終了しました")),
              qPrintable(file.errorString()));
     QVERIFY(S_ISFIFO(statOf(fifo.path).st_mode));
+}
+
+void TestSafeFileWriter::inPlaceWaitsForTheWholeContent_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("small, kept in memory") << 300 * 1024;
+    QTest::newRow("large, kept in the temporary folder") << 6 * 1024 * 1024;
+}
+
+void TestSafeFileWriter::inPlaceWaitsForTheWholeContent()
+{
+    QFETCH(int, size);
+    const QByteArray old = pattern(5000, 'o');
+    LockedFile locked(old);
+    const ino_t inode = statOf(locked.path).st_ino;
+    const QByteArray content = pattern(size, 'n');
+    SafeFileWriter file(locked.path);
+    {
+        AsNobody nobody;
+        if (isRoot() && !nobody.switched())
+            QSKIP("cannot act as another user here");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    for (qsizetype at = 0; at < content.size(); at += 10000)
+        QVERIFY(file.write(content.mid(at, 10000)) > 0);
+    // Until commit the file holds its old content, and nothing new has a name anywhere.
+    QCOMPARE(readAll(locked.path), old);
+    QCOMPARE(entries(locked.folder), QStringList{QStringLiteral("open.txt")});
+    QCOMPARE(entries(locked.temporaryFolder), QStringList());
+
+    QVERIFY2(file.commit(), qPrintable(file.errorString()));
+    QCOMPARE(readAll(locked.path), content);
+    QCOMPARE(statOf(locked.path).st_ino, inode);
+    QCOMPARE(entries(locked.folder), QStringList{QStringLiteral("open.txt")});
+    QCOMPARE(entries(locked.temporaryFolder), QStringList());
+}
+
+void TestSafeFileWriter::sizeLimitIsAWriteError_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<int>("newSize");
+    QTest::addColumn<QString>("reason");
+    const QString limit = "ファイルの大きさの上限を超えます";
+    QTest::newRow("replacing") << false << 5000 << 200 * 1024 << limit;
+    QTest::newRow("in place, the copy passes the limit") << true << 10000 << 30 * 1024 << limit;
+    QTest::newRow("in place, the old file already past the limit")
+        << true << 100 * 1024 << 30 * 1024 << limit;
+    QTest::newRow("in place, kept in the temporary folder")
+        << true << 5000 << 6 * 1024 * 1024 << "一時フォルダー";
+}
+
+void TestSafeFileWriter::sizeLimitIsAWriteError()
+{
+    QFETCH(bool, inPlace);
+    QFETCH(int, oldSize);
+    QFETCH(int, newSize);
+    QFETCH(QString, reason);
+    const QByteArray old = pattern(oldSize, 'o');
+    QTemporaryDir open; // before the locked file, which names a temporary folder of its own
+    QVERIFY(::chmod(QFile::encodeName(open.path()).constData(), 0777) == 0);
+    LockedFile locked(old);
+    const QString path = inPlace ? locked.path : open.filePath(QStringLiteral("open.txt"));
+    if (!inPlace)
+        writeRaw(path, old);
+
+    std::optional<QString> error;
+    {
+        AsNobody nobody;
+        if (isRoot() && !nobody.switched())
+            QSKIP("cannot act as another user here");
+        const FileSizeLimit limit(20 * 1024);
+        // Without care SIGXFSZ would end this test program.
+        error = writeInChunks(path, pattern(newSize, 'n'));
+    }
+    QVERIFY(error);
+    QVERIFY2(error->contains(reason), qPrintable(*error));
+    QVERIFY2(isJapanese(QString(*error).remove(locked.temporaryFolder)), qPrintable(*error));
+    QVERIFY2(!error->contains(QStringLiteral("元の内容も戻せません")), qPrintable(*error));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(entries(QFileInfo(path).path()), QStringList{QStringLiteral("open.txt")});
+    QCOMPARE(entries(locked.temporaryFolder), QStringList());
+}
+
+void TestSafeFileWriter::interruptDuringTheCopyKeepsTheOldContent_data()
+{
+    addSignalRows();
+}
+
+void TestSafeFileWriter::interruptDuringTheCopyKeepsTheOldContent()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, ignored);
+    const QByteArray old = pattern(200 * 1024, 'o');
+    LockedFile locked(old);
+    const auto previous = std::signal(signal, ignored ? SIG_IGN : catchSignal);
+    caughtSignal.store(0);
+
+    const QByteArray content = pattern(300 * 1024, 'n');
+    bool committed = false;
+    QString error;
+    int signalDuringCommit = -1;
+    {
+        AsNobody nobody;
+        if (isRoot() && !nobody.switched()) {
+            std::signal(signal, previous);
+            QSKIP("cannot act as another user here");
+        }
+        SafeFileWriter file(locked.path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+        // The signal comes once part of the new content lies over the old.
+        int chunks = 0;
+        connect(&file, &QIODevice::bytesWritten, &file, [&] {
+            if (++chunks == 2) {
+                ::raise(signal);
+                signalDuringCommit = caughtSignal.load();
+            }
+        });
+        committed = file.commit();
+        error = file.errorString();
+    }
+    std::signal(signal, previous);
+    QVERIFY2(committed == ignored, qPrintable(error));
+    QCOMPARE(readAll(locked.path), ignored ? content : old);
+    // Held until the old content was back, then handled as the program had asked.
+    QCOMPARE(signalDuringCommit, 0);
+    QCOMPARE(caughtSignal.load(), ignored ? 0 : signal);
+    if (!ignored)
+        QVERIFY2(error.contains(QStringLiteral("中断")), qPrintable(error));
+}
+
+void TestSafeFileWriter::interruptRemovesTheTemporaryFile_data()
+{
+    addSignalRows();
+}
+
+void TestSafeFileWriter::interruptRemovesTheTemporaryFile()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, ignored);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.txt"));
+    writeRaw(path, "old");
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // As a program starts, not with the test framework's handlers.
+        std::signal(signal, ignored ? SIG_IGN : SIG_DFL);
+        SafeFileWriter::removeTemporaryFilesOnInterrupt();
+        SafeFileWriter file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(pattern(200 * 1024, 't')) < 0)
+            ::_exit(3);
+        ::raise(signal);
+        file.cancelWriting();
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    if (ignored) {
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    } else {
+        // Ended by the signal itself, as the shell reports with 128 + its number.
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), signal);
+    }
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("old.txt")});
+    QCOMPARE(readAll(path), QByteArray("old"));
+}
+
+void TestSafeFileWriter::everySystemErrorHasAReason()
+{
+    for (int error = 0; error < 140; ++error) {
+        const QString reason = FileReasons::systemError(error);
+        QVERIFY2(isJapanese(reason) && reason.endsWith(u'。'), qPrintable(reason));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSafeFileWriter)

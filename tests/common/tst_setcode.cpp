@@ -40,6 +40,8 @@ private slots:
     void topOutsideTheSetsIsNoCode();
     void sheetNumbers_data();
     void sheetNumbers();
+    void typedNumbers_data();
+    void typedNumbers();
 };
 
 void TestSetCode::pinnedCodes_data()
@@ -73,7 +75,7 @@ void TestSetCode::pinnedCodes()
 void TestSetCode::everySetReadsBack()
 {
     const QRegularExpression shape(QStringLiteral("^[2-9A-HJKMNP-Z]{4}-[2-9A-HJKMNP-Z]{5}$"));
-    for (int top = SetCode::MinTop; top <= SetCode::MaxTop; ++top) {
+    for (int top = SheetRules::MinTop; top <= SheetRules::MaxTop; ++top) {
         for (quint32 seed : seedsToTry()) {
             const QString text = SetCode(seed, top).text();
             QVERIFY2(shape.match(text).hasMatch(), qPrintable(text));
@@ -108,7 +110,7 @@ void TestSetCode::everySingleWrongCharacterIsRefused()
 {
     QRandomGenerator picks(77);
     for (int n = 0; n < 150; ++n) {
-        const SetCode code(picks.generate(), SetCode::MinTop + int(picks.bounded(77)));
+        const SetCode code(picks.generate(), SheetRules::MinTop + int(picks.bounded(77)));
         const QString text = code.text().remove(u'-');
         for (int i = 0; i < SetCode::Length; ++i) {
             for (char other : SetCode::Alphabet) {
@@ -129,7 +131,7 @@ void TestSetCode::everyNeighbourSwapIsRefused()
     QRandomGenerator picks(31);
     int swaps = 0;
     for (int n = 0; n < 2000; ++n) {
-        const SetCode code(picks.generate(), SetCode::MinTop + int(picks.bounded(77)));
+        const SetCode code(picks.generate(), SheetRules::MinTop + int(picks.bounded(77)));
         // Shown with its dash: the fourth and fifth characters are neighbours to a reader too.
         const QString text = code.text().remove(u'-');
         for (int i = 0; i + 1 < SetCode::Length; ++i) {
@@ -231,6 +233,35 @@ void TestSetCode::sheetNumbers()
                                       "までです。")
                            .arg(number));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, code.sheet(number));
+}
+
+void TestSetCode::typedNumbers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("number"); // -1: not a number
+    QTest::newRow("plain digits") << "7" << qint64(7);
+    QTest::newRow("leading zeros") << "0000000000007" << qint64(7);
+    QTest::newRow("full-width digits") << "０７" << qint64(7);
+    QTest::newRow("full-width and plain mixed") << "１0０" << qint64(100);
+    QTest::newRow("blanks around, full-width ones too") << "\u3000 12 \t" << qint64(12);
+    QTest::newRow("zero") << "００" << qint64(0);
+    QTest::newRow("beyond every sheet, read as typed") << "12345678901" << qint64(12345678901);
+    QTest::newRow("beyond any count, still past every sheet")
+        << "99999999999999999999999" << qint64(999999999999999999);
+    QTest::newRow("empty") << "" << qint64(-1);
+    QTest::newRow("blanks only") << "  " << qint64(-1);
+    QTest::newRow("a sign") << "+7" << qint64(-1);
+    QTest::newRow("a full-width sign") << "－７" << qint64(-1);
+    QTest::newRow("a blank inside") << "1 2" << qint64(-1);
+    QTest::newRow("a letter") << "7a" << qint64(-1);
+}
+
+void TestSetCode::typedNumbers()
+{
+    QFETCH(QString, typed);
+    QFETCH(qint64, number);
+    const std::optional<qint64> read = SetCode::readSheetNumber(typed);
+    QCOMPARE(read.value_or(-1), number);
 }
 
 QTEST_APPLESS_MAIN(TestSetCode)

@@ -45,6 +45,8 @@ grep -q "Unknown option 'colour'" "$work/err" || fail "the unknown option is not
 
 start_xvfb
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+# No language chosen: the caller speaks Japanese, as the windows looked for below are named.
+unset LC_ALL LC_MESSAGES LANGUAGE
 
 caller_pid=""
 window=""
@@ -117,9 +119,9 @@ saved_numbers() { # file
     tr -d '\r' <"$1" | grep -v '<<' | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'
 }
 
-# Seed 2024 draws the order 5 6 7 1 3 4 0 for a game of 7 (worked out by hand from the
-# generator and the fill).
-order7="5 6 7 1 3 4 0"
+# Seed 2024 draws the order 1 6 3 0 7 2 4 for a game of 7 (worked out by hand from the
+# generator started CrtRandom::CallerOffset values on, and the fill).
+order7="1 6 3 0 7 2 4"
 first_of_order7() { [ "$1" = 0 ] || cut -d ' ' -f "1-$1" <<<"$order7"; }
 for k in 0 3 6; do
     step "killed while spinning after $k numbers of 7, then continued"
@@ -132,7 +134,7 @@ for k in 0 3 6; do
     sleep 0.5
     kill_caller
     header=$(head -n 1 "$(journal)")
-    grep -q ' top=7 seed=2024 game=1 .* order=5,6,7,1,3,4,0$' <<<"$header" || fail "header: $header"
+    grep -q ' top=7 seed=2024 game=1 .* order=1,6,3,0,7,2,4$' <<<"$header" || fail "header: $header"
 
     launch "state-$k"
     answer_question Return
@@ -179,8 +181,8 @@ launch state-seed --seed 12345
 wait_dialog
 draw 3
 header=$(head -n 1 "$(journal)")
-expected_order="34,14,45,25,28,5,27,13,22,4,9,0,43,32,35,26,16,17,29,49,18,30,19,36,37,38,1,39,31,20,21,12,33,23,2,24,40,15,3,41,42,44,10,46,47,7,6,48,50,8"
+expected_order="25,26,20,46,40,28,6,30,0,39,27,29,19,41,15,23,4,44,31,21,3,42,5,47,32,16,45,11,22,17,18,43,2,7,33,48,49,8,24,34,35,12,36,37,38,9,50,14,1,10"
 grep -q " top=50 seed=12345 game=1 .* order=$expected_order\$" <<<"$header" || fail "header: $header"
-[ "$(journal_numbers)" = "34 14 45" ] || fail "first numbers: $(journal_numbers)"
+[ "$(journal_numbers)" = "25 26 20" ] || fail "first numbers: $(journal_numbers)"
 kill_caller
 echo "PASS"

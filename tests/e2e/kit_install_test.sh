@@ -91,6 +91,12 @@ pgrep -f "^$program_dir/bingo" >/dev/null || fail "no sheet program started from
 sheet_dir=$(readlink "/proc/$(pgrep -f "^$program_dir/bingo" | head -n 1)/cwd")
 [ "$sheet_dir" = "$program_dir" ] || fail "the sheet program runs in $sheet_dir, not the caller's folder"
 
+step "--help names the programs as they are typed, not by the launchers' paths"
+[ "$("$prefix/bin/kavelo" --help | head -n 1)" = "Usage: kavelo [options]" ] ||
+    fail "kavelo --help: $("$prefix/bin/kavelo" --help | head -n 1)"
+[ "$("$prefix/bin/bingo" --help | head -n 1)" = "Usage: bingo [options] [file]" ] ||
+    fail "bingo --help: $("$prefix/bin/bingo" --help | head -n 1)"
+
 step "the installed sheet program exports a PDF"
 "$prefix/bin/bingo" --sheets 10 --top 50 --color red --seed 7 --pdf "$work/elsewhere/sheets.pdf"
 pages=$(pdfinfo "$work/elsewhere/sheets.pdf" | awk '/^Pages:/ { print $2 }')

@@ -1,7 +1,8 @@
-# Fails when a file of a core library includes a widget header: one of Qt Widgets or Qt Print
-# Support, or a header of one of the kit's widget libraries. LAYERS names a file that sets
-# core_libraries and widget_libraries, and for each library <name>_dir and <name>_sources;
-# forbidden_qt_dirs lists the Qt include folders whose headers core code must not use.
+# Fails when a core library includes a widget header (one of Qt Widgets or Qt Print Support, or
+# a header of one of the kit's widget libraries) or links a widget library. LAYERS names a file
+# that sets core_libraries and widget_libraries, and for each library <name>_dir,
+# <name>_sources and <name>_links; forbidden_qt_dirs lists the Qt include folders whose headers
+# core code must not use, forbidden_qt_libraries the Qt libraries it must not link.
 cmake_minimum_required(VERSION 3.25)
 include("${LAYERS}")
 
@@ -57,10 +58,21 @@ foreach(library IN LISTS core_libraries)
     endforeach()
 endforeach()
 
+foreach(library IN LISTS core_libraries)
+    foreach(link IN LISTS ${library}_links)
+        if(link IN_LIST forbidden_qt_libraries)
+            string(APPEND faults "\n  ${library}: links ${link} (Qt Widgets or Print Support)")
+        elseif(link IN_LIST widget_libraries)
+            string(APPEND faults "\n  ${library}: links ${link} (a widget library)")
+        endif()
+    endforeach()
+endforeach()
+
 if(checked EQUAL 0)
     message(FATAL_ERROR "no core file was found to check")
 endif()
 if(faults)
-    message(FATAL_ERROR "core libraries include widget headers:${faults}")
+    message(FATAL_ERROR "core libraries include or link widgets:${faults}")
 endif()
-message(STATUS "${checked} core files include no widget header")
+list(LENGTH core_libraries libraries)
+message(STATUS "${checked} files of ${libraries} core libraries include and link no widget")

@@ -45,7 +45,8 @@ public:
             paint(&printer);
         }
     }
-    void pageSetup(QPrinter &printer, QWidget *) override { setUpPrinters.append(&printer); }
+    void printerSetup(QPrinter &printer, QWidget *) override { setUpPrinters.append(&printer); }
+    void pageSetup(QPrinter &printer, QWidget *) override { pageSetUpPrinters.append(&printer); }
 
     void chooseRange(QPrinter &printer) const
     {
@@ -59,7 +60,8 @@ public:
     int fromPage = 0; // 0: all pages
     int toPage = 0;
     int offeredLastPage = 0;
-    QList<QPrinter *> setUpPrinters;
+    QList<QPrinter *> setUpPrinters;     // by Printer Setup
+    QList<QPrinter *> pageSetUpPrinters; // by the preview's page setup
 };
 
 // Fills the setup dialog's fields as a user would and presses OK (or Cancel).

@@ -338,7 +338,7 @@ void TestPdfExport::refusedArguments_data()
     QTest::newRow("top minus zero")
         << QStringList{"--sheets", "5", "--top", "-0", "--color", "blue"} << "--top";
     QTest::newRow("unknown option") << (good + QStringList{"--colour", "blue"}) << "colour";
-    QTest::newRow("folder that does not exist") << good << "cannot write";
+    QTest::newRow("folder that does not exist") << good << "に書き込めません";
 }
 
 void TestPdfExport::refusedArguments()
@@ -438,7 +438,7 @@ void TestPdfExport::fullDiskKeepsTheOldPdf()
     const QStringList next{"--sheets", "3", "--top", "75", "--color", "red"};
     const Run replace = runBingo(next + QStringList{"--pdf", oldPdf});
     QVERIFY(replace.exitCode > 0);
-    QVERIFY2(replace.err.contains(oldPdf) && replace.err.contains("No space left on device"),
+    QVERIFY2(replace.err.contains(oldPdf) && replace.err.contains("ディスクに空きがありません"),
              qPrintable(replace.err));
     QFile kept(oldPdf);
     QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -459,9 +459,10 @@ void TestPdfExport::targetsThatAreNotFiles_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("reason");
     QTest::newRow("a FIFO nobody reads is refused at once")
-        << "fifo" << 1 << "FIFO that no program is reading from";
-    QTest::newRow("a loop of symbolic links") << "loop" << 1 << "loop of symbolic links";
-    QTest::newRow("a device that is always full") << "full" << 1 << "No space left on device";
+        << "fifo" << 1 << "読み取るプログラムのない名前付きパイプです";
+    QTest::newRow("a loop of symbolic links")
+        << "loop" << 1 << "シンボリックリンクが循環しています";
+    QTest::newRow("a device that is always full") << "full" << 1 << "ディスクに空きがありません";
     QTest::newRow("a device that takes everything") << "null" << 0 << "";
 }
 

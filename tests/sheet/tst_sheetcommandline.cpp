@@ -20,6 +20,7 @@ private slots:
     void argumentBytes();
     void numberedAndSetCode_data();
     void numberedAndSetCode();
+    void helpNamesTheCommandAndTheRules();
 };
 
 void TestSheetCommandLine::accepted_data()
@@ -71,6 +72,10 @@ void TestSheetCommandLine::accepted_data()
         << Mode::Pdf << 100000 << 50 << Colour(SheetColour::Blue) << qint64(-1) << a4 << QString();
     QTest::newRow("help") << QStringList{"--help"} << Mode::Help << 10 << 50 << none << qint64(-1)
                           << a4 << QString();
+    // The caller takes the same: leading zeros do not count against the largest seed.
+    QTest::newRow("more digits than the largest seed, in leading zeros")
+        << QStringList{"--seed", "00000000000012"} << Mode::Window << 10 << 50 << none << qint64(12)
+        << a4 << QString();
 }
 
 void TestSheetCommandLine::accepted()
@@ -142,6 +147,13 @@ void TestSheetCommandLine::refused_data()
             QTest::newRow(qPrintable(row)) << with(option, value) << option;
         }
     }
+    QTest::newRow("seed twice") << QStringList{"--seed", "1", "--seed", "2"}
+                                << "--seed can be given only once";
+    QTest::newRow("pdf twice") << (good + pdf + QStringList{"--pdf", "b.pdf"})
+                               << "--pdf can be given only once";
+    QTest::newRow("a switch twice")
+        << QStringList{"--numbered", "--numbered"} << "--numbered can be given only once";
+    QTest::newRow("help with a bad value") << QStringList{"--help", "--top", "x"} << "--top";
     QTest::newRow("a document with pdf") << (good + pdf + QStringList{"doc.bgo"}) << "doc.bgo";
     QTest::newRow("print with pdf") << (good + pdf + QStringList{"--print"}) << "--print";
     QTest::newRow("sheets without pdf") << QStringList{"--sheets", "10"} << "only used with --pdf";
@@ -244,6 +256,14 @@ void TestSheetCommandLine::numberedAndSetCode()
     QCOMPARE(parsed.numbered, numbered);
     QCOMPARE(parsed.printDirect, print);
     QCOMPARE(parsed.setCode, code);
+}
+
+void TestSheetCommandLine::helpNamesTheCommandAndTheRules()
+{
+    // As the launcher is typed, whatever path started the program.
+    const QString help = SheetCommandLine::helpText();
+    QVERIFY2(help.startsWith(QStringLiteral("Usage: bingo [options] [file]\n")), qPrintable(help));
+    QVERIFY2(help.contains(QStringLiteral("a repeated option is refused")), qPrintable(help));
 }
 
 QTEST_APPLESS_MAIN(TestSheetCommandLine)

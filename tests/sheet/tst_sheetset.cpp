@@ -25,7 +25,7 @@ struct CountingRandom final : RandomSource
     int calls = 0;
 };
 
-QList<int> cellsOf(std::span<const int, SheetSet::CellsPerSheet> sheet)
+QList<int> cellsOf(std::span<const int, SheetRules::Cells> sheet)
 {
     return QList<int>(sheet.begin(), sheet.end());
 }

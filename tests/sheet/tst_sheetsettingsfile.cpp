@@ -57,6 +57,7 @@ void TestSheetSettingsFile::notARegularFile_data()
     QTest::newRow("a FIFO") << "fifo";
     QTest::newRow("a loop of symbolic links") << "loop";
     QTest::newRow("a folder") << "folder";
+    QTest::newRow("a file far larger than any settings") << "large";
 }
 
 void TestSheetSettingsFile::notARegularFile()
@@ -64,12 +65,17 @@ void TestSheetSettingsFile::notARegularFile()
     QFETCH(QString, kind);
     const QString path = SheetSettingsFile::path();
     std::optional<FifoWatch> fifo;
-    if (kind == "fifo")
+    if (kind == "fifo") {
         QVERIFY(fifo.emplace(path).made());
-    else if (kind == "loop")
+    } else if (kind == "loop") {
         QVERIFY(QFile::link(path, path));
-    else
+    } else if (kind == "large") {
+        QFile large(path);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.resize(SheetSettingsFile::MaxBytes + 1)); // sparse
+    } else {
         QVERIFY(QDir().mkdir(path));
+    }
     const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::System |
                                                         QDir::Hidden | QDir::NoDotAndDotDot);
     {
@@ -88,6 +94,8 @@ void TestSheetSettingsFile::notARegularFile()
     QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
                                       QDir::NoDotAndDotDot),
              before);
+    if (kind == "large")
+        QCOMPARE(QFileInfo(path).size(), SheetSettingsFile::MaxBytes + 1); // left as it was
     QVERIFY(QFileInfo(path).isSymLink() || QFile::remove(path) || QDir().rmdir(path) ||
             kind == "fifo");
     QFile::remove(path);

@@ -19,16 +19,27 @@ public:
         QString text;
         // What `probe` gave as the box opened.
         int probed;
+        // The window the box opened over.
+        QWidget *parent;
     };
 
-    void show(QWidget *, Icon icon, const QString &title, const QString &text) override
+    void show(QWidget *parent, Icon icon, const QString &title, const QString &text) override
     {
-        shown.append({icon, title, text, probe()});
+        shown.append({icon, title, text, probe(), parent});
     }
     bool ask(QWidget *, const QString &title, const QString &text) override
     {
         questions << title + u'|' + text;
         return answer;
+    }
+
+    // The text of each box shown, in turn.
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Shown &box : shown)
+            all << box.text;
+        return all;
     }
 
     QList<Shown> shown;

@@ -10,15 +10,18 @@
 class ScriptedFiles final : public FileChooser
 {
 public:
-    QString choose(QWidget *, Purpose purpose, const QString &, const QStringList &filters) override
+    QString choose(QWidget *, Purpose purpose, const QString &title,
+                   const QStringList &filters) override
     {
         purposes.append(purpose);
+        titles.append(title);
         nameFilters = filters;
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
     QStringList answers;
     QList<Purpose> purposes;
+    QStringList titles;
     // The name filters of the last dialog.
     QStringList nameFilters;
 };

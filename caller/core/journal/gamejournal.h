@@ -1,0 +1,74 @@
+#pragma once
+
+#include "journalfolder.h"
+#include "journalformat.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class CallerGame;
+
+// Keeps the record of each game on disk as it is played, following the game's signals: a new
+// file with the top number, the seed and the whole draw order at the first Start, one record
+// per number drawn (on the disk before the number is shown), and a closing record when the game
+// is finished, cleared or left by ending the program. When a record cannot be written the game
+// goes on without one; the first such failure of a run is reported through unavailable(). The
+// journal of the game being played stays claimed until the game ends, even when a record could
+// not be written, so no other program takes up a game that is still on screen.
+class GameJournal final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // seed is the one the program gave its generator; clock gives the time of each record.
+    GameJournal(const JournalFolder &folder, std::uint32_t seed, Clock clock,
+                QObject *parent = nullptr);
+    ~GameJournal() override;
+
+    void observe(const CallerGame &game);
+
+    // Goes on with the unfinished game of a claimed journal, after its intact records.
+    // A game whose every number was drawn is closed as finished at once.
+    bool resume(JournalFolder::Claimed journal, const JournalReading &reading);
+    // Closes the unfinished game of a claimed journal as declined, so it is not offered again.
+    bool decline(JournalFolder::Claimed journal, const JournalReading &reading);
+    // The program ends: a game still open is closed as quit.
+    void programEnded();
+
+    bool isOpen() const { return m_fd >= 0; }
+    const QString &currentPath() const { return m_path; }
+
+signals:
+    // The first failure to write of this run; message says where and why.
+    void unavailable(const QString &message);
+
+private:
+    void onGameStarted(int topNumber, const QList<int> &drawOrder);
+    void onNumberDrawn(int index, int number);
+    void onGameFinished();
+    void onGameCleared(int drawCount);
+
+    // Opens the journal for appending after its first intactBytes bytes.
+    bool reopen(JournalFolder::Claimed journal, qsizetype intactBytes);
+    bool append(const QByteArray &record);
+    void close(JournalGame::Ending ending);
+    void fail(const QString &reason);
+    void closeFile();
+
+    const JournalFolder &m_folder;
+    std::uint32_t m_seed;
+    Clock m_clock;
+    int m_gamesOfRun = 0;
+    int m_fd = -1;
+    QString m_path;
+    JournalFolder::Claim m_claim;
+    int m_drawCount = 0;
+    int m_topNumber = 0;
+    bool m_reported = false;
+};

@@ -1,8 +1,0 @@
-#include "sleeper.h"
-
-#include <QThread>
-
-void ThreadSleeper::sleep(int milliseconds)
-{
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}

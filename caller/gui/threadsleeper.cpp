@@ -1,0 +1,8 @@
+#include "threadsleeper.h"
+
+#include <QThread>
+
+void ThreadSleeper::sleep(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
