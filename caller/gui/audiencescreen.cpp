@@ -56,11 +56,9 @@ QFont fitted(QFont font, const QString &sample, QSizeF box, double fill)
     return font;
 }
 
-// The widest number of a game whose top number is top.
-QString widestNumber(int top)
-{
-    return top >= 100 ? QStringLiteral("888") : QStringLiteral("88");
-}
+// Two digits set the size of every number, so the one number of three (100) is drawn
+// narrower instead of every number smaller.
+const QString TwoDigits = QStringLiteral("88");
 
 } // namespace
 
@@ -103,6 +101,11 @@ void AudienceScreen::open(const QWidget &dialog)
         showNormal();
     }
     raise();
+}
+
+bool AudienceScreen::hides(const QWidget &dialog) const
+{
+    return isVisible() && isFullScreen() && geometry().contains(dialog.frameGeometry().center());
 }
 
 void AudienceScreen::boardChanged()
@@ -261,7 +264,8 @@ void AudienceScreen::paintEvent(QPaintEvent *event)
         paintBoard(painter, layout);
 }
 
-void AudienceScreen::drawCentred(QPainter &painter, const QRectF &box, const QString &text)
+void AudienceScreen::drawCentred(QPainter &painter, const QRectF &box, const QString &text,
+                                 qreal maxWidth)
 {
     // Digits this large are drawn as outlines, not from Qt's glyph cache, which costs tens of
     // milliseconds a board; each label is drawn once and kept as an image instead.
@@ -290,7 +294,16 @@ void AudienceScreen::drawCentred(QPainter &painter, const QRectF &box, const QSt
     const QSizeF size = label.image.deviceIndependentSize();
     const QPointF topLeft(box.center().x() - size.width() / 2,
                           box.center().y() + label.capHeight / 2 - label.ascent - 1);
-    painter.drawImage(topLeft, label.image);
+    if (maxWidth <= 0 || size.width() <= maxWidth) {
+        painter.drawImage(topLeft, label.image);
+        return;
+    }
+    // Too wide: narrowed, keeping its height.
+    const QRectF target(box.center().x() - maxWidth / 2, topLeft.y(), maxWidth, size.height());
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, label.image);
+    painter.restore();
 }
 
 void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout)
@@ -298,9 +311,9 @@ void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout
     if (m_board.latest() < 0)
         return;
     painter.setPen(toColor(m_board.textColour()));
-    painter.setFont(
-        fitted(baseFont(true), widestNumber(m_board.topNumber()), layout.latest().size(), 0.85));
-    drawCentred(painter, layout.latest(), numberText(m_board.latest()));
+    painter.setFont(fitted(baseFont(true), TwoDigits, layout.latest().size(), 0.85));
+    drawCentred(painter, layout.latest(), numberText(m_board.latest()),
+                layout.latest().width() * 0.95);
 }
 
 void AudienceScreen::paintSpinner(QPainter &painter) const
@@ -334,7 +347,7 @@ void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout
     const double gap = first.width() * 0.08;
     // No taller than wide, so a tall row does not leave the digits small in narrow boxes.
     const QSizeF inner(first.width() - 2 * gap, std::min(first.height(), first.width()) - 2 * gap);
-    painter.setFont(fitted(baseFont(true), widestNumber(m_board.topNumber()), inner, 0.7));
+    painter.setFont(fitted(baseFont(true), TwoDigits, inner, 0.7));
     for (int i = 0; i < recent.size(); ++i) {
         QRectF slot(QPointF(0, 0), inner);
         slot.moveCenter(layout.recentSlot(i).center());
@@ -342,7 +355,7 @@ void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(slot, slot.height() * 0.12, slot.height() * 0.12);
         painter.setPen(ink);
-        drawCentred(painter, slot, numberText(recent[i]));
+        drawCentred(painter, slot, numberText(recent[i]), slot.width() * 0.9);
     }
 }
 
@@ -352,17 +365,20 @@ void AudienceScreen::paintBoard(QPainter &painter, const AudienceLayout &layout)
     const QColor text = toColor(m_board.textColour());
     const QColor back = toColor(m_board.backColour());
     const QColor ink = toColor(m_board.contrastingBackground(m_board.backColour()));
-    const QColor dim = mixed(ink, back, 0.4);
+    const QColor outline = mixed(ink, back, 0.4);
+    const QColor uncalled = toColor(m_board.uncalledColour());
     const QRectF first = layout.cell(0);
-    const double gap = std::max(2.0, std::min(first.width(), first.height()) * 0.08);
+    const double gap = std::max(2.0, std::min(first.width(), first.height()) * 0.07);
     const QSizeF inner(first.width() - 2 * gap, first.height() - 2 * gap);
-    const QFont plain = fitted(baseFont(false), widestNumber(top), inner, 0.6);
-    const QFont bold = fitted(baseFont(true), widestNumber(top), inner, 0.6);
+    const QSizeF digits(inner.width() * 0.74, inner.height() * 0.6);
+    const QFont plain = fitted(baseFont(false), TwoDigits, digits, 1.0);
+    const QFont bold = fitted(baseFont(true), TwoDigits, digits, 1.0);
     const double line = std::max(1.0, inner.height() * 0.04);
     const double radius = inner.height() * 0.12;
 
-    // Called numbers are filled and bold, the others only outlined and dim, so the two read
-    // apart without their colour; the latest also has a heavy frame.
+    // Called numbers are filled and bold, the others only outlined, in a grey that still
+    // reads from afar, so the two read apart without their colour; the latest also has a
+    // heavy frame.
     for (int number = 0; number <= top; ++number) {
         const QRectF cell = layout.cell(number).adjusted(gap, gap, -gap, -gap);
         const QString label = numberText(number);
@@ -373,13 +389,13 @@ void AudienceScreen::paintBoard(QPainter &painter, const AudienceLayout &layout)
             painter.setPen(back);
             painter.setFont(bold);
         } else {
-            painter.setPen(QPen(dim, line));
+            painter.setPen(QPen(outline, line));
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(cell, radius, radius);
-            painter.setPen(dim);
+            painter.setPen(uncalled);
             painter.setFont(plain);
         }
-        drawCentred(painter, cell, label);
+        drawCentred(painter, cell, label, inner.width() * 0.9);
         if (number == m_board.latest()) {
             const double frame = gap * 0.8;
             painter.setPen(QPen(ink, frame));

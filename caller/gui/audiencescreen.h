@@ -27,6 +27,9 @@ public:
     // Shows the window: full screen on the other screen where there are two or more, beside
     // the dialog as a window where there is one.
     void open(const QWidget &dialog);
+    // Whether it is full screen on the screen that shows the dialog, where a window raised
+    // over the dialog would also come up in front of the room.
+    bool hides(const QWidget &dialog) const;
     QAction *fullScreenAction() const { return m_fullScreen; }
     // The line above the number for the game's phase, in the user's language; empty between
     // draws.
@@ -54,7 +57,8 @@ private:
     QRectF spinnerArea() const;
     // The window less the corner's strip: where the board and the rest are laid out.
     QSize contentSize() const;
-    void drawCentred(QPainter &painter, const QRectF &box, const QString &text);
+    // Draws text centred in box; a text wider than maxWidth, where one is given, is narrowed.
+    void drawCentred(QPainter &painter, const QRectF &box, const QString &text, qreal maxWidth = 0);
     void paintLatest(QPainter &painter, const AudienceLayout &layout);
     void paintBoard(QPainter &painter, const AudienceLayout &layout);
     void paintRecent(QPainter &painter, const AudienceLayout &layout);

@@ -424,7 +424,11 @@ void CCallerDlg::clearGrid()
 
 void CCallerDlg::showBingoEnd()
 {
-    // The framework's message box with only an OK button carries the exclamation icon.
-    m_services.messages->show(this, MessagePresenter::Icon::Warning, ApplicationTitle,
+    // The framework's message box with only an OK button carries the exclamation icon. Over
+    // a full-screen audience screen it opens on that screen, so the dialog stays behind it.
+    QWidget *over = m_audienceScreen && m_audienceScreen->hides(*this)
+                        ? static_cast<QWidget *>(m_audienceScreen)
+                        : this;
+    m_services.messages->show(over, MessagePresenter::Icon::Warning, ApplicationTitle,
                               BingoEndText);
 }

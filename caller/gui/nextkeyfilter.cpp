@@ -47,6 +47,26 @@ bool NextKeyFilter::isQuestionOverWatched(const QWidget *window) const
            watches(box->parentWidget()->window());
 }
 
+bool NextKeyFilter::takeNewPress(const QKeyEvent &press)
+{
+    const auto found = m_held.constFind(press.key());
+    const bool repeat =
+        press.isAutoRepeat() || (found != m_held.constEnd() &&
+                                 (!found->released || found->releasedAt == press.timestamp()));
+    m_held.insert(press.key(), Held{});
+    return !repeat;
+}
+
+void NextKeyFilter::takeRelease(const QKeyEvent &release)
+{
+    // A repeat's release is followed by its press, which the time or the repeat mark gives
+    // away. Without a time (a synthesised event) a release counts at once.
+    if (release.timestamp() == 0)
+        m_held.remove(release.key());
+    else
+        m_held.insert(release.key(), Held{true, release.timestamp()});
+}
+
 bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -56,6 +76,13 @@ bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<const QKeyEvent *>(event);
     if (!widget || !isNextKey(*key))
         return false;
+    // Presses and releases are followed in every window, so that a key that closed a message
+    // box on its press takes no step when its repeats reach the dialog behind.
+    bool newPress = false;
+    if (type == QEvent::KeyPress)
+        newPress = takeNewPress(*key);
+    else
+        takeRelease(*key);
     const QWidget *window = widget->window();
     if (isQuestionOverWatched(window))
         return true;
@@ -64,7 +91,7 @@ bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
     // With a modifier (other than the keypad's, which Enter there carries) the key does
     // nothing at all: passed on, Ctrl+Space would still press whichever button has the focus.
     const bool plain = !(key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
-    if (type == QEvent::KeyPress && plain && !key->isAutoRepeat())
+    if (newPress && plain)
         m_next();
     return true;
 }

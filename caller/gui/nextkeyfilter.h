@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,10 +13,14 @@ class QWidget;
 // The "next" keys of a presenter remote (Space, Enter, Page Down, Right arrow): pressed in one
 // of the windows it watches, each press runs the next step once, whichever control has the
 // focus, and reaches no control, so it can neither press a focused button nor the default
-// one. A key held down repeats nothing; with Ctrl, Alt or Shift the key does nothing. In a question
-// box opened over these windows the keys do nothing, so a remote cannot answer it. It watches the
-// whole application: installed on the application object by the constructor, removed when it is
-// destroyed.
+// one. With Ctrl, Alt or Shift the key does nothing. In a question box opened over these
+// windows the keys do nothing, so a remote cannot answer it. It watches the whole application:
+// installed on the application object by the constructor, removed when it is destroyed.
+//
+// A key held down takes one step, whatever the platform reports: once pressed, anywhere in
+// the application, a key takes no step until its release is seen. X11 sends a held key's
+// repeats as a release and a press of the same time, which Qt often reports as a fresh
+// press, so such a pair counts as still held.
 class NextKeyFilter final : public QObject
 {
     Q_OBJECT
@@ -30,9 +35,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Whether a press is the start of a new press of its key rather than a repeat of a held
+    // one; a release is remembered with its time.
+    bool takeNewPress(const QKeyEvent &press);
+    void takeRelease(const QKeyEvent &release);
     bool watches(const QWidget *window) const;
     bool isQuestionOverWatched(const QWidget *window) const;
 
+    struct Held
+    {
+        bool released = false;
+        quint64 releasedAt = 0;
+    };
+
     std::function<void()> m_next;
     QList<QPointer<QWidget>> m_windows;
+    QHash<int, Held> m_held;
 };

@@ -271,20 +271,33 @@ void TestAudienceBoard::contrastingBackground_data()
 {
     QTest::addColumn<Rgb>("text");
     QTest::addColumn<Rgb>("back");
+    // Their contrast ratio in hundredths, as the usual checkers give it.
+    QTest::addColumn<int>("contrast");
     const Rgb white{255, 255, 255};
     const Rgb black{0, 0, 0};
-    QTest::newRow("blue on white") << TextColours::Blue << white;
-    QTest::newRow("red on black") << TextColours::Red << black;
-    QTest::newRow("green on black") << TextColours::Green << black;
-    QTest::newRow("black on white") << black << white;
-    QTest::newRow("white on black") << white << black;
+    QTest::newRow("blue on white") << TextColours::Blue << white << 859;
+    QTest::newRow("red on black") << TextColours::Red << black << 525;
+    QTest::newRow("green on black") << TextColours::Green << black << 1530;
+    QTest::newRow("black on white") << black << white << 2100;
+    QTest::newRow("white on black") << white << black << 2100;
 }
 
 void TestAudienceBoard::contrastingBackground()
 {
     QFETCH(Rgb, text);
     QFETCH(Rgb, back);
+    QFETCH(int, contrast);
     QCOMPARE(AudienceBoard::contrastingBackground(text), back);
+    QCOMPARE(qRound(AudienceBoard::contrast(text, back) * 100), contrast);
+
+    // Numbers not yet called are a grey at 7:1 to the background, well above the 4.5:1 that
+    // reads in a lit hall, and rounded towards more.
+    AudienceBoard board;
+    board.setTextColour(text);
+    const Rgb grey = board.uncalledColour();
+    QCOMPARE(grey, (Rgb{grey.red, grey.red, grey.red}));
+    QVERIFY(AudienceBoard::contrast(grey, back) >= AudienceBoard::UncalledContrast);
+    QVERIFY(AudienceBoard::contrast(grey, back) < 7.1);
 }
 
 void TestAudienceBoard::layoutPartsInsideAndApart_data()

@@ -1,3 +1,4 @@
+#include "audienceboard.h"
 #include "audiencelayout.h"
 #include "audiencescreen.h"
 #include "ccallerdlg.h"
@@ -102,6 +103,16 @@ struct Fixture
     }
     int draws() const { return dialog->game().drawCount(); }
     bool spinning() const { return dialog->findChild<QTimer *>("timer2")->isActive(); }
+    // Plays a game of one number to its end; the window its "Bingo End" opened over.
+    QWidget *bingoEndOver()
+    {
+        click("IDC_CLEAR");
+        get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("1"));
+        draw();
+        const bool ended = !messages.shown.isEmpty() &&
+                           messages.shown.constLast().text == CCallerDlg::BingoEndText;
+        return ended ? messages.shown.constLast().parent : nullptr;
+    }
 };
 
 enum class Phase { Ready, Spinning, BetweenDraws, Finished };
@@ -144,6 +155,21 @@ bool cellHasInk(const QImage &image, QSize size, int cells, int number, const QC
             if (image.pixelColor(x, y) != back)
                 return true;
     return false;
+}
+
+// The box around the pixels of a board cell that stand out from the background by at least
+// the contrast given: its digits, without the lighter outline.
+QRect inkBox(const QImage &image, QSize size, int cells, int number, const QColor &back,
+             double contrast)
+{
+    const auto rgb = [](const QColor &c) { return Rgb{c.red(), c.green(), c.blue()}; };
+    const QRect cell = AudienceLayout(size, cells, 5).cell(number).toAlignedRect() & image.rect();
+    QRect box;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (AudienceBoard::contrast(rgb(image.pixelColor(x, y)), rgb(back)) >= contrast)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 // Opens the audience screen as a window of 1024 x 768, whatever the screens are.
@@ -218,6 +244,17 @@ void TestAudienceScreen::nextKey_data()
         << Phase::Spinning << int(Qt::Key_PageDown) << "" << true << 2 << "1011";
     QTest::newRow("Right on the audience screen when finished does nothing")
         << Phase::Finished << int(Qt::Key_Right) << "" << true << 5 << "0011";
+    // Keypad Enter comes with the keypad's modifier; the screen has no default button that the
+    // key would press if it got through.
+    QTest::newRow("keypad Enter on the audience screen in Ready starts")
+        << Phase::Ready << (Qt::KeypadModifier | Qt::Key_Enter).toCombined() << "" << true << 0
+        << "0100";
+    QTest::newRow("Shift+Space on Start in Ready neither starts nor presses it")
+        << Phase::Ready << (Qt::ShiftModifier | Qt::Key_Space).toCombined() << "IDC_START" << false
+        << 0 << "1000";
+    QTest::newRow("Alt+Enter on Clear between draws neither starts nor clears")
+        << Phase::BetweenDraws << (Qt::AltModifier | Qt::Key_Return).toCombined() << "IDC_CLEAR"
+        << false << 1 << "1011";
 }
 
 void TestAudienceScreen::nextKey()
@@ -246,7 +283,8 @@ void TestAudienceScreen::nextKey()
         target->setFocus();
     }
     const QString topBefore = f.get<QComboBox>("IDC_TOP_NUMBER")->currentText();
-    QTest::keyClick(target, Qt::Key(key));
+    const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+    QTest::keyClick(target, pressed.key(), pressed.keyboardModifiers());
     QCOMPARE(f.draws(), draws);
     QCOMPARE(f.buttons(), buttons);
     QCOMPARE(f.messages.shown.size(), endMessages);
@@ -254,15 +292,22 @@ void TestAudienceScreen::nextKey()
     QVERIFY(f.get<QRadioButton>("IDC_COLOR_BLUE")->isChecked());
     QCOMPARE(f.get<QComboBox>("IDC_TOP_NUMBER")->currentText(), topBefore);
 
-    // Held down, the key takes one step and repeats nothing; with a modifier it is another key.
-    QTest::keyPress(target, Qt::Key(key));
+    // Held down, the key takes one step and repeats nothing, whether its repeats are marked or
+    // come as X11 sends them, a release and a press of one time; with a modifier it is another
+    // key.
+    QTest::keyPress(target, pressed.key());
     const int afterPress = f.draws();
     const QString buttonsAfterPress = f.buttons();
-    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QKeyEvent repeat(QEvent::KeyPress, pressed.key(), Qt::NoModifier, QString(), true);
     QApplication::sendEvent(target, &repeat);
     QApplication::sendEvent(target, &repeat);
-    QTest::keyRelease(target, Qt::Key(key));
-    QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent unmarked(type, pressed.key(), Qt::NoModifier);
+        unmarked.setTimestamp(5000);
+        QApplication::sendEvent(target, &unmarked);
+    }
+    QTest::keyRelease(target, pressed.key());
+    QTest::keyClick(target, pressed.key(), Qt::ControlModifier);
     QCOMPARE(f.draws(), afterPress);
     QCOMPARE(f.buttons(), buttonsAfterPress);
 }
@@ -293,6 +338,17 @@ void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
     QVERIFY(f.dialog->isVisible());
     QCOMPARE(f.draws(), 2);
     QCOMPARE(f.buttons(), QStringLiteral("1011"));
+
+    // A key that closed a message box on its press takes no step with the repeats that then
+    // reach the dialog, only after its release.
+    QTimer::singleShot(0, this,
+                       [] { QTest::keyPress(QApplication::activeModalWidget(), Qt::Key_Return); });
+    f.dialog->OnKeys();
+    QTest::keyPress(f.dialog.get(), Qt::Key_Return);
+    QCOMPARE(f.buttons(), QStringLiteral("1011"));
+    QTest::keyRelease(f.dialog.get(), Qt::Key_Return);
+    QTest::keyClick(f.dialog.get(), Qt::Key_Return);
+    QCOMPARE(f.buttons(), QStringLiteral("0100"));
 }
 
 void TestAudienceScreen::openAndCloseMidGame()
@@ -344,14 +400,21 @@ void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
     f.dialog->move(screens.first()->geometry().topLeft() + QPoint(50, 50));
     f.dialog->ToggleAudienceScreen();
     AudienceScreen *screen = f.screen();
+    // "Bingo End" opens over the dialog unless the audience screen is full screen in front of
+    // it: then over the audience screen, so the room does not get the dialog.
     if (screens.size() == 1) {
         QVERIFY(!screen->isFullScreen());
         QVERIFY(screen->isVisible());
+        QCOMPARE(f.bingoEndOver(), f.dialog.get());
+        screen->fullScreenAction()->trigger();
+        QVERIFY(screen->isFullScreen());
+        QCOMPARE(f.bingoEndOver(), screen);
         return;
     }
     QVERIFY(screen->isFullScreen());
     QCOMPARE(screen->screen(), screens.at(1));
     QCOMPARE(screen->geometry(), screens.at(1)->geometry());
+    QCOMPARE(f.bingoEndOver(), f.dialog.get());
 
     f.dialog->ToggleAudienceScreen();
     f.dialog->move(screens.at(1)->geometry().topLeft() + QPoint(50, 50));
@@ -468,6 +531,17 @@ void TestAudienceScreen::boardFollowsTheTopNumberInReady()
     QCOMPARE(AudienceLayout(screen->size(), 21, 5).columns(), 4);
     QCOMPARE(AudienceLayout(screen->size(), 23, 5).rows(), 6);
     const QColor white(255, 255, 255);
+
+    // Of 0..100 the digits fill about half a cell's height, in a grey that reads at 4.5:1;
+    // the one number of three digits is narrowed to stay clear of its cell's frame.
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("100"));
+    const QImage hundred = screen->grab().toImage();
+    const QRect digits = inkBox(hundred, screen->size(), 101, 45, white, 4.5);
+    QVERIFY(digits.height() >= AudienceLayout(screen->size(), 101, 5).cell(45).height() * 0.45);
+    const QRect threeDigits = inkBox(hundred, screen->size(), 101, 100, white, 4.5);
+    QVERIFY(!threeDigits.isEmpty());
+    QVERIFY(threeDigits.width() <= AudienceLayout(screen->size(), 101, 5).cell(100).width() * 0.8);
+
     f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("22"));
     QVERIFY(cellHasInk(screen->grab().toImage(), screen->size(), 23, 22, white));
     f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("20"));

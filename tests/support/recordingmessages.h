@@ -19,11 +19,13 @@ public:
         QString text;
         // What `probe` gave as the box opened.
         int probed;
+        // The window the box opened over.
+        QWidget *parent;
     };
 
-    void show(QWidget *, Icon icon, const QString &title, const QString &text) override
+    void show(QWidget *parent, Icon icon, const QString &title, const QString &text) override
     {
-        shown.append({icon, title, text, probe()});
+        shown.append({icon, title, text, probe(), parent});
     }
     bool ask(QWidget *, const QString &title, const QString &text) override
     {

@@ -1,5 +1,6 @@
 #include "audienceboard.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,6 +14,14 @@ double luminance(Rgb colour)
     };
     return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
            0.0722 * linear(colour.blue);
+}
+
+// The sRGB component of a grey of the given relative luminance, 0 to 255.
+double greyComponent(double luminance)
+{
+    const double l = std::clamp(luminance, 0.0, 1.0);
+    const double c = l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
+    return c * 255;
 }
 
 } // namespace
@@ -92,6 +101,23 @@ Rgb AudienceBoard::contrastingBackground(Rgb text)
     const double onWhite = 1.05 / (l + 0.05);
     const double onBlack = (l + 0.05) / 0.05;
     return onWhite > onBlack ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+}
+
+double AudienceBoard::contrast(Rgb a, Rgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb AudienceBoard::uncalledColour() const
+{
+    // Rounded away from the background, so the contrast is never below the one asked for.
+    const double back = luminance(backColour());
+    const int grey = back > 0.5
+                         ? int(std::floor(greyComponent((back + 0.05) / UncalledContrast - 0.05)))
+                         : int(std::ceil(greyComponent((back + 0.05) * UncalledContrast - 0.05)));
+    return Rgb{grey, grey, grey};
 }
 
 void AudienceBoard::gameStarted(int topNumber)

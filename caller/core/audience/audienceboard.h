@@ -47,6 +47,12 @@ public:
     // Black or white, whichever stands out more behind the text colour.
     Rgb backColour() const { return contrastingBackground(m_textColour); }
     static Rgb contrastingBackground(Rgb text);
+    // The grey of the numbers not yet called: dimmer than the called ones, yet readable across
+    // a lit hall, at UncalledContrast to the background.
+    Rgb uncalledColour() const;
+    static constexpr double UncalledContrast = 7.0;
+    // The contrast ratio of two colours, from 1 (the same) to 21 (black and white).
+    static double contrast(Rgb a, Rgb b);
 
 signals:
     void changed();
