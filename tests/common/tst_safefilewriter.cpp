@@ -205,10 +205,8 @@ private slots:
     void devicesAreWrittenInPlace();
     void fifoWithAReaderGetsTheContent();
     void fifoReaderLeavingIsAFailure();
-    void inPlaceWaitsForTheWholeContent_data();
-    void inPlaceWaitsForTheWholeContent();
-    void sizeLimitIsAWriteError_data();
-    void sizeLimitIsAWriteError();
+    void inPlaceAndSizeLimit_data();
+    void inPlaceAndSizeLimit();
     void interruptDuringTheCopyKeepsTheOldContent_data();
     void interruptDuringTheCopyKeepsTheOldContent();
     void interruptRemovesTheTemporaryFile_data();
@@ -519,61 +517,32 @@ void TestSafeFileWriter::fifoReaderLeavingIsAFailure()
     QVERIFY(S_ISFIFO(statOf(fifo.path).st_mode));
 }
 
-void TestSafeFileWriter::inPlaceWaitsForTheWholeContent_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::newRow("small, kept in memory") << 300 * 1024;
-    QTest::newRow("large, kept in the temporary folder") << 6 * 1024 * 1024;
-}
-
-void TestSafeFileWriter::inPlaceWaitsForTheWholeContent()
-{
-    QFETCH(int, size);
-    const QByteArray old = pattern(5000, 'o');
-    LockedFile locked(old);
-    const ino_t inode = statOf(locked.path).st_ino;
-    const QByteArray content = pattern(size, 'n');
-    SafeFileWriter file(locked.path);
-    {
-        AsNobody nobody;
-        if (isRoot() && !nobody.switched())
-            QSKIP("cannot act as another user here");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    for (qsizetype at = 0; at < content.size(); at += 10000)
-        QVERIFY(file.write(content.mid(at, 10000)) > 0);
-    // Until commit the file holds its old content, and nothing new has a name anywhere.
-    QCOMPARE(readAll(locked.path), old);
-    QCOMPARE(entries(locked.folder), QStringList{QStringLiteral("open.txt")});
-    QCOMPARE(entries(locked.temporaryFolder), QStringList());
-
-    QVERIFY2(file.commit(), qPrintable(file.errorString()));
-    QCOMPARE(readAll(locked.path), content);
-    QCOMPARE(statOf(locked.path).st_ino, inode);
-    QCOMPARE(entries(locked.folder), QStringList{QStringLiteral("open.txt")});
-    QCOMPARE(entries(locked.temporaryFolder), QStringList());
-}
-
-void TestSafeFileWriter::sizeLimitIsAWriteError_data()
+void TestSafeFileWriter::inPlaceAndSizeLimit_data()
 {
     QTest::addColumn<bool>("inPlace");
     QTest::addColumn<int>("oldSize");
     QTest::addColumn<int>("newSize");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("limited");   // files may grow to 20 KiB at most
+    QTest::addColumn<QString>("reason"); // empty when the write succeeds
     const QString limit = "ファイルの大きさの上限を超えます";
-    QTest::newRow("replacing") << false << 5000 << 200 * 1024 << limit;
-    QTest::newRow("in place, the copy passes the limit") << true << 10000 << 30 * 1024 << limit;
+    QTest::newRow("in place, small, kept in memory") << true << 5000 << 300 * 1024 << false << "";
+    QTest::newRow("in place, large, kept in the temporary folder")
+        << true << 5000 << 6 * 1024 * 1024 << false << "";
+    QTest::newRow("replacing past the size limit") << false << 5000 << 200 * 1024 << true << limit;
+    QTest::newRow("in place, the copy passes the limit")
+        << true << 10000 << 30 * 1024 << true << limit;
     QTest::newRow("in place, the old file already past the limit")
-        << true << 100 * 1024 << 30 * 1024 << limit;
-    QTest::newRow("in place, kept in the temporary folder")
-        << true << 5000 << 6 * 1024 * 1024 << "一時フォルダー";
+        << true << 100 * 1024 << 30 * 1024 << true << limit;
+    QTest::newRow("in place, the temporary folder past the limit")
+        << true << 5000 << 6 * 1024 * 1024 << true << "一時フォルダー";
 }
 
-void TestSafeFileWriter::sizeLimitIsAWriteError()
+void TestSafeFileWriter::inPlaceAndSizeLimit()
 {
     QFETCH(bool, inPlace);
     QFETCH(int, oldSize);
     QFETCH(int, newSize);
+    QFETCH(bool, limited);
     QFETCH(QString, reason);
     const QByteArray old = pattern(oldSize, 'o');
     QTemporaryDir open; // before the locked file, which names a temporary folder of its own
@@ -582,21 +551,43 @@ void TestSafeFileWriter::sizeLimitIsAWriteError()
     const QString path = inPlace ? locked.path : open.filePath(QStringLiteral("open.txt"));
     if (!inPlace)
         writeRaw(path, old);
-
-    std::optional<QString> error;
+    const ino_t inode = statOf(path).st_ino;
+    const QByteArray content = pattern(newSize, 'n');
+    bool committed = false;
+    QString error;
     {
         AsNobody nobody;
         if (isRoot() && !nobody.switched())
             QSKIP("cannot act as another user here");
-        const FileSizeLimit limit(20 * 1024);
         // Without care SIGXFSZ would end this test program.
-        error = writeInChunks(path, pattern(newSize, 'n'));
+        std::optional<FileSizeLimit> sizeLimit;
+        if (limited)
+            sizeLimit.emplace(20 * 1024);
+        SafeFileWriter file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (qsizetype at = 0; at < content.size(); at += 10000) {
+            if (file.write(content.mid(at, 10000)) < 0)
+                break;
+        }
+        // Until commit the file holds its old content, and nothing new has a name anywhere.
+        QCOMPARE(readAll(path), old);
+        if (inPlace)
+            QCOMPARE(entries(locked.folder), QStringList{QStringLiteral("open.txt")});
+        QCOMPARE(entries(locked.temporaryFolder), QStringList());
+        committed = file.commit();
+        error = file.errorString();
     }
-    QVERIFY(error);
-    QVERIFY2(error->contains(reason), qPrintable(*error));
-    QVERIFY2(isJapanese(QString(*error).remove(locked.temporaryFolder)), qPrintable(*error));
-    QVERIFY2(!error->contains(QStringLiteral("元の内容も戻せません")), qPrintable(*error));
-    QCOMPARE(readAll(path), old);
+    if (reason.isEmpty()) {
+        QVERIFY2(committed, qPrintable(error));
+        QCOMPARE(readAll(path), content);
+        QCOMPARE(statOf(path).st_ino, inode);
+    } else {
+        QVERIFY(!committed);
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QVERIFY2(isJapanese(QString(error).remove(locked.temporaryFolder)), qPrintable(error));
+        QVERIFY2(!error.contains(QStringLiteral("元の内容も戻せません")), qPrintable(error));
+        QCOMPARE(readAll(path), old);
+    }
     QCOMPARE(entries(QFileInfo(path).path()), QStringList{QStringLiteral("open.txt")});
     QCOMPARE(entries(locked.temporaryFolder), QStringList());
 }

@@ -1,6 +1,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include <tuple>
 #include <unistd.h>
 
 // Both programs print a result on standard output in a few modes; a result that did not get
@@ -22,19 +23,20 @@ void TestStandardStreams::lostOutputIsAFailure_data()
     QTest::addColumn<QString>("reason");
     const QString kavelo = QStringLiteral(KAVELO_PATH);
     const QString bingo = QStringLiteral(BINGO_PATH);
-    const QString full = QStringLiteral("ディスクに空きがありません");
-    const QString closed = QStringLiteral("閉じられています");
     const QStringList check{"--check-sheet", "2222-E7HD5", "7", "--called", "18,39,24,7,43"};
     const QStringList setCode{"--set-code", "--seed", "4711", "--top", "50"};
-    QTest::newRow("Kavelo --version, full") << kavelo << QStringList{"--version"} << false << full;
-    QTest::newRow("Kavelo --version, closed")
-        << kavelo << QStringList{"--version"} << true << closed;
-    QTest::newRow("Kavelo --help, full") << kavelo << QStringList{"--help"} << false << full;
-    QTest::newRow("a complete line checked, full") << kavelo << check << false << full;
-    QTest::newRow("a complete line checked, closed") << kavelo << check << true << closed;
-    QTest::newRow("bingo --set-code, full") << bingo << setCode << false << full;
-    QTest::newRow("bingo --set-code, closed") << bingo << setCode << true << closed;
-    QTest::newRow("bingo --help, closed") << bingo << QStringList{"--help"} << true << closed;
+    const QList<std::tuple<const char *, QString, QStringList>> runs{
+        {"Kavelo --version", kavelo, {"--version"}},
+        {"Kavelo --help", kavelo, {"--help"}},
+        {"a complete line checked", kavelo, check},
+        {"bingo --set-code", bingo, setCode},
+        {"bingo --help", bingo, {"--help"}}};
+    for (const auto &[name, program, arguments] : runs) {
+        QTest::addRow("%s, full", name)
+            << program << arguments << false << QStringLiteral("ディスクに空きがありません");
+        QTest::addRow("%s, closed", name)
+            << program << arguments << true << QStringLiteral("閉じられています");
+    }
 }
 
 void TestStandardStreams::lostOutputIsAFailure()
