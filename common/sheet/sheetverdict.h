@@ -72,18 +72,6 @@ struct SheetChoice
 {
     std::optional<SetCode> code;
     int number = 0;
-    std::array<int, SheetVerdict::Cells> cells{};
-    QString refusal;
-    bool found() const { return refusal.isEmpty(); }
-};
-SheetChoice chooseSheet(const QString &typedCode, const QString &typedNumber, int gameTop);
-
-// The sheet of a game that a typed set code and sheet number name, or the sheet check's message
-// saying why they name none. The code is kept when only the number was refused.
-struct SheetChoice
-{
-    std::optional<SetCode> code;
-    int number = 0;
     SheetRules::Sheet cells{};
     QString refusal;
     bool found() const { return refusal.isEmpty(); }

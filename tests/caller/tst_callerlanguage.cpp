@@ -147,6 +147,7 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     // read.
     JournalGame unfinished;
     unfinished.topNumber = 50;
+    unfinished.drawOrder = {17};
     unfinished.drawTimes = {QDateTime::currentDateTime()};
     unfinished.lastTime = QDateTime::currentDateTime();
     shown.add(resumeQuestion(unfinished), QStringLiteral("resume"));

@@ -70,7 +70,7 @@ QByteArray LiveSheet::json(const LiveGame &game)
     const SheetVerdict verdict(m_choice.cells, game.called);
     QJsonArray cells;
     QJsonArray marked;
-    for (int c = 0; c < SheetVerdict::Cells; ++c) {
+    for (int c = 0; c < SheetRules::Cells; ++c) {
         cells.append(m_choice.cells[std::size_t(c)]);
         marked.append(verdict.isMarked(c));
     }
