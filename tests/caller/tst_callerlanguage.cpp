@@ -4,6 +4,7 @@
 #include "gameresume.h"
 #include "journalfolder.h"
 #include "kitlanguageswitch.h"
+#include "liveserving.h"
 #include "setcode.h"
 #include "sheetcheckdialog.h"
 #include "showntexts.h"
@@ -82,6 +83,8 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     shown.gather(*f.dialog);
     QMenu &menu = f.dialog->systemMenu();
     shown.gather(menu);
+    // What serving the phones says where no network is up.
+    shown.add(LiveServing::noNetwork(), QStringLiteral("live serving"));
 
     onModal([&] { menu.findChild<QAction *>(QStringLiteral("IDM_ABOUTBOX"))->trigger(); },
             [&](QDialog &about) { shown.gather(about); });
