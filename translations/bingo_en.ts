@@ -89,6 +89,25 @@
     </message>
 </context>
 <context>
+    <name>CommandLineRules</name>
+    <message>
+        <source>各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。数は半角数字だけで書いた整数です (先頭の 0 は構いません)。符号や空白などは付けられません。</source>
+        <translation>Each option is given at most once: a repeated option is refused, even with the same value. Numbers are whole numbers in plain digits (leading zeros are allowed), without a sign, blanks or anything else.</translation>
+    </message>
+    <message>
+        <source>--%1 は一度だけ指定できます</source>
+        <translation>--%1 can be given only once</translation>
+    </message>
+    <message>
+        <source>使い方は「%1 --help」で表示できます。</source>
+        <translation>Try &quot;%1 --help&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 には %2 から %3 までの整数を指定してください (指定は「%4」)</source>
+        <translation>--%1 needs a whole number from %2 to %3, not &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
     <name>DialogTemplate</name>
     <message>
         <source>BINGO ｼｰﾄ印刷ﾌﾟﾛｸﾞﾗﾑ</source>
@@ -412,6 +431,113 @@
     <message>
         <source>シート番号を 1 から %1 までの数字で入力してください。</source>
         <translation>Enter a sheet number from 1 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommandLine</name>
+    <message>
+        <source>ビンゴのシートを作り、表示し、印刷します。
+
+語 (色、用紙の大きさ) は大文字でも小文字でも書けます。</source>
+        <translation>Makes, shows and prints bingo sheets.
+
+Words (colours, paper sizes) may be written in any case. </translation>
+    </message>
+    <message>
+        <source>シートの枚数 (0 から 100000)。</source>
+        <translation>Number of sheets, 0 to 100000.</translation>
+    </message>
+    <message>
+        <source>シートの数値 (24 から 100)。</source>
+        <translation>Top number of the sheets, 24 to 100.</translation>
+    </message>
+    <message>
+        <source>数字の色: blue (青)、red (赤)、green (緑)。</source>
+        <translation>Colour of the numbers: blue, red or green.</translation>
+    </message>
+    <message>
+        <source>現在の時刻の代わりに使う乱数の種 (0 から 4294967295)。同じ種からは同じシートができます。</source>
+        <translation>Seed of the generator instead of the current time, 0 to 4294967295; the same seed makes the same sheets.</translation>
+    </message>
+    <message>
+        <source>PDF ファイルの用紙: A4 か Letter。</source>
+        <translation>Paper of the PDF file: A4 or Letter.</translation>
+    </message>
+    <message>
+        <source>画面を開かずに、シートをこの PDF ファイルに書き出します。--sheets、--top、--color が必要です。</source>
+        <translation>Write the sheets to this PDF file without opening a window; needs --sheets, --top and --color.</translation>
+    </message>
+    <message>
+        <source>印刷ダイアログを出さずに、シートを既定のプリンターで印刷して終了します。</source>
+        <translation>Print the sheets to the default printer without the print dialog, then end.</translation>
+    </message>
+    <message>
+        <source>シート確認のために、各シートにシート番号と組のコードを印刷します。</source>
+        <translation>Print on each sheet its number and the code of the set, for the sheet check.</translation>
+    </message>
+    <message>
+        <source>--seed と --top から決まる組のコードを表示して終了します。</source>
+        <translation>Print the code of the set that --seed and --top make, then end.</translation>
+    </message>
+    <message>
+        <source>シートを作った後に開く文書。</source>
+        <translation>Document to open once the sheets are made.</translation>
+    </message>
+    <message>
+        <source>--color には blue、red、green のどれかを指定してください (指定は「%1」)</source>
+        <translation>--color needs blue, red or green, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--page-size には A4 か Letter を指定してください (指定は「%1」)</source>
+        <translation>--page-size needs A4 or Letter, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--set-code は --%1 と一緒には使えません</source>
+        <translation>--set-code cannot be used with --%1</translation>
+    </message>
+    <message>
+        <source>--set-code は文書を開きませんが、「%1」が指定されました</source>
+        <translation>--set-code opens no document, but &quot;%1&quot; was given</translation>
+    </message>
+    <message>
+        <source>--set-code には --seed が必要です</source>
+        <translation>--set-code needs --seed</translation>
+    </message>
+    <message>
+        <source>--set-code には --top が必要です</source>
+        <translation>--set-code needs --top</translation>
+    </message>
+    <message>
+        <source>開けるファイルは一つだけですが、%1 個指定されました</source>
+        <translation>only one file can be opened, got %1</translation>
+    </message>
+    <message>
+        <source>--%1 は --pdf か --set-code と一緒にだけ使います</source>
+        <translation>--%1 is only used with --pdf or --set-code</translation>
+    </message>
+    <message>
+        <source>--%1 は --pdf と一緒にだけ使います</source>
+        <translation>--%1 is only used with --pdf</translation>
+    </message>
+    <message>
+        <source>--print と --pdf は一緒には使えません</source>
+        <translation>--print and --pdf cannot be used together</translation>
+    </message>
+    <message>
+        <source>--pdf は文書を開きませんが、「%1」が指定されました</source>
+        <translation>--pdf opens no document, but &quot;%1&quot; was given</translation>
+    </message>
+    <message>
+        <source>--pdf にはファイル名が必要です</source>
+        <translation>--pdf needs a file name</translation>
+    </message>
+    <message>
+        <source>--pdf には --%1 が必要です</source>
+        <translation>--pdf needs --%1</translation>
+    </message>
+    <message>
+        <source>「%1」は正しい UTF-8 ではありません。ファイル名などの引数は UTF-8 で書いてください</source>
+        <translation>&quot;%1&quot; is not valid UTF-8; file names and other arguments must be UTF-8 text</translation>
     </message>
 </context>
 <context>

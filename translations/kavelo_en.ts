@@ -84,12 +84,62 @@ Serve to / stop serving the hall&apos;s phones: F9</translation>
     </message>
 </context>
 <context>
+    <name>CallerCommandLine</name>
+    <message>
+        <source>ビンゴの数字を引きます。ゲームはそれぞれ $XDG_STATE_HOME/kavelo/journal に記録され、終わっていないゲームは次の起動で続けられます。
+
+kavelo --check-sheet コード シート番号 --called 12,5,33,... は、コードの組のその番号のシートを、呼んだ数字に照らした判定とともに、画面を開かずに表示します。終了ステータスは、そろった列があれば 0、なければ 1、入力が正しくなければ 2 です。ここでもシート確認の画面と同じく、数字は全角でも入力できます。
+
+</source>
+        <translation>Calls the numbers of a bingo game. Each game is recorded in $XDG_STATE_HOME/kavelo/journal, and an unfinished game can be continued at the next start.
+
+kavelo --check-sheet CODE NUMBER --called 12,5,33,... prints sheet NUMBER of the set CODE with its verdict against the numbers called, without a window: exit status 0 when a line is complete, 1 when none is, 2 for bad input. There, as in the sheet check&apos;s window, the numbers may also be typed in full-width digits.
+
+</translation>
+    </message>
+    <message>
+        <source>現在の時刻の代わりに使う乱数の種 (0 から 4294967295)。同じ種なら最初のゲームは同じ順に引かれ、ゲームを再現できます。</source>
+        <translation>Seed of the generator instead of the current time, 0 to 4294967295; the same seed draws the same order for the first game, so a game can be replayed.</translation>
+    </message>
+    <message>
+        <source>最初から会場のスマホに公開します (画面では F9 で公開とやめるを切り替えます)。</source>
+        <translation>Serve the live page for the players&apos; phones from the start (F9 in the window turns it on and off).</translation>
+    </message>
+    <message>
+        <source>スマホ向けページのポート (1 から 65535)。指定しなければ 8765 です。</source>
+        <translation>Port of the live page, 1 to 65535, instead of 8765.</translation>
+    </message>
+    <message>
+        <source>引数は取りませんが、「%1」が指定されました</source>
+        <translation>no arguments are taken, but &quot;%1&quot; was given</translation>
+    </message>
+</context>
+<context>
     <name>CallerGame</name>
     <message>
         <source>数には 1 から %1 までの整数を入力してください。
 入力された数: 「%2」</source>
         <translation>Enter a whole number from 1 to %1 as the top number.
 Number entered: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineRules</name>
+    <message>
+        <source>各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。数は半角数字だけで書いた整数です (先頭の 0 は構いません)。符号や空白などは付けられません。</source>
+        <translation>Each option is given at most once: a repeated option is refused, even with the same value. Numbers are whole numbers in plain digits (leading zeros are allowed), without a sign, blanks or anything else.</translation>
+    </message>
+    <message>
+        <source>--%1 は一度だけ指定できます</source>
+        <translation>--%1 can be given only once</translation>
+    </message>
+    <message>
+        <source>使い方は「%1 --help」で表示できます。</source>
+        <translation>Try &quot;%1 --help&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 には %2 から %3 までの整数を指定してください (指定は「%4」)</source>
+        <translation>--%1 needs a whole number from %2 to %3, not &quot;%4&quot;</translation>
     </message>
 </context>
 <context>
