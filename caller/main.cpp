@@ -1,5 +1,6 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
+#include "commandlinerules.h"
 #include "qttranslation.h"
 #include "safefilewriter.h"
 #include "sheetcheckcommand.h"
@@ -19,23 +20,28 @@ int main(int argc, char *argv[])
         installKitTranslations(app, QStringLiteral("kavelo"));
         return finishStandardOutput("Kavelo", *checkSheetFromCommandLine(argc, argv));
     }
-    const CallerCommandLine commandLine = CallerCommandLine::parse(arguments);
-
-    switch (commandLine.mode) {
-    case CallerCommandLine::Mode::Help: {
+    CallerCommandLine commandLine = CallerCommandLine::parse(arguments);
+    if (commandLine.mode != CallerCommandLine::Mode::Window) {
         QCoreApplication app(argc, argv);
-        printTo(stdout, CallerCommandLine::helpText());
-        return finishStandardOutput("Kavelo", 0);
-    }
-    case CallerCommandLine::Mode::Version:
-        printTo(stdout, QStringLiteral("Kavelo %1\n").arg(CallerCommandLine::Version));
-        return finishStandardOutput("Kavelo", 0);
-    case CallerCommandLine::Mode::Error:
-        printTo(stderr, QStringLiteral("Kavelo: %1\nTry \"%2 --help\".\n")
-                            .arg(commandLine.error, CallerCommandLine::Command));
-        return 2;
-    case CallerCommandLine::Mode::Window:
-        break;
+        installKitTranslations(app, QStringLiteral("kavelo"));
+        // Read again with the translations in place, so that help and refusals speak the
+        // user's language.
+        commandLine = CallerCommandLine::parse(arguments);
+        switch (commandLine.mode) {
+        case CallerCommandLine::Mode::Help:
+            printTo(stdout, CallerCommandLine::helpText());
+            return finishStandardOutput("Kavelo", 0);
+        case CallerCommandLine::Mode::Version:
+            printTo(stdout, QStringLiteral("Kavelo %1\n").arg(CallerCommandLine::Version));
+            return finishStandardOutput("Kavelo", 0);
+        case CallerCommandLine::Mode::Error:
+            printTo(stderr, QStringLiteral("Kavelo: %1\n%2\n")
+                                .arg(commandLine.error,
+                                     CommandLineRules::tryHelp(CallerCommandLine::Command)));
+            return 2;
+        case CallerCommandLine::Mode::Window:
+            break;
+        }
     }
     CCallerApp app(argc, argv);
     return app.InitInstance(commandLine.seed, commandLine.serve, commandLine.port);

@@ -1,4 +1,5 @@
 #include "cbingoapp.h"
+#include "commandlinerules.h"
 #include "csheetsetupdlg.h"
 #include "filechooser.h"
 #include "fontsubstitutions.h"
@@ -85,21 +86,27 @@ int main(int argc, char *argv[])
     holdClosedStandardStreams();
     SafeFileWriter::removeTemporaryFilesOnInterrupt();
     previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
-    const SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);
-
+    SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);
     switch (commandLine.mode) {
-    case SheetCommandLine::Mode::Help: {
+    case SheetCommandLine::Mode::Help:
+    case SheetCommandLine::Mode::Error: {
         QCoreApplication app(argc, argv);
-        printTo(stdout, SheetCommandLine::helpText());
-        return finishStandardOutput("bingo", 0);
+        installKitTranslations(app, QStringLiteral("bingo"));
+        // Read again with the translations in place, so that help and refusals speak the
+        // user's language.
+        commandLine = SheetCommandLine::parse(argc, argv);
+        if (commandLine.mode == SheetCommandLine::Mode::Help) {
+            printTo(stdout, SheetCommandLine::helpText());
+            return finishStandardOutput("bingo", 0);
+        }
+        printTo(stderr,
+                QStringLiteral("bingo: %1\n%2\n")
+                    .arg(commandLine.error, CommandLineRules::tryHelp(QStringLiteral("bingo"))));
+        return 2;
     }
     case SheetCommandLine::Mode::SetCode:
         printTo(stdout, commandLine.setCode + u'\n');
         return finishStandardOutput("bingo", 0);
-    case SheetCommandLine::Mode::Error:
-        printTo(stderr,
-                QStringLiteral("bingo: %1\nTry \"bingo --help\".\n").arg(commandLine.error));
-        return 2;
     case SheetCommandLine::Mode::Pdf:
         return exportPdf(argc, argv, commandLine);
     case SheetCommandLine::Mode::Window:

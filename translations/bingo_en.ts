@@ -89,6 +89,25 @@
     </message>
 </context>
 <context>
+    <name>CommandLineRules</name>
+    <message>
+        <source>各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。数は半角数字だけで書いた整数です (先頭の 0 は構いません)。符号や空白などは付けられません。</source>
+        <translation>Each option is given at most once: a repeated option is refused, even with the same value. Numbers are whole numbers in plain digits (leading zeros are allowed), without a sign, blanks or anything else.</translation>
+    </message>
+    <message>
+        <source>--%1 は一度だけ指定できます</source>
+        <translation>--%1 can be given only once</translation>
+    </message>
+    <message>
+        <source>使い方は「%1 --help」で表示できます。</source>
+        <translation>Try &quot;%1 --help&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 には %2 から %3 までの整数を指定してください (指定は「%4」)</source>
+        <translation>--%1 needs a whole number from %2 to %3, not &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
     <name>DialogTemplate</name>
     <message>
         <source>BINGO ｼｰﾄ印刷ﾌﾟﾛｸﾞﾗﾑ</source>
@@ -132,6 +151,251 @@
     </message>
 </context>
 <context>
+    <name>FileReasons</name>
+    <message>
+        <source>そのようなファイルやフォルダーはありません。</source>
+        <translation>There is no such file or folder.</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません。</source>
+        <translation>Permission to access it is denied.</translation>
+    </message>
+    <message>
+        <source>その操作は許可されていません。</source>
+        <translation>That operation is not permitted.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です。</source>
+        <translation>The place is read-only.</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限を超えました。</source>
+        <translation>The disk quota is exceeded.</translation>
+    </message>
+    <message>
+        <source>ファイルの大きさの上限を超えます。</source>
+        <translation>The file would exceed the largest size allowed.</translation>
+    </message>
+    <message>
+        <source>途中の名前がフォルダーではありません。</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが循環しています。</source>
+        <translation>Symbolic links form a loop.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます。</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>同じ名前のものがすでにあります。</source>
+        <translation>Something with the same name already exists.</translation>
+    </message>
+    <message>
+        <source>フォルダーが空ではありません。</source>
+        <translation>The folder is not empty.</translation>
+    </message>
+    <message>
+        <source>別のファイルシステムへは移せません。</source>
+        <translation>It cannot be moved to another file system.</translation>
+    </message>
+    <message>
+        <source>入出力エラーが起きました。ディスクや装置の不具合かもしれません。</source>
+        <translation>An input/output error occurred. The disk or device may be faulty.</translation>
+    </message>
+    <message>
+        <source>読み取る側のプログラムが終了しました。</source>
+        <translation>The program reading it has ended.</translation>
+    </message>
+    <message>
+        <source>閉じられています。</source>
+        <translation>It is closed.</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます。</source>
+        <translation>Too many files are open.</translation>
+    </message>
+    <message>
+        <source>メモリーが足りません。</source>
+        <translation>There is not enough memory.</translation>
+    </message>
+    <message>
+        <source>使用中です。</source>
+        <translation>It is in use.</translation>
+    </message>
+    <message>
+        <source>装置がありません。</source>
+        <translation>There is no such device.</translation>
+    </message>
+    <message>
+        <source>今は使えません。もう一度お試しください。</source>
+        <translation>It is not available now. Please try again.</translation>
+    </message>
+    <message>
+        <source>中断されました。</source>
+        <translation>It was interrupted.</translation>
+    </message>
+    <message>
+        <source>この操作はここではできません。</source>
+        <translation>This operation cannot be done here.</translation>
+    </message>
+    <message>
+        <source>このファイルシステムではその操作ができません。</source>
+        <translation>This file system does not support that operation.</translation>
+    </message>
+    <message>
+        <source>大きすぎて扱えません。</source>
+        <translation>It is too large to handle.</translation>
+    </message>
+    <message>
+        <source>時間切れになりました。</source>
+        <translation>It timed out.</translation>
+    </message>
+    <message>
+        <source>ネットワーク上のファイルが無効になりました。</source>
+        <translation>The file on the network is no longer valid.</translation>
+    </message>
+    <message>
+        <source>予期しないエラーが起きました（エラー番号 %1）。</source>
+        <translation>An unexpected error occurred (error number %1).</translation>
+    </message>
+    <message>
+        <source>ファイル名がありません。</source>
+        <translation>No file name was given.</translation>
+    </message>
+    <message>
+        <source>フォルダーです。</source>
+        <translation>It is a folder.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>通常のファイル、名前付きパイプ、キャラクターデバイスのどれでもありません。</source>
+        <translation>It is not a regular file, a named pipe or a character device.</translation>
+    </message>
+    <message>
+        <source>読み取るプログラムのない名前付きパイプです。</source>
+        <translation>It is a named pipe that no program reads.</translation>
+    </message>
+    <message>
+        <source>すでに書き込み中です。</source>
+        <translation>It is already being written.</translation>
+    </message>
+    <message>
+        <source>書き込みにしか開けません。読み込みや追記はできません。</source>
+        <translation>It can only be opened for writing, not for reading or appending.</translation>
+    </message>
+    <message>
+        <source>書き込み用に開かれていません。</source>
+        <translation>It is not open for writing.</translation>
+    </message>
+    <message>
+        <source>同じフォルダーに一時ファイルを作れません。%1</source>
+        <translation>No temporary file can be made in the same folder. %1</translation>
+    </message>
+    <message>
+        <source>同じフォルダーに一時ファイルの空いた名前が見つかりません。</source>
+        <translation>No free name for a temporary file is left in the same folder.</translation>
+    </message>
+    <message>
+        <source>%1ファイルをその場で書き換えることもできません。%2</source>
+        <translation>%1 Nor can the file be rewritten in place. %2</translation>
+    </message>
+    <message>
+        <source>大きすぎて、書き換える間に元の内容を控えておけません。</source>
+        <translation>It is too large to keep its old content while it is rewritten.</translation>
+    </message>
+    <message>
+        <source>読み込んでいる間に変わりました。</source>
+        <translation>It changed while it was being read.</translation>
+    </message>
+    <message>
+        <source>一時フォルダー「%1」に新しい内容を置けません。%2</source>
+        <translation>The new content cannot be put in the temporary folder &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>書き込みが中断されました。</source>
+        <translation>Writing was interrupted.</translation>
+    </message>
+    <message>
+        <source>%1元の内容も戻せませんでした。%2</source>
+        <translation>%1 The old content could not be put back either. %2</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めません。%1</source>
+        <translation>Cannot write to standard output. %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfExport</name>
+    <message>
+        <source>「%1」に書き込めません。%2</source>
+        <translation>Cannot write to &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>「%1」のページを描けません。</source>
+        <translation>The pages of &quot;%1&quot; cannot be drawn.</translation>
+    </message>
+    <message>
+        <source>%1 枚のシートを作るにはメモリーが足りません。</source>
+        <translation>There is not enough memory to make %1 sheets.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSetupDialog</name>
+    <message>
+        <source>ﾌﾟﾘﾝﾀ</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>名前(&amp;N):</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>説明:</source>
+        <translation>Comment:</translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞ(&amp;Z):</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>縦(&amp;O)</source>
+        <translation>P&amp;ortrait</translation>
+    </message>
+    <message>
+        <source>横(&amp;A)</source>
+        <translation>L&amp;andscape</translation>
+    </message>
+    <message>
+        <source>印刷の向き</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀの設定</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀが見つかりません</source>
+        <translation>No printer found</translation>
+    </message>
+</context>
+<context>
     <name>SetCode</name>
     <message>
         <source>コードに使われない文字「%1」があります（コードは 2～9 と、I, L, O を除く英字でできています）。</source>
@@ -156,6 +420,124 @@
     <message>
         <source>シート番号 %1 はありません。シート番号は 1 から %2 までです。</source>
         <translation>There is no sheet number %1. Sheet numbers run from 1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCheckDialog</name>
+    <message>
+        <source>コード %1 は数値 %2 までのシートの組です。このゲームは %3 までです。</source>
+        <translation>Code %1 is a set of sheets with numbers up to %2. This game goes up to %3.</translation>
+    </message>
+    <message>
+        <source>シート番号を 1 から %1 までの数字で入力してください。</source>
+        <translation>Enter a sheet number from 1 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommandLine</name>
+    <message>
+        <source>ビンゴのシートを作り、表示し、印刷します。
+
+語 (色、用紙の大きさ) は大文字でも小文字でも書けます。</source>
+        <translation>Makes, shows and prints bingo sheets.
+
+Words (colours, paper sizes) may be written in any case. </translation>
+    </message>
+    <message>
+        <source>シートの枚数 (0 から 100000)。</source>
+        <translation>Number of sheets, 0 to 100000.</translation>
+    </message>
+    <message>
+        <source>シートの数値 (24 から 100)。</source>
+        <translation>Top number of the sheets, 24 to 100.</translation>
+    </message>
+    <message>
+        <source>数字の色: blue (青)、red (赤)、green (緑)。</source>
+        <translation>Colour of the numbers: blue, red or green.</translation>
+    </message>
+    <message>
+        <source>現在の時刻の代わりに使う乱数の種 (0 から 4294967295)。同じ種からは同じシートができます。</source>
+        <translation>Seed of the generator instead of the current time, 0 to 4294967295; the same seed makes the same sheets.</translation>
+    </message>
+    <message>
+        <source>PDF ファイルの用紙: A4 か Letter。</source>
+        <translation>Paper of the PDF file: A4 or Letter.</translation>
+    </message>
+    <message>
+        <source>画面を開かずに、シートをこの PDF ファイルに書き出します。--sheets、--top、--color が必要です。</source>
+        <translation>Write the sheets to this PDF file without opening a window; needs --sheets, --top and --color.</translation>
+    </message>
+    <message>
+        <source>印刷ダイアログを出さずに、シートを既定のプリンターで印刷して終了します。</source>
+        <translation>Print the sheets to the default printer without the print dialog, then end.</translation>
+    </message>
+    <message>
+        <source>シート確認のために、各シートにシート番号と組のコードを印刷します。</source>
+        <translation>Print on each sheet its number and the code of the set, for the sheet check.</translation>
+    </message>
+    <message>
+        <source>--seed と --top から決まる組のコードを表示して終了します。</source>
+        <translation>Print the code of the set that --seed and --top make, then end.</translation>
+    </message>
+    <message>
+        <source>シートを作った後に開く文書。</source>
+        <translation>Document to open once the sheets are made.</translation>
+    </message>
+    <message>
+        <source>--color には blue、red、green のどれかを指定してください (指定は「%1」)</source>
+        <translation>--color needs blue, red or green, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--page-size には A4 か Letter を指定してください (指定は「%1」)</source>
+        <translation>--page-size needs A4 or Letter, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--set-code は --%1 と一緒には使えません</source>
+        <translation>--set-code cannot be used with --%1</translation>
+    </message>
+    <message>
+        <source>--set-code は文書を開きませんが、「%1」が指定されました</source>
+        <translation>--set-code opens no document, but &quot;%1&quot; was given</translation>
+    </message>
+    <message>
+        <source>--set-code には --seed が必要です</source>
+        <translation>--set-code needs --seed</translation>
+    </message>
+    <message>
+        <source>--set-code には --top が必要です</source>
+        <translation>--set-code needs --top</translation>
+    </message>
+    <message>
+        <source>開けるファイルは一つだけですが、%1 個指定されました</source>
+        <translation>only one file can be opened, got %1</translation>
+    </message>
+    <message>
+        <source>--%1 は --pdf か --set-code と一緒にだけ使います</source>
+        <translation>--%1 is only used with --pdf or --set-code</translation>
+    </message>
+    <message>
+        <source>--%1 は --pdf と一緒にだけ使います</source>
+        <translation>--%1 is only used with --pdf</translation>
+    </message>
+    <message>
+        <source>--print と --pdf は一緒には使えません</source>
+        <translation>--print and --pdf cannot be used together</translation>
+    </message>
+    <message>
+        <source>--pdf は文書を開きませんが、「%1」が指定されました</source>
+        <translation>--pdf opens no document, but &quot;%1&quot; was given</translation>
+    </message>
+    <message>
+        <source>--pdf にはファイル名が必要です</source>
+        <translation>--pdf needs a file name</translation>
+    </message>
+    <message>
+        <source>--pdf には --%1 が必要です</source>
+        <translation>--pdf needs --%1</translation>
+    </message>
+    <message>
+        <source>「%1」は正しい UTF-8 ではありません。ファイル名などの引数は UTF-8 で書いてください</source>
+        <translation>&quot;%1&quot; is not valid UTF-8; file names and other arguments must be UTF-8 text</translation>
     </message>
 </context>
 <context>
@@ -413,6 +795,72 @@ Toggle Toolbar</translation>
 ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え</source>
         <translation>Show or hide the status bar
 Toggle Status Bar</translation>
+    </message>
+</context>
+<context>
+    <name>SheetSettingsFile</name>
+    <message>
+        <source>%1 は通常のファイルではないため、設定の読み込みにも保存にも使いません。設定はこの実行の間だけ保たれます。</source>
+        <translation>%1 is not a regular file, so the settings are neither read from it nor saved to it. They are kept only while the program runs.</translation>
+    </message>
+    <message>
+        <source>%1 は 1 MB を超えていて設定ファイルとしては大きすぎるため、設定の読み込みにも保存にも使いません。設定はこの実行の間だけ保たれます。</source>
+        <translation>%1 is larger than 1 MB, too large for a settings file, so the settings are neither read from it nor saved to it. They are kept only while the program runs.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetVerdict</name>
+    <message>
+        <source>%1 回目の %2</source>
+        <translation>%2 (draw %1)</translation>
+    </message>
+    <message>
+        <source>上から %1 行目</source>
+        <translation>row %1 from the top</translation>
+    </message>
+    <message>
+        <source>左から %1 列目</source>
+        <translation>column %1 from the left</translation>
+    </message>
+    <message>
+        <source>斜め（左上から右下）</source>
+        <translation>diagonal (top left to bottom right)</translation>
+    </message>
+    <message>
+        <source>斜め（右上から左下）</source>
+        <translation>diagonal (top right to bottom left)</translation>
+    </message>
+    <message>
+        <source>ビンゴ！ 全部そろいました</source>
+        <translation>BINGO! The whole sheet</translation>
+    </message>
+    <message>
+        <source>ビンゴ！ %1 列そろいました</source>
+        <translation>BINGO! Lines complete: %1</translation>
+    </message>
+    <message>
+        <source>リーチ（まだそろった列はありません）</source>
+        <translation>Reach (no line complete yet)</translation>
+    </message>
+    <message>
+        <source>まだそろった列はありません</source>
+        <translation>No line complete yet</translation>
+    </message>
+    <message>
+        <source>そろった列: %1（%2 でそろいました）</source>
+        <translation>Line complete: %1 (completed by %2)</translation>
+    </message>
+    <message>
+        <source>全部: 24 個すべて（%1 でそろいました）</source>
+        <translation>Whole sheet: all 24 (completed by %1)</translation>
+    </message>
+    <message>
+        <source>リーチ: %1（あと %2）</source>
+        <translation>Reach: %1 (waiting for %2)</translation>
+    </message>
+    <message>
+        <source>リーチの列もありません</source>
+        <translation>No line is one number short either</translation>
     </message>
 </context>
 </TS>

@@ -45,16 +45,6 @@
         <translation>&amp;Keys...</translation>
     </message>
     <message>
-        <source>スタート / ストップ: Space, Enter, Page Down, →
-観客用表示を開く / 閉じる: F5
-観客用表示の全画面表示: F11 (戻るときは F11 か Esc)
-シート確認: F8</source>
-        <translation>Start / Stop: Space, Enter, Page Down, →
-Open / close the audience screen: F5
-Audience screen full screen: F11 (back with F11 or Esc)
-Sheet check: F8</translation>
-    </message>
-    <message>
         <source>シート確認</source>
         <translation>Sheet check</translation>
     </message>
@@ -80,6 +70,49 @@ Quit?</translation>
         <translation>The game has ended and the numbers drawn have been saved.
 Quit?</translation>
     </message>
+    <message>
+        <source>スタート / ストップ: Space, Enter, Page Down, →
+観客用表示を開く / 閉じる: F5
+観客用表示の全画面表示: F11 (戻るときは F11 か Esc)
+シート確認: F8
+会場のスマホに公開 / やめる: F9</source>
+        <translation>Start / Stop: Space, Enter, Page Down, →
+Open / close the audience screen: F5
+Audience screen full screen: F11 (back with F11 or Esc)
+Sheet check: F8
+Serve to / stop serving the hall&apos;s phones: F9</translation>
+    </message>
+</context>
+<context>
+    <name>CallerCommandLine</name>
+    <message>
+        <source>ビンゴの数字を引きます。ゲームはそれぞれ $XDG_STATE_HOME/kavelo/journal に記録され、終わっていないゲームは次の起動で続けられます。
+
+kavelo --check-sheet コード シート番号 --called 12,5,33,... は、コードの組のその番号のシートを、呼んだ数字に照らした判定とともに、画面を開かずに表示します。終了ステータスは、そろった列があれば 0、なければ 1、入力が正しくなければ 2 です。ここでもシート確認の画面と同じく、数字は全角でも入力できます。
+
+</source>
+        <translation>Calls the numbers of a bingo game. Each game is recorded in $XDG_STATE_HOME/kavelo/journal, and an unfinished game can be continued at the next start.
+
+kavelo --check-sheet CODE NUMBER --called 12,5,33,... prints sheet NUMBER of the set CODE with its verdict against the numbers called, without a window: exit status 0 when a line is complete, 1 when none is, 2 for bad input. There, as in the sheet check&apos;s window, the numbers may also be typed in full-width digits.
+
+</translation>
+    </message>
+    <message>
+        <source>現在の時刻の代わりに使う乱数の種 (0 から 4294967295)。同じ種なら最初のゲームは同じ順に引かれ、ゲームを再現できます。</source>
+        <translation>Seed of the generator instead of the current time, 0 to 4294967295; the same seed draws the same order for the first game, so a game can be replayed.</translation>
+    </message>
+    <message>
+        <source>最初から会場のスマホに公開します (画面では F9 で公開とやめるを切り替えます)。</source>
+        <translation>Serve the live page for the players&apos; phones from the start (F9 in the window turns it on and off).</translation>
+    </message>
+    <message>
+        <source>スマホ向けページのポート (1 から 65535)。指定しなければ 8765 です。</source>
+        <translation>Port of the live page, 1 to 65535, instead of 8765.</translation>
+    </message>
+    <message>
+        <source>引数は取りませんが、「%1」が指定されました</source>
+        <translation>no arguments are taken, but &quot;%1&quot; was given</translation>
+    </message>
 </context>
 <context>
     <name>CallerGame</name>
@@ -88,6 +121,25 @@ Quit?</translation>
 入力された数: 「%2」</source>
         <translation>Enter a whole number from 1 to %1 as the top number.
 Number entered: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineRules</name>
+    <message>
+        <source>各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。数は半角数字だけで書いた整数です (先頭の 0 は構いません)。符号や空白などは付けられません。</source>
+        <translation>Each option is given at most once: a repeated option is refused, even with the same value. Numbers are whole numbers in plain digits (leading zeros are allowed), without a sign, blanks or anything else.</translation>
+    </message>
+    <message>
+        <source>--%1 は一度だけ指定できます</source>
+        <translation>--%1 can be given only once</translation>
+    </message>
+    <message>
+        <source>使い方は「%1 --help」で表示できます。</source>
+        <translation>Try &quot;%1 --help&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 には %2 から %3 までの整数を指定してください (指定は「%4」)</source>
+        <translation>--%1 needs a whole number from %2 to %3, not &quot;%4&quot;</translation>
     </message>
 </context>
 <context>
@@ -163,6 +215,189 @@ Number entered: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>FileReasons</name>
+    <message>
+        <source>そのようなファイルやフォルダーはありません。</source>
+        <translation>There is no such file or folder.</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません。</source>
+        <translation>Permission to access it is denied.</translation>
+    </message>
+    <message>
+        <source>その操作は許可されていません。</source>
+        <translation>That operation is not permitted.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です。</source>
+        <translation>The place is read-only.</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限を超えました。</source>
+        <translation>The disk quota is exceeded.</translation>
+    </message>
+    <message>
+        <source>ファイルの大きさの上限を超えます。</source>
+        <translation>The file would exceed the largest size allowed.</translation>
+    </message>
+    <message>
+        <source>途中の名前がフォルダーではありません。</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが循環しています。</source>
+        <translation>Symbolic links form a loop.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます。</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>同じ名前のものがすでにあります。</source>
+        <translation>Something with the same name already exists.</translation>
+    </message>
+    <message>
+        <source>フォルダーが空ではありません。</source>
+        <translation>The folder is not empty.</translation>
+    </message>
+    <message>
+        <source>別のファイルシステムへは移せません。</source>
+        <translation>It cannot be moved to another file system.</translation>
+    </message>
+    <message>
+        <source>入出力エラーが起きました。ディスクや装置の不具合かもしれません。</source>
+        <translation>An input/output error occurred. The disk or device may be faulty.</translation>
+    </message>
+    <message>
+        <source>読み取る側のプログラムが終了しました。</source>
+        <translation>The program reading it has ended.</translation>
+    </message>
+    <message>
+        <source>閉じられています。</source>
+        <translation>It is closed.</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます。</source>
+        <translation>Too many files are open.</translation>
+    </message>
+    <message>
+        <source>メモリーが足りません。</source>
+        <translation>There is not enough memory.</translation>
+    </message>
+    <message>
+        <source>使用中です。</source>
+        <translation>It is in use.</translation>
+    </message>
+    <message>
+        <source>装置がありません。</source>
+        <translation>There is no such device.</translation>
+    </message>
+    <message>
+        <source>今は使えません。もう一度お試しください。</source>
+        <translation>It is not available now. Please try again.</translation>
+    </message>
+    <message>
+        <source>中断されました。</source>
+        <translation>It was interrupted.</translation>
+    </message>
+    <message>
+        <source>この操作はここではできません。</source>
+        <translation>This operation cannot be done here.</translation>
+    </message>
+    <message>
+        <source>このファイルシステムではその操作ができません。</source>
+        <translation>This file system does not support that operation.</translation>
+    </message>
+    <message>
+        <source>大きすぎて扱えません。</source>
+        <translation>It is too large to handle.</translation>
+    </message>
+    <message>
+        <source>時間切れになりました。</source>
+        <translation>It timed out.</translation>
+    </message>
+    <message>
+        <source>ネットワーク上のファイルが無効になりました。</source>
+        <translation>The file on the network is no longer valid.</translation>
+    </message>
+    <message>
+        <source>予期しないエラーが起きました（エラー番号 %1）。</source>
+        <translation>An unexpected error occurred (error number %1).</translation>
+    </message>
+    <message>
+        <source>ファイル名がありません。</source>
+        <translation>No file name was given.</translation>
+    </message>
+    <message>
+        <source>フォルダーです。</source>
+        <translation>It is a folder.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>通常のファイル、名前付きパイプ、キャラクターデバイスのどれでもありません。</source>
+        <translation>It is not a regular file, a named pipe or a character device.</translation>
+    </message>
+    <message>
+        <source>読み取るプログラムのない名前付きパイプです。</source>
+        <translation>It is a named pipe that no program reads.</translation>
+    </message>
+    <message>
+        <source>すでに書き込み中です。</source>
+        <translation>It is already being written.</translation>
+    </message>
+    <message>
+        <source>書き込みにしか開けません。読み込みや追記はできません。</source>
+        <translation>It can only be opened for writing, not for reading or appending.</translation>
+    </message>
+    <message>
+        <source>書き込み用に開かれていません。</source>
+        <translation>It is not open for writing.</translation>
+    </message>
+    <message>
+        <source>同じフォルダーに一時ファイルを作れません。%1</source>
+        <translation>No temporary file can be made in the same folder. %1</translation>
+    </message>
+    <message>
+        <source>同じフォルダーに一時ファイルの空いた名前が見つかりません。</source>
+        <translation>No free name for a temporary file is left in the same folder.</translation>
+    </message>
+    <message>
+        <source>%1ファイルをその場で書き換えることもできません。%2</source>
+        <translation>%1 Nor can the file be rewritten in place. %2</translation>
+    </message>
+    <message>
+        <source>大きすぎて、書き換える間に元の内容を控えておけません。</source>
+        <translation>It is too large to keep its old content while it is rewritten.</translation>
+    </message>
+    <message>
+        <source>読み込んでいる間に変わりました。</source>
+        <translation>It changed while it was being read.</translation>
+    </message>
+    <message>
+        <source>一時フォルダー「%1」に新しい内容を置けません。%2</source>
+        <translation>The new content cannot be put in the temporary folder &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>書き込みが中断されました。</source>
+        <translation>Writing was interrupted.</translation>
+    </message>
+    <message>
+        <source>%1元の内容も戻せませんでした。%2</source>
+        <translation>%1 The old content could not be put back either. %2</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めません。%1</source>
+        <translation>Cannot write to standard output. %1</translation>
+    </message>
+</context>
+<context>
     <name>GameJournal</name>
     <message>
         <source>ゲームの記録を書けません。ゲームは記録なしで続けます。
@@ -172,25 +407,13 @@ Number entered: &quot;%2&quot;</translation>
 Folder: %1
 Reason: %2</translation>
     </message>
+    <message>
+        <source>普通のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
 </context>
 <context>
     <name>GameResume</name>
-    <message>
-        <source>ゲームの記録にしては大きすぎます。</source>
-        <translation>It is too large to be a game record.</translation>
-    </message>
-    <message>
-        <source>前回のゲームは終わっていません。続けますか?
-
-数: %1
-引いた数字: %2 個
-最後の記録: %3</source>
-        <translation>The last game was not finished. Continue it?
-
-Top number: %1
-Numbers drawn: %2
-Last recorded: %3</translation>
-    </message>
     <message>
         <source>記録は次の名前で残しました:
 %1</source>
@@ -202,14 +425,44 @@ Last recorded: %3</translation>
         <translation>The record could not be renamed: %1</translation>
     </message>
     <message>
+        <source>前回のゲームは終わっていません。続けますか?
+
+数: %1
+引いた数字: %2 個
+</source>
+        <translation>The last game was not finished. Continue it?
+
+Top number: %1
+Numbers drawn: %2
+</translation>
+    </message>
+    <message>
+        <source>最後に引いた数字: %1
+(表示される前に止まったかもしれません。発表したか確かめてください。)
+</source>
+        <translation>Last number drawn: %1
+(The program may have stopped before showing it. Check that it was announced.)
+</translation>
+    </message>
+    <message>
+        <source>最後の記録: %1</source>
+        <translation>Last recorded: %1</translation>
+    </message>
+    <message>
+        <source>Kavelo はもう動いています。
+開いている Kavelo の画面を使ってください。</source>
+        <translation>Kavelo is already running.
+Please use the Kavelo window that is open.</translation>
+    </message>
+    <message>
+        <source>ほかに %1 個の記録も読めず、同じように名前を変えました。</source>
+        <translation>%1 more records could not be read either and were renamed the same way.</translation>
+    </message>
+    <message>
         <source>前回のゲームの記録を読めません。
-%1
-%2
-%3</source>
+%1</source>
         <translation>The record of the last game cannot be read.
-%1
-%2
-%3</translation>
+%1</translation>
     </message>
 </context>
 <context>
@@ -221,6 +474,18 @@ Last recorded: %3</translation>
     <message>
         <source>新しい記録の名前が見つかりません。</source>
         <translation>No name is free for a new record.</translation>
+    </message>
+    <message>
+        <source>フォルダーに書く許可がありません。</source>
+        <translation>There is no permission to write in the folder.</translation>
+    </message>
+    <message>
+        <source>記録の鍵ファイルを作れません。</source>
+        <translation>The record&apos;s lock file cannot be made.</translation>
+    </message>
+    <message>
+        <source>ゲームの記録にしては大きすぎます。</source>
+        <translation>It is too large to be a game record.</translation>
     </message>
 </context>
 <context>
@@ -287,6 +552,50 @@ Last recorded: %3</translation>
     </message>
 </context>
 <context>
+    <name>LiveServing</name>
+    <message>
+        <source>ポート %1 はほかのプログラムが使っていて、その後のポートにも空きがありません。</source>
+        <translation>Port %1 is used by another program, and no port after it is free either.</translation>
+    </message>
+    <message>
+        <source>ポート %1 はほかのプログラムが使っています。
+空いているポート %2 で公開しますか?</source>
+        <translation>Port %1 is used by another program.
+Serve on the free port %2 instead?</translation>
+    </message>
+    <message>
+        <source>スマホへの公開を始められませんでした。
+%1</source>
+        <translation>Serving to the phones could not be started.
+%1</translation>
+    </message>
+    <message>
+        <source>%1  –  公開中 %2</source>
+        <translation>%1  –  serving %2</translation>
+    </message>
+    <message>
+        <source>会場のスマホに公開</source>
+        <translation>Serve to the hall&apos;s phones</translation>
+    </message>
+    <message>
+        <source>この機械はネットワークにつながっていないため、スマホに公開できません。
+会場の Wi-Fi につないでから、もう一度選んでください。</source>
+        <translation>This computer is not connected to a network, so it cannot serve the phones.
+Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSheet</name>
+    <message>
+        <source>コードが長すぎます。</source>
+        <translation>The code is too long.</translation>
+    </message>
+    <message>
+        <source>シート番号が長すぎます。</source>
+        <translation>The sheet number is too long.</translation>
+    </message>
+</context>
+<context>
     <name>SetCode</name>
     <message>
         <source>コードに使われない文字「%1」があります（コードは 2～9 と、I, L, O を除く英字でできています）。</source>
@@ -315,10 +624,6 @@ Last recorded: %3</translation>
 </context>
 <context>
     <name>SheetCheckCommand</name>
-    <message>
-        <source>使い方: Kavelo --check-sheet コード シート番号 --called 12,5,33,...</source>
-        <translation>Usage: Kavelo --check-sheet CODE NUMBER --called 12,5,33,...</translation>
-    </message>
     <message>
         <source>--check-sheet にはコードとシート番号が必要です。
 </source>
@@ -354,6 +659,14 @@ Last recorded: %3</translation>
     <message>
         <source>--called に %1 が二度あります。</source>
         <translation>%1 is in --called twice.</translation>
+    </message>
+    <message>
+        <source>使い方: kavelo --check-sheet コード シート番号 --called 12,5,33,...</source>
+        <translation>Usage: kavelo --check-sheet CODE NUMBER --called 12,5,33,...</translation>
+    </message>
+    <message>
+        <source>まだ数字を引いていません（--called が空です）。シート確認は最初の数字を引いてからできます。</source>
+        <translation>No number has been drawn yet (--called is empty). Sheets can be checked after the first draw.</translation>
     </message>
 </context>
 <context>

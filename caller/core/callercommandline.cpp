@@ -4,42 +4,48 @@
 #include "dialogint.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
-const QCommandLineOption seedOption(
-    QStringLiteral("seed"),
-    QStringLiteral("Seed of the generator instead of the current time, 0 to 4294967295; the same "
-                   "seed draws the same order for the first game, so a game can be replayed."),
-    QStringLiteral("S"));
+const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+const QCommandLineOption serveOption(QStringLiteral("serve"));
+const QCommandLineOption portOption(QStringLiteral("port"), QString(), QStringLiteral("P"));
 
-const QCommandLineOption serveOption(
-    QStringLiteral("serve"),
-    QStringLiteral("Serve the live page for the players' phones from the start (F9 in the "
-                   "window turns it on and off)."));
-const QCommandLineOption
-    portOption(QStringLiteral("port"),
-               QStringLiteral("Port of the live page, 1 to 65535, instead of 8765."),
-               QStringLiteral("P"));
+// An option with its description in the language the program speaks at this moment.
+QCommandLineOption described(QCommandLineOption option, const char *description)
+{
+    option.setDescription(QCoreApplication::translate("CallerCommandLine", description));
+    return option;
+}
 
 // The options, help and version among them, for telling a repeated one.
 QList<QCommandLineOption> setUp(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Calls the numbers of a bingo game. Each game is recorded in "
-                       "$XDG_STATE_HOME/kavelo/journal, and an unfinished game can be continued "
-                       "at the next start.\n\n"
-                       "kavelo --check-sheet CODE NUMBER --called 12,5,33,... prints sheet NUMBER "
-                       "of the set CODE with its verdict against the numbers called, without a "
-                       "window: exit status 0 when a line is complete, 1 when none is, 2 for bad "
-                       "input. There, as in the sheet check's window, the numbers may also be "
-                       "typed in full-width digits.\n\n") +
+        QCoreApplication::translate(
+            "CallerCommandLine",
+            "ビンゴの数字を引きます。ゲームはそれぞれ $XDG_STATE_HOME/kavelo/journal に記録され、"
+            "終わっていないゲームは次の起動で続けられます。\n\n"
+            "kavelo --check-sheet コード シート番号 --called 12,5,33,... は、コードの組の"
+            "その番号のシートを、呼んだ数字に照らした判定とともに、画面を開かずに表示します。"
+            "終了ステータスは、そろった列があれば 0、なければ 1、入力が正しくなければ 2 です。"
+            "ここでもシート確認の画面と同じく、数字は全角でも入力できます。\n\n") +
         CommandLineRules::note());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOption(seedOption);
-    parser.addOption(serveOption);
-    parser.addOption(portOption);
+    parser.addOption(described(seedOption, QT_TRANSLATE_NOOP("CallerCommandLine",
+                                                             "現在の時刻の代わりに使う乱数の種 "
+                                                             "(0 から 4294967295)。同じ種なら最初の"
+                                                             "ゲームは同じ順に引かれ、ゲームを再現"
+                                                             "できます。")));
+    parser.addOption(described(
+        serveOption, QT_TRANSLATE_NOOP("CallerCommandLine", "最初から会場のスマホに公開します "
+                                                            "(画面では F9 で公開とやめるを切り替え"
+                                                            "ます)。")));
+    parser.addOption(described(
+        portOption, QT_TRANSLATE_NOOP("CallerCommandLine", "スマホ向けページのポート (1 から "
+                                                           "65535)。指定しなければ 8765 です。")));
     return {help, version, seedOption, serveOption, portOption};
 }
 
@@ -62,7 +68,8 @@ CallerCommandLine CallerCommandLine::parse(const QStringList &arguments)
     if (const auto repeated = CommandLineRules::repeatedOption(parser, options))
         return refused(CommandLineRules::repeatedRefusal(*repeated));
     if (!parser.positionalArguments().isEmpty())
-        return refused(QStringLiteral("no arguments are taken, but \"%1\" was given")
+        return refused(QCoreApplication::translate("CallerCommandLine",
+                                                   "引数は取りませんが、「%1」が指定されました")
                            .arg(parser.positionalArguments().constFirst()));
     // A bad value is refused whatever else was asked for.
     CallerCommandLine result;

@@ -14,7 +14,7 @@ LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages,
     , m_messages(messages)
     , m_dialog(dialog)
     , m_service(board)
-    , m_action(new QAction(ItemText, this))
+    , m_action(new QAction(itemText(), this))
 {
     m_action->setObjectName(QStringLiteral("liveServing"));
     m_action->setCheckable(true);
@@ -36,21 +36,21 @@ bool LiveServing::start()
         return true;
     const QHostAddress address = lanAddress();
     if (address.isNull()) {
-        refuse(NoNetwork);
+        refuse(noNetwork());
         return false;
     }
     auto failure = m_service.start(m_port);
     if (failure && failure->portTaken) {
         const std::optional<quint16> next = LiveService::nextFreePort(m_port);
         if (!next) {
-            refuse(QStringLiteral("ポート %1 はほかのプログラムが使っていて、その後のポートにも"
-                                  "空きがありません。")
+            refuse(tr("ポート %1 はほかのプログラムが使っていて、その後のポートにも"
+                      "空きがありません。")
                        .arg(m_port));
             return false;
         }
-        if (!m_messages.ask(&m_dialog, ItemText,
-                            QStringLiteral("ポート %1 はほかのプログラムが使っています。\n"
-                                           "空いているポート %2 で公開しますか?")
+        if (!m_messages.ask(&m_dialog, itemText(),
+                            tr("ポート %1 はほかのプログラムが使っています。\n"
+                               "空いているポート %2 で公開しますか?")
                                 .arg(m_port)
                                 .arg(*next))) {
             m_action->setChecked(false);
@@ -59,7 +59,7 @@ bool LiveServing::start()
         failure = m_service.start(*next);
     }
     if (failure) {
-        refuse(QStringLiteral("スマホへの公開を始められませんでした。\n%1").arg(failure->reason));
+        refuse(tr("スマホへの公開を始められませんでした。\n%1").arg(failure->reason));
         return false;
     }
     m_url = liveUrl(address, m_service.port());
@@ -87,7 +87,7 @@ void LiveServing::showOn(AudienceScreen *screen)
 void LiveServing::refuse(const QString &text)
 {
     m_action->setChecked(false);
-    m_messages.show(&m_dialog, MessagePresenter::Icon::Warning, ItemText, text);
+    m_messages.show(&m_dialog, MessagePresenter::Icon::Warning, itemText(), text);
 }
 
 void LiveServing::showAddress()
@@ -96,7 +96,7 @@ void LiveServing::showAddress()
     m_action->setChecked(serving);
     m_action->setToolTip(m_url);
     if (serving)
-        m_dialog.setWindowTitle(QStringLiteral("%1  –  公開中 %2").arg(m_title, m_url));
+        m_dialog.setWindowTitle(tr("%1  –  公開中 %2").arg(m_title, m_url));
     if (!m_screen)
         return;
     delete m_corner;

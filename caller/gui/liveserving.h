@@ -22,11 +22,13 @@ class LiveServing final : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString ItemText = QStringLiteral("会場のスマホに公開");
+    static QString itemText() { return tr("会場のスマホに公開"); }
     static inline const QKeySequence Key = QKeySequence(Qt::Key_F9);
-    static inline const QString NoNetwork =
-        QStringLiteral("この機械はネットワークにつながっていないため、スマホに公開できません。\n"
-                       "会場の Wi-Fi につないでから、もう一度選んでください。");
+    static QString noNetwork()
+    {
+        return tr("この機械はネットワークにつながっていないため、スマホに公開できません。\n"
+                  "会場の Wi-Fi につないでから、もう一度選んでください。");
+    }
 
     LiveServing(const AudienceBoard &board, MessagePresenter &messages, QWidget &dialog);
 

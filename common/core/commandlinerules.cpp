@@ -7,9 +7,11 @@ namespace CommandLineRules {
 
 QString note()
 {
-    return QStringLiteral("Each option is given at most once: a repeated option is refused, even "
-                          "with the same value. Numbers are whole numbers in plain digits (leading "
-                          "zeros are allowed), without a sign, blanks or anything else.");
+    return QCoreApplication::translate(
+        "CommandLineRules",
+        "各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。"
+        "数は半角数字だけで書いた整数です (先頭の 0 "
+        "は構いません)。符号や空白などは付けられません。");
 }
 
 std::optional<QString> repeatedOption(const QCommandLineParser &parser,
@@ -33,12 +35,21 @@ std::optional<QString> repeatedOption(const QCommandLineParser &parser,
 
 QString repeatedRefusal(const QString &option)
 {
-    return QStringLiteral("--%1 can be given only once").arg(option);
+    return QCoreApplication::translate("CommandLineRules", "--%1 は一度だけ指定できます")
+        .arg(option);
+}
+
+QString tryHelp(const QString &command)
+{
+    return QCoreApplication::translate("CommandLineRules", "使い方は「%1 --help」で表示できます。")
+        .arg(command);
 }
 
 QString numberRefusal(const QString &option, qint64 min, qint64 max, const QString &text)
 {
-    return QStringLiteral("--%1 needs a whole number from %2 to %3, not \"%4\"")
+    return QCoreApplication::translate("CommandLineRules",
+                                       "--%1 には %2 から %3 までの整数を指定してください"
+                                       " (指定は「%4」)")
         .arg(option)
         .arg(min)
         .arg(max)

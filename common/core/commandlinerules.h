@@ -20,6 +20,9 @@ std::optional<QString> repeatedOption(const QCommandLineParser &parser,
                                       const QList<QCommandLineOption> &options);
 QString repeatedRefusal(const QString &option);
 
+// The hint printed under a refused command line, naming the program as its users type it.
+QString tryHelp(const QString &command);
+
 // Why a number option's value was refused.
 QString numberRefusal(const QString &option, qint64 min, qint64 max, const QString &text);
 

@@ -8,6 +8,7 @@
 #include "sheetlayout.h"
 #include "sheetset.h"
 
+#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPdfWriter>
 
@@ -17,7 +18,7 @@ namespace {
 
 QString cannotWrite(const QString &path, const QString &reason)
 {
-    return QStringLiteral("「%1」に書き込めません。%2").arg(path, reason);
+    return QCoreApplication::translate("PdfExport", "「%1」に書き込めません。%2").arg(path, reason);
 }
 
 } // namespace
@@ -43,7 +44,8 @@ PdfExportResult exportSheetsPdf(const SheetSet &set, const QString &path,
     }
     if (!painted) {
         file.cancelWriting();
-        return {false, 0, QStringLiteral("「%1」のページを描けません。").arg(path)};
+        return {false, 0,
+                QCoreApplication::translate("PdfExport", "「%1」のページを描けません。").arg(path)};
     }
     if (!file.commit())
         return {false, 0, cannotWrite(path, file.errorString())};
@@ -56,7 +58,8 @@ PdfExportResult exportFromCommandLine(const SheetCommandLine &commandLine, int s
     const std::optional<SheetSet> set = makeSheetSet(commandLine.setup, seed);
     if (!set)
         return {false, 0,
-                QStringLiteral("%1 枚のシートを作るにはメモリーが足りません。")
+                QCoreApplication::translate("PdfExport",
+                                            "%1 枚のシートを作るにはメモリーが足りません。")
                     .arg(commandLine.setup.sheetCount)};
     const SheetNumbering numbering{commandLine.numbered,
                                    SetCode(seed, commandLine.setup.topNumber).text()};

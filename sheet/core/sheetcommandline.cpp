@@ -5,57 +5,66 @@
 #include "setcode.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
 
-const QCommandLineOption sheetsOption(QStringLiteral("sheets"),
-                                      QStringLiteral("Number of sheets, 0 to 100000."),
-                                      QStringLiteral("N"));
-const QCommandLineOption topOption(QStringLiteral("top"),
-                                   QStringLiteral("Top number of the sheets, 24 to 100."),
-                                   QStringLiteral("T"));
-const QCommandLineOption colorOption(QStringLiteral("color"),
-                                     QStringLiteral("Colour of the numbers: blue, red or green."),
-                                     QStringLiteral("COLOUR"));
-const QCommandLineOption seedOption(
-    QStringLiteral("seed"),
-    QStringLiteral("Seed of the generator instead of the current time, 0 to 4294967295; the same "
-                   "seed makes the same sheets."),
-    QStringLiteral("S"));
-const QCommandLineOption pageSizeOption(QStringLiteral("page-size"),
-                                        QStringLiteral("Paper of the PDF file: A4 or Letter."),
+const QCommandLineOption sheetsOption(QStringLiteral("sheets"), QString(), QStringLiteral("N"));
+const QCommandLineOption topOption(QStringLiteral("top"), QString(), QStringLiteral("T"));
+const QCommandLineOption colorOption(QStringLiteral("color"), QString(), QStringLiteral("COLOUR"));
+const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+const QCommandLineOption pageSizeOption(QStringLiteral("page-size"), QString(),
                                         QStringLiteral("SIZE"), QStringLiteral("A4"));
-const QCommandLineOption pdfOption(
-    QStringLiteral("pdf"),
-    QStringLiteral("Write the sheets to this PDF file without opening a window; needs --sheets, "
-                   "--top and --color."),
-    QStringLiteral("FILE"));
-const QCommandLineOption printOption(
-    QStringLiteral("print"),
-    QStringLiteral("Print the sheets to the default printer without the print dialog, then end."));
+const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption printOption(QStringLiteral("print"));
+const QCommandLineOption numberedOption(QStringLiteral("numbered"));
+const QCommandLineOption setCodeOption(QStringLiteral("set-code"));
 
-const QCommandLineOption numberedOption(
-    QStringLiteral("numbered"),
-    QStringLiteral("Print on each sheet its number and the code of the set, for the sheet check."));
-const QCommandLineOption setCodeOption(
-    QStringLiteral("set-code"),
-    QStringLiteral("Print the code of the set that --seed and --top make, then end."));
+// An option with its description in the language the program speaks at this moment.
+QCommandLineOption described(QCommandLineOption option, const char *description)
+{
+    option.setDescription(QCoreApplication::translate("SheetCommandLine", description));
+    return option;
+}
 
 // The options, help among them, for telling a repeated one.
 QList<QCommandLineOption> setUp(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Makes, shows and prints bingo sheets.\n\nWords (colours, paper sizes) may "
-                       "be written in any case. ") +
+        QCoreApplication::translate("SheetCommandLine",
+                                    "ビンゴのシートを作り、表示し、印刷します。\n\n"
+                                    "語 (色、用紙の大きさ) は大文字でも小文字でも書けます。") +
         CommandLineRules::note());
     const QList<QCommandLineOption> options{
-        parser.addHelpOption(), sheetsOption, topOption,   colorOption,    seedOption,
-        pageSizeOption,         pdfOption,    printOption, numberedOption, setCodeOption};
+        parser.addHelpOption(),
+        described(sheetsOption,
+                  QT_TRANSLATE_NOOP("SheetCommandLine", "シートの枚数 (0 から 100000)。")),
+        described(topOption, QT_TRANSLATE_NOOP("SheetCommandLine", "シートの数値 (24 から 100)。")),
+        described(colorOption, QT_TRANSLATE_NOOP("SheetCommandLine",
+                                                 "数字の色: blue (青)、red (赤)、green (緑)。")),
+        described(seedOption, QT_TRANSLATE_NOOP("SheetCommandLine",
+                                                "現在の時刻の代わりに使う乱数の種 (0 から "
+                                                "4294967295)。同じ種からは同じシートができます。")),
+        described(pageSizeOption,
+                  QT_TRANSLATE_NOOP("SheetCommandLine", "PDF ファイルの用紙: A4 か Letter。")),
+        described(pdfOption, QT_TRANSLATE_NOOP("SheetCommandLine",
+                                               "画面を開かずに、シートをこの PDF ファイルに書き出し"
+                                               "ます。--sheets、--top、--color が必要です。")),
+        described(printOption,
+                  QT_TRANSLATE_NOOP("SheetCommandLine", "印刷ダイアログを出さずに、シートを既定の"
+                                                        "プリンターで印刷して終了します。")),
+        described(numberedOption,
+                  QT_TRANSLATE_NOOP("SheetCommandLine", "シート確認のために、各シートにシート番号と"
+                                                        "組のコードを印刷します。")),
+        described(setCodeOption, QT_TRANSLATE_NOOP("SheetCommandLine",
+                                                   "--seed と --top から決まる組のコードを表示して"
+                                                   "終了します。"))};
     parser.addOptions(options.mid(1));
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("Document to open once the sheets are made."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("SheetCommandLine", "シートを作った後に開く文書。"),
+        QStringLiteral("[file]"));
     return options;
 }
 
@@ -133,7 +142,11 @@ OptionValues valuesOf(const QCommandLineParser &parser)
         const QString text = parser.value(colorOption);
         values.colour = colourNamed(text);
         if (!values.colour) {
-            values.error = QStringLiteral("--color needs blue, red or green, not \"%1\"").arg(text);
+            values.error =
+                QCoreApplication::translate(
+                    "SheetCommandLine",
+                    "--color には blue、red、green のどれかを指定してください (指定は「%1」)")
+                    .arg(text);
             return values;
         }
     }
@@ -141,7 +154,10 @@ OptionValues valuesOf(const QCommandLineParser &parser)
     if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         values.pageSize = QPageSize::Letter;
     else if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) != 0)
-        values.error = QStringLiteral("--page-size needs A4 or Letter, not \"%1\"").arg(sizeText);
+        values.error = QCoreApplication::translate(
+                           "SheetCommandLine",
+                           "--page-size には A4 か Letter を指定してください (指定は「%1」)")
+                           .arg(sizeText);
     return values;
 }
 
@@ -152,16 +168,21 @@ SheetCommandLine setCodeOf(const QCommandLineParser &parser, const OptionValues 
     for (const QCommandLineOption *option : {&sheetsOption, &colorOption, &pageSizeOption,
                                              &pdfOption, &printOption, &numberedOption}) {
         if (parser.isSet(*option))
-            return refused(QStringLiteral("--set-code cannot be used with --%1")
+            return refused(QCoreApplication::translate("SheetCommandLine",
+                                                       "--set-code は --%1 と一緒には使えません")
                                .arg(option->names().constFirst()));
     }
     if (!result.documentFile.isEmpty())
-        return refused(QStringLiteral("--set-code opens no document, but \"%1\" was given")
-                           .arg(result.documentFile));
+        return refused(
+            QCoreApplication::translate("SheetCommandLine",
+                                        "--set-code は文書を開きませんが、「%1」が指定されました")
+                .arg(result.documentFile));
     if (!result.seed)
-        return refused(QStringLiteral("--set-code needs --seed"));
+        return refused(
+            QCoreApplication::translate("SheetCommandLine", "--set-code には --seed が必要です"));
     if (!values.top)
-        return refused(QStringLiteral("--set-code needs --top"));
+        return refused(
+            QCoreApplication::translate("SheetCommandLine", "--set-code には --top が必要です"));
     result.mode = SheetCommandLine::Mode::SetCode;
     result.setCode = SetCode(*result.seed, *values.top).text();
     return result;
@@ -190,7 +211,10 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
     SheetCommandLine result;
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return refused(QStringLiteral("only one file can be opened, got %1").arg(files.size()));
+        return refused(
+            QCoreApplication::translate("SheetCommandLine",
+                                        "開けるファイルは一つだけですが、%1 個指定されました")
+                .arg(files.size()));
     if (!files.isEmpty())
         result.documentFile = files.constFirst();
     result.seed = values.seed;
@@ -202,10 +226,13 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
         for (const QCommandLineOption *option :
              {&sheetsOption, &topOption, &colorOption, &pageSizeOption}) {
             if (parser.isSet(*option))
-                return refused(
-                    QStringLiteral("--%1 is only used with --pdf%2")
-                        .arg(option->names().constFirst(),
-                             option == &topOption ? QStringLiteral(" or --set-code") : QString()));
+                return refused((option == &topOption
+                                    ? QCoreApplication::translate(
+                                          "SheetCommandLine",
+                                          "--%1 は --pdf か --set-code と一緒にだけ使います")
+                                    : QCoreApplication::translate(
+                                          "SheetCommandLine", "--%1 は --pdf と一緒にだけ使います"))
+                                   .arg(option->names().constFirst()));
         }
         result.printDirect = parser.isSet(printOption);
         return result;
@@ -213,16 +240,21 @@ SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
 
     result.mode = Mode::Pdf;
     if (parser.isSet(printOption))
-        return refused(QStringLiteral("--print and --pdf cannot be used together"));
+        return refused(QCoreApplication::translate("SheetCommandLine",
+                                                   "--print と --pdf は一緒には使えません"));
     if (!result.documentFile.isEmpty())
-        return refused(QStringLiteral("--pdf opens no document, but \"%1\" was given")
+        return refused(QCoreApplication::translate(
+                           "SheetCommandLine", "--pdf は文書を開きませんが、「%1」が指定されました")
                            .arg(result.documentFile));
     result.pdfPath = parser.value(pdfOption);
     if (result.pdfPath.isEmpty())
-        return refused(QStringLiteral("--pdf needs a file name"));
+        return refused(
+            QCoreApplication::translate("SheetCommandLine", "--pdf にはファイル名が必要です"));
     for (const QCommandLineOption *option : {&sheetsOption, &topOption, &colorOption}) {
         if (!parser.isSet(*option))
-            return refused(QStringLiteral("--pdf needs --%1").arg(option->names().constFirst()));
+            return refused(
+                QCoreApplication::translate("SheetCommandLine", "--pdf には --%1 が必要です")
+                    .arg(option->names().constFirst()));
     }
     result.setup = {*values.sheets, *values.top, values.colour};
     result.pageSize = values.pageSize;
@@ -237,8 +269,10 @@ SheetCommandLine SheetCommandLine::parse(int argc, const char *const *argv)
         const QString decoded = QFile::decodeName(bytes);
         // A name that does not survive the round trip would open or write another file.
         if (QFile::encodeName(decoded) != bytes)
-            return refused(QStringLiteral("\"%1\" is not valid UTF-8; file names and other "
-                                          "arguments must be UTF-8 text")
+            return refused(QCoreApplication::translate(
+                               "SheetCommandLine",
+                               "「%1」は正しい UTF-8 ではありません。ファイル名などの引数は UTF-8 "
+                               "で書いてください")
                                .arg(escapedBytes(bytes)));
         arguments.append(decoded);
     }

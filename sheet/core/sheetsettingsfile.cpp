@@ -2,6 +2,7 @@
 
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -9,14 +10,18 @@ SheetSettingsFile::SheetSettingsFile()
 {
     const QString file = path();
     if (isNonRegularEntry(file)) {
-        m_warning = QStringLiteral("%1 は通常のファイルではないため、設定の読み込みにも保存にも"
-                                   "使いません。設定はこの実行の間だけ保たれます。")
-                        .arg(file);
+        m_warning =
+            QCoreApplication::translate(
+                "SheetSettingsFile", "%1 は通常のファイルではないため、設定の読み込みにも保存にも"
+                                     "使いません。設定はこの実行の間だけ保たれます。")
+                .arg(file);
     } else if (QFileInfo(file).size() > MaxBytes) {
-        m_warning = QStringLiteral("%1 は 1 MB を超えていて設定ファイルとしては大きすぎるため、"
-                                   "設定の読み込みにも保存にも使いません。設定はこの実行の間だけ"
-                                   "保たれます。")
-                        .arg(file);
+        m_warning =
+            QCoreApplication::translate(
+                "SheetSettingsFile", "%1 は 1 MB を超えていて設定ファイルとしては大きすぎるため、"
+                                     "設定の読み込みにも保存にも使いません。設定はこの実行の間だけ"
+                                     "保たれます。")
+                .arg(file);
     }
     if (m_warning.isEmpty()) {
         m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);

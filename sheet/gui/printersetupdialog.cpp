@@ -39,7 +39,7 @@ PrinterSetupDialog::PrinterSetupDialog(QList<PrinterChoice> printers, const QStr
     : QDialog(parent)
     , m_printers(std::move(printers))
 {
-    setWindowTitle(Title);
+    setWindowTitle(title());
 
     m_printer = new QComboBox(this);
     m_printer->setObjectName(QStringLiteral("printerName"));
@@ -48,29 +48,29 @@ PrinterSetupDialog::PrinterSetupDialog(QList<PrinterChoice> printers, const QStr
     m_description = new QLabel(this);
     m_description->setObjectName(QStringLiteral("printerDescription"));
     if (m_printers.isEmpty()) {
-        m_printer->addItem(NoPrinter);
+        m_printer->addItem(noPrinter());
         m_printer->setEnabled(false);
     }
-    auto *printerBox = new QGroupBox(QStringLiteral("ﾌﾟﾘﾝﾀ"), this);
+    auto *printerBox = new QGroupBox(tr("ﾌﾟﾘﾝﾀ"), this);
     auto *printerForm = new QFormLayout(printerBox);
-    printerForm->addRow(QStringLiteral("名前(&N):"), m_printer);
-    printerForm->addRow(QStringLiteral("説明:"), m_description);
+    printerForm->addRow(tr("名前(&N):"), m_printer);
+    printerForm->addRow(tr("説明:"), m_description);
 
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("paperSize"));
-    auto *paperBox = new QGroupBox(QStringLiteral("用紙"), this);
+    auto *paperBox = new QGroupBox(tr("用紙"), this);
     auto *paperForm = new QFormLayout(paperBox);
-    paperForm->addRow(QStringLiteral("ｻｲｽﾞ(&Z):"), m_paper);
+    paperForm->addRow(tr("ｻｲｽﾞ(&Z):"), m_paper);
 
-    auto *portrait = new QRadioButton(QStringLiteral("縦(&O)"), this);
+    auto *portrait = new QRadioButton(tr("縦(&O)"), this);
     portrait->setObjectName(QStringLiteral("portrait"));
-    auto *landscape = new QRadioButton(QStringLiteral("横(&A)"), this);
+    auto *landscape = new QRadioButton(tr("横(&A)"), this);
     landscape->setObjectName(QStringLiteral("landscape"));
     m_orientation = new QButtonGroup(this);
     m_orientation->addButton(portrait, QPageLayout::Portrait);
     m_orientation->addButton(landscape, QPageLayout::Landscape);
     (layout.orientation() == QPageLayout::Landscape ? landscape : portrait)->setChecked(true);
-    auto *orientationBox = new QGroupBox(QStringLiteral("印刷の向き"), this);
+    auto *orientationBox = new QGroupBox(tr("印刷の向き"), this);
     auto *orientationRow = new QHBoxLayout(orientationBox);
     orientationRow->addWidget(portrait);
     orientationRow->addWidget(landscape);
@@ -78,7 +78,7 @@ PrinterSetupDialog::PrinterSetupDialog(QList<PrinterChoice> printers, const QStr
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -26,8 +26,8 @@ class PrinterSetupDialog : public QDialog
     Q_OBJECT
 
 public:
-    static inline const QString Title = QStringLiteral("ﾌﾟﾘﾝﾀの設定");
-    static inline const QString NoPrinter = QStringLiteral("ﾌﾟﾘﾝﾀが見つかりません");
+    static QString title() { return tr("ﾌﾟﾘﾝﾀの設定"); }
+    static QString noPrinter() { return tr("ﾌﾟﾘﾝﾀが見つかりません"); }
 
     // Starts with `printer` (or else the first of them) and the paper and orientation of
     // `layout`, where that printer has that paper.

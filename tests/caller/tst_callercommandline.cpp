@@ -1,4 +1,5 @@
 #include "callercommandline.h"
+#include "qttranslation.h"
 
 #include <QTest>
 
@@ -9,6 +10,12 @@ class TestCallerCommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    // The messages as an English user reads them, which are the texts the tests name.
+    void initTestCase()
+    {
+        QVERIFY(installKitTranslations(*QCoreApplication::instance(), KitLanguage::English,
+                                       QStringLiteral("kavelo")));
+    }
     void accepted_data();
     void accepted();
     void refused_data();
@@ -133,5 +140,5 @@ void TestCallerCommandLine::helpNamesTheCommandAndTheRules()
     QVERIFY2(help.contains(QStringLiteral("a repeated option is refused")), qPrintable(help));
 }
 
-QTEST_APPLESS_MAIN(TestCallerCommandLine)
+QTEST_GUILESS_MAIN(TestCallerCommandLine)
 #include "tst_callercommandline.moc"

@@ -4,6 +4,7 @@
 #include "gameresume.h"
 #include "journalfolder.h"
 #include "kitlanguageswitch.h"
+#include "liveserving.h"
 #include "setcode.h"
 #include "sheetcheckdialog.h"
 #include "showntexts.h"
@@ -53,8 +54,8 @@ private slots:
     void initTestCase() { registerFontSubstitutions(); }
     void everyTextSpeaksTheLanguageAndFits_data();
     void everyTextSpeaksTheLanguageAndFits();
-    void sheetCheckCommandSpeaksTheLanguage_data();
-    void sheetCheckCommandSpeaksTheLanguage();
+    void commandLineSpeaksTheLanguage_data();
+    void commandLineSpeaksTheLanguage();
 };
 
 void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits_data()
@@ -82,6 +83,8 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     shown.gather(*f.dialog);
     QMenu &menu = f.dialog->systemMenu();
     shown.gather(menu);
+    // What serving the phones says where no network is up.
+    shown.add(LiveServing::noNetwork(), QStringLiteral("live serving"));
 
     onModal([&] { menu.findChild<QAction *>(QStringLiteral("IDM_ABOUTBOX"))->trigger(); },
             [&](QDialog &about) { shown.gather(about); });
@@ -147,6 +150,7 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     // read.
     JournalGame unfinished;
     unfinished.topNumber = 50;
+    unfinished.drawOrder = {17};
     unfinished.drawTimes = {QDateTime::currentDateTime()};
     unfinished.lastTime = QDateTime::currentDateTime();
     shown.add(resumeQuestion(unfinished), QStringLiteral("resume"));
@@ -171,20 +175,39 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
         QVERIFY(shown.texts().contains(QStringLiteral("IDC_START: スタート")));
 }
 
-void TestCallerLanguage::sheetCheckCommandSpeaksTheLanguage_data()
+void TestCallerLanguage::commandLineSpeaksTheLanguage_data()
 {
     QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("English") << "en_GB.UTF-8"
-                             << "\"x\" cannot be used here.";
-    QTest::newRow("no language set") << "C.UTF-8"
-                                     << "「x」はここでは使えません。";
+    const QStringList check{QStringLiteral("--check-sheet"), SetCode(4711, 50).text(),
+                            QStringLiteral("7"), QStringLiteral("x")};
+    QTest::newRow("sheet check, English")
+        << "en_GB.UTF-8" << check << 2 << "\"x\" cannot be used here.";
+    QTest::newRow("sheet check, no language set")
+        << "C.UTF-8" << check << 2 << "「x」はここでは使えません。";
+    const QStringList badSeed{QStringLiteral("--seed"), QStringLiteral("12x")};
+    QTest::newRow("refusal, English")
+        << "en_GB.UTF-8" << badSeed << 2
+        << "Kavelo: --seed needs a whole number from 0 to 4294967295, not \"12x\"\n"
+           "Try \"kavelo --help\".\n";
+    QTest::newRow("refusal, no language set")
+        << "C.UTF-8" << badSeed << 2
+        << "Kavelo: --seed には 0 から 4294967295 までの整数を指定してください (指定は「12x」)\n"
+           "使い方は「kavelo --help」で表示できます。\n";
+    QTest::newRow("help, English") << "en_GB.UTF-8" << QStringList{QStringLiteral("--help")} << 0
+                                   << "Seed of the generator instead of the current time";
+    QTest::newRow("help, no language set") << "C.UTF-8" << QStringList{QStringLiteral("--help")}
+                                           << 0 << "現在の時刻の代わりに使う乱数の種";
 }
 
 // The real program, so that what main() installs before any window is what speaks.
-void TestCallerLanguage::sheetCheckCommandSpeaksTheLanguage()
+void TestCallerLanguage::commandLineSpeaksTheLanguage()
 {
     QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
     QFETCH(QString, expected);
     QProcess kavelo;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -192,13 +215,12 @@ void TestCallerLanguage::sheetCheckCommandSpeaksTheLanguage()
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("LANG"), lang);
     kavelo.setProcessEnvironment(environment);
-    kavelo.start(QStringLiteral(KAVELO_PATH),
-                 {QStringLiteral("--check-sheet"), SetCode(4711, 50).text(), QStringLiteral("7"),
-                  QStringLiteral("x")});
+    kavelo.start(QStringLiteral(KAVELO_PATH), arguments);
     QVERIFY(kavelo.waitForFinished(30000));
-    QCOMPARE(kavelo.exitCode(), 2);
-    const QString error = QString::fromUtf8(kavelo.readAllStandardError());
-    QVERIFY2(error.contains(expected), qPrintable(error));
+    QCOMPARE(kavelo.exitCode(), exitCode);
+    const QString output = QString::fromUtf8(kavelo.readAllStandardOutput()) +
+                           QString::fromUtf8(kavelo.readAllStandardError());
+    QVERIFY2(output.contains(expected), qPrintable(output));
 }
 
 QTEST_MAIN(TestCallerLanguage)

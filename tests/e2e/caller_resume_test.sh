@@ -26,6 +26,9 @@ fail_details() {
 }
 
 step "the command line"
+# In English, the messages as an English user reads them.
+export LANG=en_GB.UTF-8
+unset LC_ALL LC_MESSAGES LANGUAGE
 set +e
 "$program_dir/Kavelo" --seed 12x >"$work/out" 2>"$work/err"
 status=$?

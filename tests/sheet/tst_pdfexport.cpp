@@ -39,11 +39,21 @@ struct Run
     QString err;
 };
 
+// The environment with no language chosen, where the program speaks Japanese, the language its
+// messages are checked in.
+QProcessEnvironment withoutLanguage(QProcessEnvironment environment)
+{
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    return environment;
+}
+
 Run runBingo(const QStringList &arguments,
              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(withoutLanguage(environment));
     process.start(QStringLiteral(BINGO_PATH), arguments);
     if (!process.waitForFinished(120000))
         return {};
@@ -378,6 +388,7 @@ void TestPdfExport::nameThatIsNotUtf8IsRefused()
     QDir dir(m_dir.filePath("names"));
     QVERIFY(dir.mkpath("."));
     QProcess process;
+    process.setProcessEnvironment(withoutLanguage(QProcessEnvironment::systemEnvironment()));
     process.setWorkingDirectory(dir.path());
     process.start(sh, {"-c",
                        "exec \"$0\" --sheets 1 --top 50 --color blue --pdf "
@@ -386,7 +397,7 @@ void TestPdfExport::nameThatIsNotUtf8IsRefused()
     QVERIFY(process.waitForFinished(60000));
     const QString err = QString::fromLocal8Bit(process.readAllStandardError());
     QCOMPARE(process.exitCode(), 2);
-    QVERIFY2(err.contains(QStringLiteral("\"bad\\xFF\\xFEname.pdf\" is not valid UTF-8")),
+    QVERIFY2(err.contains(QStringLiteral("「bad\\xFF\\xFEname.pdf」は正しい UTF-8 ではありません")),
              qPrintable(err));
     // Neither the name given nor a name with replacement characters was written.
     QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
@@ -531,8 +542,8 @@ void TestPdfExport::helpListsTheOptions()
     const Run run = runBingo({"--help"});
     QCOMPARE(run.exitCode, 0);
     // One rule for every option, stated once.
-    QVERIFY2(run.out.contains(QLatin1String("any case")), qPrintable(run.out));
-    QVERIFY2(run.out.contains(QLatin1String("plain digits")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("大文字でも小文字でも")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("半角数字")), qPrintable(run.out));
     for (const char *option :
          {"--sheets", "--top", "--color", "--seed", "--page-size", "--pdf", "--print"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
@@ -630,7 +641,8 @@ void TestPdfExport::setCodeAlone()
     QCOMPARE(run.out, QStringLiteral("2222-E7J7D\n"));
     const Run refused = runBingo({"--set-code", "--seed", "4711"});
     QCOMPARE(refused.exitCode, 2);
-    QVERIFY2(refused.err.contains("--set-code needs --top"), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains(QStringLiteral("--set-code には --top が必要です")),
+             qPrintable(refused.err));
     QCOMPARE(refused.out, QString());
 }
 

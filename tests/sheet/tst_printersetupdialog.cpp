@@ -85,7 +85,7 @@ void TestPrinterSetupDialog::choosesPrinterPaperAndOrientation()
         dialog.findChild<QRadioButton *>(QStringLiteral("landscape"))->click();
 
     QCOMPARE(dialog.printerName(), printer);
-    QCOMPARE(names->currentText(), known ? printer : PrinterSetupDialog::NoPrinter);
+    QCOMPARE(names->currentText(), known ? printer : PrinterSetupDialog::noPrinter());
     QCOMPARE(dialog.pageSize().id(), size);
     QCOMPARE(paper->currentText(), QPageSize(size).name());
     QCOMPARE(dialog.orientation(), landscape ? QPageLayout::Landscape : QPageLayout::Portrait);

@@ -1,3 +1,4 @@
+#include "qttranslation.h"
 #include "sheetcommandline.h"
 
 #include <QTest>
@@ -12,6 +13,12 @@ class TestSheetCommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    // The messages as an English user reads them, which are the texts the tests name.
+    void initTestCase()
+    {
+        QVERIFY(installKitTranslations(*QCoreApplication::instance(), KitLanguage::English,
+                                       QStringLiteral("bingo")));
+    }
     void accepted_data();
     void accepted();
     void refused_data();
@@ -266,5 +273,5 @@ void TestSheetCommandLine::helpNamesTheCommandAndTheRules()
     QVERIFY2(help.contains(QStringLiteral("a repeated option is refused")), qPrintable(help));
 }
 
-QTEST_APPLESS_MAIN(TestSheetCommandLine)
+QTEST_GUILESS_MAIN(TestSheetCommandLine)
 #include "tst_sheetcommandline.moc"

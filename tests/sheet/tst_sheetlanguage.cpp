@@ -2,6 +2,7 @@
 #include "cmainframe.h"
 #include "fontsubstitutions.h"
 #include "kitlanguageswitch.h"
+#include "printersetupdialog.h"
 #include "sheetcommandline.h"
 #include "sheetfakes.h"
 #include "sheetids.h"
@@ -91,6 +92,10 @@ void TestSheetLanguage::everyTextSpeaksTheLanguageAndFits()
     });
     frame.action(ID_APP_ABOUT)->trigger();
     QVERIFY(aboutSeen);
+    // Printer Setup as it looks where no printer is known.
+    PrinterSetupDialog printerSetup({}, QString(), app.printer().pageLayout(), &frame);
+    printerSetup.show();
+    shown.gather(printerSetup);
 
     const QString notes = dir.filePath(QStringLiteral("notes.txt"));
     QFile file(notes);

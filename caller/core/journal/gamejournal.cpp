@@ -30,7 +30,7 @@ int openForAppend(const QString &path, QString *error)
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *error = QStringLiteral("普通のファイルではありません。");
+        *error = QCoreApplication::translate("GameJournal", "普通のファイルではありません。");
         ::close(fd);
         return -1;
     }

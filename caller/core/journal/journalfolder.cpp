@@ -59,8 +59,8 @@ JournalFolder::Claim tryClaim(const QString &lockPath, QLockFile::LockError *err
 QString claimError(QLockFile::LockError error)
 {
     return error == QLockFile::PermissionError
-               ? QStringLiteral("フォルダーに書く許可がありません。")
-               : QStringLiteral("記録の鍵ファイルを作れません。");
+               ? QCoreApplication::translate("JournalFolder", "フォルダーに書く許可がありません。")
+               : QCoreApplication::translate("JournalFolder", "記録の鍵ファイルを作れません。");
 }
 
 // The journal at path as it reads now; nothing when no regular file is there (anymore), which
@@ -79,7 +79,8 @@ std::optional<JournalReading> readJournal(const QString &path)
     const QByteArray bytes = file.read(MaxJournalBytes + 1);
     if (bytes.size() > MaxJournalBytes) {
         JournalReading reading;
-        reading.error = QStringLiteral("ゲームの記録にしては大きすぎます。");
+        reading.error =
+            QCoreApplication::translate("JournalFolder", "ゲームの記録にしては大きすぎます。");
         return reading;
     }
     return JournalFormat::read(bytes);

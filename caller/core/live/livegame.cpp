@@ -1,5 +1,6 @@
 #include "livegame.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -56,9 +57,11 @@ LiveSheet::LiveSheet(const QString &typedCode, const QString &typedNumber)
 QByteArray LiveSheet::json(const LiveGame &game)
 {
     if (m_typedCode.size() > MaxTypedLength)
-        return refusal(QStringLiteral("コードが長すぎます。"), QStringLiteral("code"));
+        return refusal(QCoreApplication::translate("LiveSheet", "コードが長すぎます。"),
+                       QStringLiteral("code"));
     if (m_typedNumber.size() > MaxTypedLength)
-        return refusal(QStringLiteral("シート番号が長すぎます。"), QStringLiteral("number"));
+        return refusal(QCoreApplication::translate("LiveSheet", "シート番号が長すぎます。"),
+                       QStringLiteral("number"));
     if (m_choiceTop != game.top) {
         m_choice = chooseSheet(m_typedCode, m_typedNumber, game.top);
         m_choiceTop = game.top;
