@@ -262,7 +262,8 @@ void TestNumberFill::callerDrawsNoSheetOfItsSeed_data()
     QTest::addColumn<int>("top");
     // Seed 4711 with top 75 once made the caller draw sheet 1 of the set, column by column.
     QTest::newRow("seed 4711, top 75") << 4711u << 75;
-    QTest::newRow("seed 0, the smallest top") << 0u << 24;
+    // The caller draws as many numbers as its top, so a top of 25 is the least that fills a sheet.
+    QTest::newRow("seed 0, top 25") << 0u << 25;
     QTest::newRow("the largest seed and top") << 0xFFFFFFFFu << 100;
     QTest::newRow("a seed of whole seconds, top 50") << 1700000000u << 50;
 }
@@ -275,6 +276,7 @@ void TestNumberFill::callerDrawsNoSheetOfItsSeed()
     constexpr int Cells = 25;
     CrtRandom caller(CrtRandom::callerStart(seed));
     const std::vector<int> order = fill(top, top, caller);
+    QVERIFY(order.size() >= std::size_t(Cells));
     const std::vector<int> firstDraws(order.begin(), order.begin() + Cells);
 
     // The values the sheets take are not the caller's: its start state is not among the states

@@ -86,6 +86,7 @@ choose_top() { # number
     xdotool key ctrl+a type "$1"
 }
 journal() { ls "$journal_dir"/game-*.journal 2>/dev/null | tail -n 1; }
+has_journal() { [ -n "$(journal)" ]; }
 drawn_in_journal() { if [ -n "$(journal)" ]; then grep -c ' drawn index=' "$(journal)" || true; else echo 0; fi; }
 has_drawn() { [ "$(drawn_in_journal)" -ge "$1" ]; }
 # The numbers drawn so far, as the journal lists them, separated by spaces.
@@ -133,7 +134,7 @@ for k in 0 3 6; do
     choose_top 7
     draw "$k"
     start_button
-    wait_for 10 test -n "$(journal)" || fail "no journal was made at Start"
+    wait_for 10 has_journal || fail "no journal was made at Start"
     sleep 0.5
     kill_caller
     header=$(head -n 1 "$(journal)")
