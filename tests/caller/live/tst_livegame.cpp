@@ -1,10 +1,7 @@
-#include "audienceboard.h"
-#include "callergame.h"
-#include "crtrandom.h"
+#include "boardedgame.h"
 #include "lanaddress.h"
 #include "livegame.h"
 #include "qrcode.h"
-#include "quietgameview.h"
 #include "requestheadlimit.h"
 #include "setcode.h"
 
@@ -33,20 +30,11 @@ QList<int> numbers(const QJsonValue &array)
 }
 
 // A game of top 50 that the test steps through: s Start, t Stop, c Clear.
-struct Game
+struct Game : BoardedGame
 {
-    QuietGameView view;
-    CrtRandom random{1};
-    CallerGame game{view, view, random};
-    AudienceBoard board;
-
     Game()
-    {
-        view.input = QStringLiteral("50");
-        game.initialise();
-        board.follow(game);
-        board.setTopNumberText(QStringLiteral("50"));
-    }
+        : BoardedGame(1)
+    {}
     void run(const QString &script)
     {
         for (QChar step : script) {

@@ -1,9 +1,7 @@
 #include "audienceboard.h"
-#include "callergame.h"
-#include "crtrandom.h"
+#include "boardedgame.h"
 #include "liveserver.h"
 #include "liveservice.h"
-#include "quietgameview.h"
 
 #include <QDeadlineTimer>
 #include <QJsonArray>
@@ -80,22 +78,6 @@ QJsonObject lastMessage(const QSignalSpy &spy)
     return QJsonDocument::fromJson(spy.last().at(0).toString().toUtf8()).object();
 }
 
-struct Game
-{
-    QuietGameView view;
-    CrtRandom random{3};
-    CallerGame game{view, view, random};
-    AudienceBoard board;
-
-    Game()
-    {
-        view.input = QStringLiteral("50");
-        game.initialise();
-        board.follow(game);
-        board.setTopNumberText(QStringLiteral("50"));
-    }
-};
-
 } // namespace
 
 class TestLiveServer : public QObject
@@ -163,7 +145,7 @@ void TestLiveServer::routes()
 
 void TestLiveServer::phonesFollowTheGameFromTheirOwnThread()
 {
-    Game g;
+    BoardedGame g{3};
     LiveService service(g.board);
     QVERIFY(!service.start(0));
     QVERIFY(service.isServing());
