@@ -133,7 +133,8 @@ int main(int argc, char *argv[])
     QTimer::singleShot(120'000, &ready, &QEventLoop::quit);
     ready.exec();
     waitFor(2000);
-    if (live.clientCount() != clients) {
+    // More is fine: a hostile client run beside the benchmark holds a WebSocket of its own.
+    if (live.clientCount() < clients) {
         std::fprintf(stderr, "only %d of %d phones connected\n", live.clientCount(), clients);
         return 1;
     }
