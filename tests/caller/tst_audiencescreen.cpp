@@ -1,19 +1,7 @@
 #include "audienceboard.h"
 #include "audiencelayout.h"
 #include "audiencescreen.h"
-#include "ccallerdlg.h"
-#include "countdownplayer.h"
-#include "filechooser.h"
-#include "fontsubstitutions.h"
-#include "messagepresenter.h"
-#include "processstarter.h"
-#include "recordingcountdown.h"
-#include "recordingmessages.h"
-#include "recordingsleeper.h"
-#include "recordingstarter.h"
-#include "scriptedfiles.h"
-#include "sleeper.h"
-#include "soundoutput.h"
+#include "callerdlgfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,42 +33,15 @@ public:
     }
 };
 
-struct Fixture
+struct Fixture : CallerDlgFixture
 {
-    SilentSoundOutput sound;
-    ScriptedFiles files;
-    RecordingMessages messages;
-    QtMessagePresenter realMessages;
-    RecordingStarter starter;
-    RecordingSleeper sleeper;
-    RecordingCountdown countdown;
-    std::unique_ptr<CCallerDlg> dialog;
-
-    enum class Boxes { Recorded, Real };
-
-    explicit Fixture(Boxes boxes = Boxes::Recorded)
+    explicit Fixture(const Real &real = {})
+        : CallerDlgFixture(real)
     {
-        CallerServices services;
-        services.sound = &sound;
-        services.files = &files;
-        services.messages =
-            boxes == Boxes::Real ? static_cast<MessagePresenter *>(&realMessages) : &messages;
-        services.processes = &starter;
-        services.sleeper = &sleeper;
-        services.seed = [] { return 4242u; };
-        services.makeCountdown = [this](QWidget *parent) {
-            return CountdownControl{new QWidget(parent), &countdown};
-        };
-        dialog = std::make_unique<CCallerDlg>(services);
         dialog->show();
         dialog->activateWindow();
     }
 
-    template <typename T = QWidget> T *get(const char *name) const
-    {
-        return dialog->findChild<T *>(QString::fromLatin1(name));
-    }
-    QPushButton *button(const char *name) const { return get<QPushButton>(name); }
     AudienceScreen *screen() const { return dialog->findChild<AudienceScreen *>(); }
     QAction *menuItem(const char *name) const
     {
@@ -94,12 +55,6 @@ struct Fixture
         for (const char *name : {"IDC_START", "IDC_STOP", "IDC_CLEAR", "IDC_SAVE"})
             s += get(name)->isEnabled() ? u'1' : u'0';
         return s;
-    }
-    void click(const char *name) { button(name)->click(); }
-    void draw()
-    {
-        click("IDC_START");
-        click("IDC_STOP");
     }
     int draws() const { return dialog->game().drawCount(); }
     bool spinning() const { return dialog->findChild<QTimer *>("timer2")->isActive(); }
@@ -314,7 +269,8 @@ void TestAudienceScreen::nextKey()
 
 void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
 {
-    Fixture f(Fixture::Boxes::Real);
+    QtMessagePresenter boxes;
+    Fixture f({.messages = &boxes});
     QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
     f.draw();
     f.draw();

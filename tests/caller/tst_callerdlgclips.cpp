@@ -45,7 +45,7 @@ void TestCallerDlgClips::fifoClipsDoNotFreezeTheDialog()
     FifoWatch countdown(dir.filePath(QStringLiteral("wave/count16.AVI")));
     QVERIFY(still.made() && countdown.made());
     QVERIFY(QDir::setCurrent(dir.path()));
-    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    CallerDlgFixture f({.clip = true});
     auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
     QVERIFY(!clip->isOpen());
     f.click("IDC_START");
@@ -62,7 +62,7 @@ void TestCallerDlgClips::countdownClipsPlay()
     QTemporaryDir dir;
     QVERIFY(layOutClips(dir.path(), true));
     QVERIFY(QDir::setCurrent(dir.path()));
-    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    CallerDlgFixture f({.clip = true});
     auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
     QVERIFY(clip);
 
@@ -98,7 +98,7 @@ void TestCallerDlgClips::missingCountdownLeavesTheAreaEmpty()
     QTemporaryDir dir;
     QVERIFY(layOutClips(dir.path(), false));
     QVERIFY(QDir::setCurrent(dir.path()));
-    Fixture f(nullptr, nullptr, Fixture::Clip::Real);
+    CallerDlgFixture f({.clip = true});
     auto *clip = f.get<ClipWidget>("IDC_ANIMATE");
     QVERIFY(clip->isOpen());
 

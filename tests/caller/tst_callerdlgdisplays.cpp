@@ -58,7 +58,7 @@ void TestCallerDlgDisplays::slotColours()
     QFETCH(int, y);
     QFETCH(QColor, back);
 
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->findChild<QRadioButton *>(backRadio)->setChecked(true);
     f.draw();
     // The top of a cell lies above the digits.
@@ -69,7 +69,7 @@ void TestCallerDlgDisplays::slotColours()
 
 void TestCallerDlgDisplays::textColourAtTheNextTick()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.click("IDC_START");
     const QRect left = textBox(NumberDisplays::Left, QStringLiteral("88"));
     f.tick(3);
@@ -88,7 +88,7 @@ void TestCallerDlgDisplays::textColourAtTheNextTick()
 
 void TestCallerDlgDisplays::tickRepaintsOnlyItsSlot()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
     f.click("IDC_START");
@@ -118,7 +118,7 @@ void TestCallerDlgDisplays::tickRepaintsOnlyItsSlot()
 
 void TestCallerDlgDisplays::exposeShowsWhatWasPainted()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.draw();
     const QImage shown = f.frame()->grab().toImage();
     QCOMPARE(shown.pixelColor(272, 327), QColor(0, 255, 255));
@@ -129,7 +129,7 @@ void TestCallerDlgDisplays::exposeShowsWhatWasPainted()
 
 void TestCallerDlgDisplays::clearErasesTheDisplays()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.draw();
     f.click("IDC_CLEAR");
     const QColor grey(190, 190, 190);

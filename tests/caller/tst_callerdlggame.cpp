@@ -27,7 +27,7 @@ private slots:
 
 void TestCallerDlgGame::wholeGameOfTwentyFive()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.topNumber()->setEditText(QStringLiteral("25"));
     const std::vector<int> &order = orderOf25;
     const QString dir = f.dialog->startDir();
@@ -75,7 +75,7 @@ void TestCallerDlgGame::wholeGameOfTwentyFive()
 
 void TestCallerDlgGame::refusedTopNumber()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.topNumber()->setEditText(QStringLiteral("abc"));
     f.click("IDC_START");
     QCOMPARE(f.messages.shown.size(), 1);
@@ -100,7 +100,7 @@ void TestCallerDlgGame::typedTopNumberIsPlayedAsTyped()
 {
     QFETCH(QString, typed);
     QFETCH(int, topNumber);
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
     QLineEdit *edit = f.topNumber()->lineEdit();
@@ -136,7 +136,7 @@ void TestCallerDlgGame::closingMidGameAsksFirst()
     QFETCH(bool, answer);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
-    Fixture f;
+    CallerDlgFixture f;
     f.messages.answer = answer;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
@@ -158,7 +158,7 @@ void TestCallerDlgGame::closingMidGameAsksFirst()
 
 void TestCallerDlgGame::gridFollowsTheLatestRow()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.topNumber()->setEditText(QStringLiteral("75"));
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
@@ -173,7 +173,7 @@ void TestCallerDlgGame::gridFollowsTheLatestRow()
 
 void TestCallerDlgGame::gridMarksNoNumber()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->show();
     f.dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
@@ -211,7 +211,7 @@ void TestCallerDlgGame::closingAfterTheGameEnded()
     QFETCH(QString, script);
     QFETCH(QString, question);
     QTemporaryDir dir;
-    Fixture f;
+    CallerDlgFixture f;
     f.topNumber()->setEditText(QStringLiteral("3"));
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));

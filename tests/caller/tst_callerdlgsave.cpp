@@ -41,7 +41,7 @@ void TestCallerDlgSave::save()
     QFETCH(QString, buttons);
 
     QTemporaryDir dir;
-    Fixture f;
+    CallerDlgFixture f;
     for (int k = 0; k < 7; ++k)
         f.draw();
     const QString cwd = QDir::currentPath();
@@ -79,7 +79,7 @@ void TestCallerDlgSave::save()
 void TestCallerDlgSave::finishedGameCanBeSavedAgain()
 {
     QTemporaryDir dir;
-    Fixture f;
+    CallerDlgFixture f;
     f.topNumber()->setEditText(QStringLiteral("5"));
     for (int k = 0; k < 5; ++k)
         f.draw();
@@ -106,7 +106,7 @@ void TestCallerDlgSave::finishedGameCanBeSavedAgain()
 void TestCallerDlgSave::saveNeverReplacesAFifo()
 {
     QTemporaryDir dir;
-    Fixture f;
+    CallerDlgFixture f;
     f.draw();
     const QString fifo = dir.filePath(QStringLiteral("fifo"));
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
@@ -127,7 +127,7 @@ void TestCallerDlgSave::saveNeverReplacesAFifo()
 void TestCallerDlgSave::typedTopNumberSurvivesSave()
 {
     QTemporaryDir dir;
-    Fixture f;
+    CallerDlgFixture f;
     f.topNumber()->setEditText(QStringLiteral("7"));
     f.draw();
     f.files.answers = {dir.filePath(QStringLiteral("seven.txt"))};
@@ -145,7 +145,7 @@ void TestCallerDlgSave::realFileDialogKeepsTheCurrentDirectory()
     QTemporaryDir workDir;
     QDir::setCurrent(workDir.path());
     QtFileChooser realFiles;
-    Fixture f(&realFiles);
+    CallerDlgFixture f({.files = &realFiles});
     f.draw();
 
     QStringList filters;

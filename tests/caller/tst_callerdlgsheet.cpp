@@ -43,7 +43,7 @@ void TestCallerDlgSheet::sheetButton()
     QTemporaryDir start;
     QTemporaryDir elsewhere;
     QDir::setCurrent(start.path());
-    Fixture f;
+    CallerDlgFixture f;
     if (fails)
         f.starter.failure = QStringLiteral("no such file");
     QDir::setCurrent(elsewhere.path());
@@ -69,7 +69,7 @@ void TestCallerDlgSheet::sheetStartsForReal()
     QVERIFY(QFile::copy(QStringLiteral(RECORDLAUNCH_PATH), start.filePath("bingo")));
     QDir::setCurrent(start.path());
     QtProcessStarter processes;
-    Fixture f(nullptr, &processes);
+    CallerDlgFixture f({.processes = &processes});
     QDir::setCurrent(elsewhere.path());
     f.click("IDC_SHEET");
 
@@ -87,7 +87,7 @@ void TestCallerDlgSheet::sheetMissingForReal()
     QTemporaryDir start;
     QDir::setCurrent(start.path());
     QtProcessStarter processes;
-    Fixture f(nullptr, &processes);
+    CallerDlgFixture f({.processes = &processes});
     f.click("IDC_SHEET");
     QCOMPARE(f.messages.shown.size(), 1);
     const QString text = f.messages.shown.constFirst().text;
@@ -97,7 +97,7 @@ void TestCallerDlgSheet::sheetMissingForReal()
 
 void TestCallerDlgSheet::aboutFromTheContextMenu()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
 
@@ -143,7 +143,7 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
 
 void TestCallerDlgSheet::sheetCheckBeforeAnyDrawSaysWhy()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
     QTest::keyClick(f.dialog.get(), Qt::Key_F8);
@@ -156,7 +156,7 @@ void TestCallerDlgSheet::sheetCheckBeforeAnyDrawSaysWhy()
 
 void TestCallerDlgSheet::sheetCheckMarksTheNumbersDrawn()
 {
-    Fixture f;
+    CallerDlgFixture f;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
     for (int i = 0; i < 20; ++i)

@@ -76,7 +76,7 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
 
-    Fixture f;
+    CallerDlgFixture f;
     ShownTexts shown;
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));

@@ -1,21 +1,8 @@
-#include "buttonstates.h"
-#include "callergame.h"
-#include "ccallerdlg.h"
-#include "countdownplayer.h"
-#include "displayframe.h"
-#include "filechooser.h"
+#include "callerdlgfixture.h"
 #include "gamejournal.h"
 #include "gameresume.h"
 #include "journalfolder.h"
 #include "journalformat.h"
-#include "messagepresenter.h"
-#include "processstarter.h"
-#include "recordingcountdown.h"
-#include "recordingsleeper.h"
-#include "recordingstarter.h"
-#include "scriptedfiles.h"
-#include "sleeper.h"
-#include "soundoutput.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,53 +28,16 @@ const QList<int> orderOf7{5, 6, 7, 1, 3, 4, 0};
 // Local time, so the question shows it as written whatever the machine's zone.
 const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0, 0));
 
-class ScriptedMessages final : public MessagePresenter
-{
-public:
-    QStringList shown;
-    QStringList asked;
-    QStringList askedYesByDefault;
-    bool answer = true;
-    void show(QWidget *, Icon, const QString &, const QString &text) override { shown << text; }
-    bool ask(QWidget *, const QString &, const QString &text) override
-    {
-        asked << text;
-        return answer;
-    }
-    bool askDefaultYes(QWidget *, const QString &, const QString &text) override
-    {
-        askedYesByDefault << text;
-        return answer;
-    }
-};
-
-struct Fixture
+struct Fixture : CallerDlgFixture
 {
     QTemporaryDir dir;
     JournalFolder folder{dir.path()};
-    SilentSoundOutput sound;
-    ScriptedFiles files;
-    ScriptedMessages messages;
-    RecordingStarter starter;
-    RecordingSleeper sleeper;
-    RecordingCountdown countdown;
-    std::unique_ptr<CCallerDlg> dialog;
-    std::unique_ptr<GameJournal> journal;
+    GameJournal journal{folder, 77, [] { return t0.addSecs(600); }};
 
     Fixture()
+        : CallerDlgFixture({}, 77)
     {
-        CallerServices services;
-        services.sound = &sound;
-        services.files = &files;
-        services.messages = &messages;
-        services.processes = &starter;
-        services.sleeper = &sleeper;
-        services.seed = [] { return 77u; };
-        services.makeCountdown = [this](QWidget *parent) {
-            return CountdownControl{new QWidget(parent), &countdown};
-        };
-        dialog = std::make_unique<CCallerDlg>(services);
-        journal = std::make_unique<GameJournal>(folder, 77, [] { return t0.addSecs(600); });
+        messages.answer = true;
     }
 
     // A journal of a game of order with drawn numbers drawn, a minute apart.
@@ -110,8 +60,8 @@ struct Fixture
     }
     void offer()
     {
-        offerLastGame(*dialog, *journal, folder, messages);
-        journal->observe(dialog->game());
+        offerLastGame(*dialog, journal, folder, messages);
+        journal.observe(dialog->game());
     }
     JournalReading readBack(const QString &path) const
     {
@@ -120,24 +70,11 @@ struct Fixture
         return JournalFormat::read(file.readAll());
     }
 
-    template <typename T = QWidget> T *get(const char *name) const
-    {
-        return dialog->findChild<T *>(QString::fromLatin1(name));
-    }
-    QTableWidget *grid() const { return get<QTableWidget>("IDC_DRAWN_LIST"); }
-    QComboBox *topNumber() const { return get<QComboBox>("IDC_TOP_NUMBER"); }
-    QString cell(int row, int column) const
-    {
-        const QTableWidgetItem *item = grid()->item(row, column);
-        return item ? item->text() : QString();
-    }
-    QString buttons() const { return buttonStates(*dialog); }
     bool slotPainted(DisplaySlot slot) const
     {
         const QImage &image = get<DisplayFrame>("IDC_DISPLAY_FRAME")->image();
         return !image.isNull() && image.pixelColor(slot.x + 3, slot.y + 3).alpha() != 0;
     }
-    void click(const char *name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
 };
 
 std::span<const int> spanOf(const QList<int> &list)
@@ -199,8 +136,8 @@ void TestCallerResume::yesPutsTheGameBack()
     const QString path = f.writeJournal(order, drawn);
     f.offer();
 
-    QCOMPARE(f.messages.askedYesByDefault.size(), 1);
-    QVERIFY(f.messages.asked.isEmpty());
+    QCOMPARE(f.messages.yesByDefault.size(), 1);
+    QVERIFY(f.messages.questions.isEmpty());
     QCOMPARE(f.buttons(), buttons);
     QCOMPARE(f.topNumber()->currentText(), QString::number(order.size()));
     QCOMPARE(f.grid()->rowCount(), rows);
@@ -232,7 +169,7 @@ void TestCallerResume::theQuestionNamesTheGame()
     f.writeJournal(orderOf50, 7);
     f.offer();
     // Killed in the reveal, the last number is in the journal but the room may not have seen it.
-    QCOMPARE(f.messages.askedYesByDefault,
+    QCOMPARE(f.messages.yesByDefault,
              QStringList{"前回のゲームは終わっていません。続けますか?\n\n"
                          "数: 50\n引いた数字: 7 個\n最後に引いた数字: 27\n"
                          "(表示される前に止まったかもしれません。発表したか確かめてください。)\n"
@@ -260,7 +197,7 @@ void TestCallerResume::noKeepsTheJournalAndStartsAfresh()
         return file.readAll();
     }());
     later.offer();
-    QVERIFY(later.messages.askedYesByDefault.isEmpty());
+    QVERIFY(later.messages.yesByDefault.isEmpty());
 }
 
 void TestCallerResume::unreadableJournalIsReportedOnceAndKept_data()
@@ -283,9 +220,9 @@ void TestCallerResume::unreadableJournalIsReportedOnceAndKept()
                              QString::asprintf("game-20240501-0100%02d-000.journal", i));
     }
     f.offer();
-    QVERIFY(f.messages.askedYesByDefault.isEmpty());
+    QVERIFY(f.messages.yesByDefault.isEmpty());
     QCOMPARE(f.messages.shown.size(), 1);
-    const QString &message = f.messages.shown[0];
+    const QString message = f.messages.shown[0].text;
     for (int i = 0; i < journals; ++i) {
         QCOMPARE(message.contains(paths[i] + QStringLiteral(".unreadable")), i < named);
         QVERIFY(!QFile::exists(paths[i]));
@@ -295,7 +232,7 @@ void TestCallerResume::unreadableJournalIsReportedOnceAndKept()
              journals > named);
     QCOMPARE(f.buttons(), QStringLiteral("100011"));
 
-    offerLastGame(*f.dialog, *f.journal, f.folder, f.messages);
+    offerLastGame(*f.dialog, f.journal, f.folder, f.messages);
     QCOMPARE(f.messages.shown.size(), 1);
 }
 
@@ -304,7 +241,7 @@ void TestCallerResume::completeJournalIsNotOffered()
     Fixture f;
     f.writeJournal(orderOf7, 2, JournalFormat::endRecord(Ending::Cleared, 2, t0));
     f.offer();
-    QVERIFY(f.messages.askedYesByDefault.isEmpty());
+    QVERIFY(f.messages.yesByDefault.isEmpty());
     QVERIFY(f.messages.shown.isEmpty());
     QCOMPARE(f.dialog->game().drawCount(), 0);
 }

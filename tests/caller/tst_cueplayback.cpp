@@ -2,15 +2,8 @@
 // here, records the sink with parec and measures how long each cue sounded. The reveal's pauses
 // are real sleeps of the dialog's thread.
 
-#include "ccallerdlg.h"
-#include "countdownplayer.h"
-#include "filechooser.h"
-#include "messagepresenter.h"
-#include "processstarter.h"
+#include "callerdlgfixture.h"
 #include "qtsoundoutput.h"
-#include "quietservices.h"
-#include "recordingstarter.h"
-#include "scriptedfiles.h"
 #include "threadsleeper.h"
 
 #include <QDir>
@@ -236,30 +229,17 @@ void TestCuePlayback::cuesSoundWholeThroughThePauses()
     startRecording();
 
     QtSoundOutput sound;
-    ScriptedFiles files;
-    NoMessages messages;
-    RecordingStarter processes;
     ThreadSleeper sleeper;
-    NoCountdown countdown;
-    CallerServices services;
-    services.sound = &sound;
-    services.files = &files;
-    services.messages = &messages;
-    services.processes = &processes;
-    services.sleeper = &sleeper;
-    services.makeCountdown = [&countdown](QWidget *parent) {
-        return CountdownControl{new QWidget(parent), &countdown};
-    };
     {
         // The opening cue starts while the window is still being built and shown.
-        CCallerDlg dialog(services);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        CallerDlgFixture f({.sound = &sound, .sleeper = &sleeper});
+        f.dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
         QTest::qWait(900);
-        dialog.findChild<QPushButton *>(QStringLiteral("IDC_START"))->click();
+        f.button("IDC_START")->click();
         QTest::qWait(700);
         // Three stop cues, the first two each followed by a pause of the window's thread.
-        dialog.findChild<QPushButton *>(QStringLiteral("IDC_STOP"))->click();
+        f.button("IDC_STOP")->click();
         QTest::qWait(600);
     }
     const QList<Sounding> found = soundings(stopRecording());

@@ -32,6 +32,11 @@ public:
         questions << title + u'|' + text;
         return answer;
     }
+    bool askDefaultYes(QWidget *, const QString &, const QString &text) override
+    {
+        yesByDefault << text;
+        return answer;
+    }
 
     // The text of each box shown, in turn.
     QStringList texts() const
@@ -45,6 +50,8 @@ public:
     QList<Shown> shown;
     // Each question as "title|text".
     QStringList questions;
+    // The text of each question asked with Yes as its default answer.
+    QStringList yesByDefault;
     bool answer = false;
     // Read as each box opens, so a test can see the program's state at that moment.
     std::function<int()> probe = [] { return -1; };

@@ -36,8 +36,22 @@ inline const std::vector<int> orderOf25{16, 21, 19, 18, 24, 17, 3,  14, 0, 20, 2
                                         22, 1,  10, 4,  11, 23, 25, 5,  6, 9,  8, 7};
 inline constexpr int FirstOf50 = 41;
 
-struct Fixture
+// Real services a test puts in place of the recorded ones.
+// Real services a test puts in place of the recorded ones.
+struct RealCallerServices
 {
+    FileChooser *files = nullptr;
+    ProcessStarter *processes = nullptr;
+    MessagePresenter *messages = nullptr;
+    SoundOutput *sound = nullptr;
+    Sleeper *sleeper = nullptr;
+    bool clip = false;
+};
+
+struct CallerDlgFixture
+{
+    using Real = RealCallerServices;
+
     RecordingSound sound;
     ScriptedFiles files;
     RecordingMessages messages;
@@ -46,23 +60,19 @@ struct Fixture
     RecordingCountdown countdown;
     std::unique_ptr<CCallerDlg> dialog;
 
-    enum class Clip { Recorded, Real };
-
-    explicit Fixture(FileChooser *realFiles = nullptr, ProcessStarter *realStarter = nullptr,
-                     Clip clip = Clip::Recorded)
+    explicit CallerDlgFixture(const Real &real = {}, quint32 seed = Seed)
     {
         registerFontSubstitutions();
         CallerServices services;
-        services.sound = &sound;
-        services.files = realFiles ? realFiles : &files;
-        services.messages = &messages;
-        services.processes = realStarter ? realStarter : &starter;
-        services.sleeper = &sleeper;
-        services.seed = [] { return Seed; };
-        if (clip == Clip::Recorded) {
+        services.sound = real.sound ? real.sound : &sound;
+        services.files = real.files ? real.files : &files;
+        services.messages = real.messages ? real.messages : &messages;
+        services.processes = real.processes ? real.processes : &starter;
+        services.sleeper = real.sleeper ? real.sleeper : &sleeper;
+        services.seed = [seed] { return seed; };
+        if (!real.clip) {
             services.makeCountdown = [this](QWidget *parent) {
-                auto *area = new QWidget(parent);
-                return CountdownControl{area, &countdown};
+                return CountdownControl{new QWidget(parent), &countdown};
             };
         }
         dialog = std::make_unique<CCallerDlg>(services);
@@ -83,6 +93,12 @@ struct Fixture
     }
 
     QString buttons() const { return buttonStates(*dialog); }
+
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = grid()->item(row, column);
+        return item ? item->text() : QString();
+    }
 
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void draw()
