@@ -72,11 +72,17 @@ def key(name):
 
 
 window = wait_for(20, caller_window, "the caller's window did not appear")
-title = subprocess.run(["xdotool", "getwindowname", window], env=env, capture_output=True,
-                       text=True).stdout.strip()
-print("caller title:", title)
-if "公開中 http://" not in title or f":{port}/" not in title:
-    fail("the title does not show the address: " + title)
+
+
+def title():
+    return subprocess.run(["xdotool", "getwindowname", window], env=env, capture_output=True,
+                          text=True).stdout.strip()
+
+
+# The server starts once the window is up, and the title names it then.
+wait_for(10, lambda: "公開中 http://" in title() and f":{port}/" in title(),
+         "the title does not show the address: " + title())
+print("caller title:", title())
 
 
 def browser(language):
