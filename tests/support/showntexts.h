@@ -45,15 +45,7 @@ public:
     }
 
     QStringList texts() const { return m_texts; }
-    QStringList japanese() const
-    {
-        QStringList found;
-        for (const QString &text : m_texts) {
-            if (containsJapanese(text))
-                found << text;
-        }
-        return found;
-    }
+    QStringList japanese() const { return m_texts.filter(japaneseText); }
     QStringList tooWide() const { return m_tooWide; }
 
 private:
