@@ -1,16 +1,9 @@
 #pragma once
 
-#include <QStringView>
+#include <QRegularExpression>
 
-// Whether a text holds a Japanese character: kana, kanji, Japanese punctuation or a full- or
-// half-width form. Symbols both languages use (★, →) are not counted.
-inline bool containsJapanese(QStringView text)
-{
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x3400 && u <= 0x9FFF) ||
-            (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF) || c.isSurrogate())
-            return true;
-    }
-    return false;
-}
+// A Japanese character: kana, kanji, Japanese punctuation, a full- or half-width form, or one
+// beyond the basic plane. Symbols both languages use (★, →) are not counted.
+inline const QRegularExpression japaneseText(
+    QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{F900}-\\x{FAFF}\\x{FF00}-\\x{FFEF}"
+                   "\\x{10000}-\\x{10FFFF}]"));

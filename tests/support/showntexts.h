@@ -1,29 +1,64 @@
 #pragma once
 
 #include "japanesetext.h"
+#include "qttranslation.h"
+#include "recordingmessages.h"
+#include "scriptedfiles.h"
 
-#include <QAbstractButton>
-#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
-#include <QWidget>
+#include <QTranslator>
 
-#include <algorithm>
+#include <functional>
 
-// What a window shows a reader, gathered for the language tests: every text of its controls,
-// menus, tips and title, and the controls whose text needs more room than they have.
+// Rows for a test run once in each language, in a column named "language".
+inline void languageRows()
+{
+    QTest::addColumn<KitLanguage>("language");
+    QTest::newRow("English") << KitLanguage::English;
+    QTest::newRow("Japanese") << KitLanguage::Japanese;
+}
+
+// Runs `handle` on the modal dialog that `open` brings up, then lets the dialog end.
+inline void onModal(const std::function<void()> &open, const std::function<void(QDialog &)> &handle)
+{
+    bool handled = false;
+    QTimer::singleShot(0, qApp, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            handle(*dialog);
+            handled = true;
+            dialog->reject();
+        }
+    });
+    open();
+    QVERIFY(handled);
+}
+
+// What a program shows its reader while it speaks a language, each text with where it stands,
+// and the controls whose text needs more room than they have. The language is the application's,
+// installed as the program does at start-up, for as long as this lives.
 class ShownTexts
 {
 public:
-    // Gathers the texts of a window and its children, and of their menus and actions.
+    ShownTexts(KitLanguage language, const QString &catalogue)
+        : installed(installKitTranslations(*qApp, language, catalogue))
+        , m_language(language)
+    {}
+    // A translator's end takes it out of the application.
+    ~ShownTexts() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
+
+    // A window or menu and its children with their actions, tips and titles.
     void gather(const QWidget &window)
     {
         add(window.windowTitle(), window);
@@ -31,32 +66,42 @@ public:
         for (const QWidget *child : window.findChildren<QWidget *>())
             visit(*child);
     }
-    void gather(const QMenu &menu)
+    // The message boxes, questions and file dialogs the program put up.
+    void gather(const RecordingMessages &messages, const ScriptedFiles &files)
     {
-        add(menu.title(), menu);
-        for (const QAction *action : menu.actions())
-            gather(action, menu);
+        for (const RecordingMessages::Shown &box : messages.shown)
+            add(box.title + u'|' + box.text, QStringLiteral("message"));
+        for (const QString &question : messages.questions)
+            add(question, QStringLiteral("question"));
+        for (const QString &title : files.titles)
+            add(title + u'|' + files.nameFilters.join(u'|'), QStringLiteral("file dialog"));
     }
-    // A text shown elsewhere: a message box, a file dialog's title, a painted line.
+    // A text shown elsewhere, such as a painted line.
     void add(const QString &text, const QString &where)
     {
         if (!text.isEmpty())
-            m_texts.append(where + QStringLiteral(": ") + text);
+            texts << where + QStringLiteral(": ") + text;
     }
 
-    QStringList texts() const { return m_texts; }
-    QStringList japanese() const
+    // Every text fits its control; in English none is left Japanese, in Japanese `kept`
+    // ("where: text") stays as written.
+    void check(const QString &kept) const
     {
-        QStringList found;
-        for (const QString &text : m_texts) {
-            if (containsJapanese(text))
-                found << text;
-        }
-        return found;
+        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(u'\n')));
+        const QStringList japanese = texts.filter(japaneseText);
+        if (m_language == KitLanguage::English)
+            QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(u'\n')));
+        else
+            QVERIFY2(texts.contains(kept), qPrintable(texts.join(u'\n')));
     }
-    QStringList tooWide() const { return m_tooWide; }
+
+    const bool installed;
+    QStringList texts;
+    QStringList tooWide;
 
 private:
+    const KitLanguage m_language;
+
     static QString nameOf(const QObject &object)
     {
         return object.objectName().isEmpty() ? QString::fromLatin1(object.metaObject()->className())
@@ -64,15 +109,15 @@ private:
     }
     void add(const QString &text, const QObject &where) { add(text, nameOf(where)); }
 
-    void gather(const QAction *action, const QWidget &owner)
+    void gather(const QAction &action, const QWidget &owner)
     {
-        add(action->text(), owner);
-        add(action->toolTip() == QString(action->text()).remove(u'&') ? QString()
-                                                                      : action->toolTip(),
-            owner);
-        add(action->statusTip(), owner);
-        if (action->menu())
-            gather(*action->menu());
+        add(action.text(), owner);
+        // Qt makes a tip of the text where none is set.
+        if (action.toolTip() != QString(action.text()).remove(u'&'))
+            add(action.toolTip(), owner);
+        add(action.statusTip(), owner);
+        if (action.menu())
+            gather(*action.menu());
     }
 
     void visit(const QWidget &widget)
@@ -80,36 +125,31 @@ private:
         add(widget.toolTip(), widget);
         add(widget.statusTip(), widget);
         for (const QAction *action : widget.actions())
-            gather(action, widget);
+            gather(*action, widget);
         if (const auto *button = qobject_cast<const QAbstractButton *>(&widget)) {
-            add(button->text(), widget);
             const auto *tool = qobject_cast<const QToolButton *>(button);
             // A tool bar button shows its picture, its text only as a tip.
-            if (!button->text().isEmpty() &&
-                !(tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
-                checkWidth(widget, button->text(), buttonTextRoom(*button));
+            const bool iconOnly = tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly;
+            fit(widget, button->text(), iconOnly ? 0 : buttonTextRoom(*button));
         } else if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
-            add(label->text(), widget);
-            if (!label->wordWrap() && !label->text().isEmpty())
-                checkWidth(widget, label->text(), label->sizeHint().width());
+            fit(widget, label->text(), label->wordWrap() ? 0 : label->sizeHint().width());
         } else if (const auto *box = qobject_cast<const QGroupBox *>(&widget)) {
-            add(box->title(), widget);
-            if (!box->title().isEmpty())
-                checkWidth(widget, box->title(), groupTitleRoom(*box));
+            fit(widget, box->title(), groupTitleRoom(*box));
         } else if (const auto *edit = qobject_cast<const QLineEdit *>(&widget)) {
             add(edit->placeholderText(), widget);
         } else if (const auto *combo = qobject_cast<const QComboBox *>(&widget)) {
-            for (int i = 0; i < combo->count(); ++i)
-                add(combo->itemText(i), widget);
+            addItems(*combo->model(), widget);
         } else if (const auto *table = qobject_cast<const QTableWidget *>(&widget)) {
-            for (int row = 0; row < table->rowCount(); ++row) {
-                for (int column = 0; column < table->columnCount(); ++column) {
-                    if (const QTableWidgetItem *item = table->item(row, column))
-                        add(item->text(), widget);
-                }
-            }
+            addItems(*table->model(), widget);
         } else if (const auto *menu = qobject_cast<const QMenu *>(&widget)) {
             add(menu->title(), widget);
+        }
+    }
+    void addItems(const QAbstractItemModel &model, const QWidget &widget)
+    {
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column)
+                add(model.index(row, column).data().toString(), widget);
         }
     }
 
@@ -117,9 +157,9 @@ private:
     // and, for a radio button, the indicator and the space after it.
     static int buttonTextRoom(const QAbstractButton &button)
     {
-        const QString text = QString(button.text()).remove(u'&');
         const QStyle *style = button.style();
-        const int textWidth = button.fontMetrics().horizontalAdvance(text);
+        const int textWidth =
+            button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&'));
         if (qobject_cast<const QRadioButton *>(&button))
             return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &button) +
                    style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &button) +
@@ -138,19 +178,18 @@ private:
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
         const QRect label = box.style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                         QStyle::SC_GroupBoxLabel, &box);
-        return (box.alignment() & Qt::AlignHCenter) ? label.width() + 2 * std::max(0, -label.left())
+        return (box.alignment() & Qt::AlignHCenter) ? label.width() + 2 * qMax(0, -label.left())
                                                     : label.right() + 1;
     }
 
-    void checkWidth(const QWidget &widget, const QString &text, int needed)
+    // Keeps the text and notes it where its control is narrower than `needed`.
+    void fit(const QWidget &widget, const QString &text, int needed)
     {
-        if (needed > widget.width())
-            m_tooWide << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
-                             .arg(nameOf(widget), text)
-                             .arg(needed)
-                             .arg(widget.width());
+        add(text, widget);
+        if (!text.isEmpty() && needed > widget.width())
+            tooWide << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                           .arg(nameOf(widget), text)
+                           .arg(needed)
+                           .arg(widget.width());
     }
-
-    QStringList m_texts;
-    QStringList m_tooWide;
 };
