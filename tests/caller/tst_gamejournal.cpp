@@ -210,10 +210,8 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
     if (!syncFails)
         writeFile(state, {});
     const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [syncFails](int fd) {
-        if (!syncFails)
-            return ::fsync(fd) == 0;
         errno = EIO;
-        return false;
+        return !syncFails && ::fsync(fd) == 0;
     });
     QuietGameView view{QStringLiteral("7")};
     CrtRandom random(2024);

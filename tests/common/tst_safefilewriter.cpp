@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -105,37 +106,6 @@ struct FifoWithReader
     int reader = -1;
 };
 
-// A file in a folder that takes no new file, so that it can only be written in place, and an
-// empty temporary folder ($TMPDIR) of its own while this lives.
-struct LockedFile
-{
-    explicit LockedFile(const QByteArray &old)
-    {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
-        writeRaw(path, old);
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
-        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
-        QVERIFY(::chmod(QFile::encodeName(temporaryFolder).constData(), 0777) == 0);
-        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
-        qputenv("TMPDIR", QFile::encodeName(temporaryFolder));
-    }
-    ~LockedFile()
-    {
-        ::chmod(QFile::encodeName(folder).constData(), 0755);
-        if (savedTmpdir.isNull())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", savedTmpdir);
-    }
-
-    QByteArray savedTmpdir = qgetenv("TMPDIR");
-    QTemporaryDir dir;
-    QString folder = dir.filePath(QStringLiteral("locked"));
-    QString path = folder + QStringLiteral("/open.txt");
-    QString temporaryFolder = dir.filePath(QStringLiteral("tmp"));
-};
-
 std::atomic<int> caughtSignal{0};
 
 extern "C" void catchSignal(int signal)
@@ -178,10 +148,10 @@ private slots:
     void devicesAreWrittenInPlace();
     void fifoWithAReaderGetsTheContent();
     void fifoReaderLeavingIsAFailure();
-    void inPlaceAndSizeLimit_data();
-    void inPlaceAndSizeLimit();
-    void interruptsLoseNothing_data();
-    void interruptsLoseNothing();
+    void inPlaceCopyAndItsFailures_data();
+    void inPlaceCopyAndItsFailures();
+    void interruptRemovesTheTemporaryFile_data();
+    void interruptRemovesTheTemporaryFile();
     void everySystemErrorHasAReason();
 
 private:
@@ -488,40 +458,73 @@ void TestSafeFileWriter::fifoReaderLeavingIsAFailure()
     QVERIFY(S_ISFIFO(statOf(fifo.path).st_mode));
 }
 
-void TestSafeFileWriter::inPlaceAndSizeLimit_data()
+void TestSafeFileWriter::inPlaceCopyAndItsFailures_data()
 {
-    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<bool>("inPlace"); // else replaced, in a folder open to all
     QTest::addColumn<int>("oldSize");
     QTest::addColumn<int>("newSize");
     QTest::addColumn<bool>("limited");   // files may grow to 20 KiB at most
+    QTest::addColumn<int>("signal");     // raised once part of the new content lies over the old
     QTest::addColumn<QString>("reason"); // empty when the write succeeds
     const QString limit = "ファイルの大きさの上限を超えます";
-    QTest::newRow("in place, small, kept in memory") << true << 5000 << 300 * 1024 << false << "";
+    const int KiB = 1024;
+    QTest::newRow("in place, small, kept in memory")
+        << true << 5000 << 300 * KiB << false << 0 << "";
     QTest::newRow("in place, large, kept in the temporary folder")
-        << true << 5000 << 6 * 1024 * 1024 << false << "";
-    QTest::newRow("replacing past the size limit") << false << 5000 << 200 * 1024 << true << limit;
+        << true << 5000 << 6 * KiB * KiB << false << 0 << "";
+    QTest::newRow("replacing past the size limit")
+        << false << 5000 << 200 * KiB << true << 0 << limit;
     QTest::newRow("in place, the copy passes the limit")
-        << true << 10000 << 30 * 1024 << true << limit;
+        << true << 10000 << 30 * KiB << true << 0 << limit;
     QTest::newRow("in place, the old file already past the limit")
-        << true << 100 * 1024 << 30 * 1024 << true << limit;
+        << true << 100 * KiB << 30 * KiB << true << 0 << limit;
     QTest::newRow("in place, the temporary folder past the limit")
-        << true << 5000 << 6 * 1024 * 1024 << true << "一時フォルダー";
+        << true << 5000 << 6 * KiB * KiB << true << 0 << "一時フォルダー";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        QTest::addRow("in place, SIG%s during the copy", sigabbrev_np(signal))
+            << true << 200 * KiB << 300 * KiB << false << signal << "中断";
+    }
+    QTest::newRow("in place, SIGHUP ignored, as under nohup")
+        << true << 200 * KiB << 300 * KiB << false << -SIGHUP << "";
 }
 
-void TestSafeFileWriter::inPlaceAndSizeLimit()
+void TestSafeFileWriter::inPlaceCopyAndItsFailures()
 {
     QFETCH(bool, inPlace);
     QFETCH(int, oldSize);
     QFETCH(int, newSize);
     QFETCH(bool, limited);
+    QFETCH(int, signal);
     QFETCH(QString, reason);
+    // A file in a folder that takes no new file, so that it can only be written in place, and
+    // an empty temporary folder ($TMPDIR) of its own.
     const QByteArray old = pattern(oldSize, 'o');
-    QTemporaryDir open; // before the locked file, which names a temporary folder of its own
-    QVERIFY(::chmod(QFile::encodeName(open.path()).constData(), 0777) == 0);
-    LockedFile locked(old);
-    const QString path = inPlace ? locked.path : open.filePath(QStringLiteral("open.txt"));
-    if (!inPlace)
-        writeRaw(path, old);
+    QTemporaryDir dir;
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    const QString temporaryFolder = dir.filePath(QStringLiteral("tmp"));
+    const QString open = dir.filePath(QStringLiteral("open"));
+    const QString path = (inPlace ? locked : open) + QStringLiteral("/open.txt");
+    for (const QString &folder : {locked, temporaryFolder, open})
+        QVERIFY(QDir().mkdir(folder));
+    writeRaw(path, old);
+    const auto restore = qScopeGuard([&, tmpdir = qgetenv("TMPDIR")] {
+        ::chmod(QFile::encodeName(locked).constData(), 0755);
+        tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
+    });
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(temporaryFolder).constData(), 0777) == 0);
+    QVERIFY(::chmod(QFile::encodeName(open).constData(), 0777) == 0);
+    QVERIFY(::chmod(QFile::encodeName(locked).constData(), 0555) == 0);
+    qputenv("TMPDIR", QFile::encodeName(temporaryFolder));
+    const int number = std::abs(signal);
+    const auto previous =
+        number ? std::signal(number, signal > 0 ? catchSignal : SIG_IGN) : SIG_DFL;
+    const auto restoreSignal = qScopeGuard([&] {
+        if (number)
+            std::signal(number, previous);
+    });
+    caughtSignal.store(0);
     const QByteArray content = pattern(newSize, 'n');
     AsNobody nobody;
     if (isRoot() && !nobody.switched())
@@ -537,7 +540,15 @@ void TestSafeFileWriter::inPlaceAndSizeLimit()
         at += 10000;
     // Until commit the file holds its old content, and the new one has no name anywhere.
     QCOMPARE(readAll(path), old);
-    QCOMPARE(entries(locked.temporaryFolder), QStringList());
+    QCOMPARE(entries(temporaryFolder), QStringList());
+    int chunks = 0;
+    int signalDuringCommit = -1; // while none was raised
+    connect(&file, &QIODevice::bytesWritten, &file, [&] {
+        if (++chunks == 2 && number) {
+            ::raise(number);
+            signalDuringCommit = caughtSignal.load();
+        }
+    });
     const bool committed = file.commit();
     const QString error = file.errorString();
     if (reason.isEmpty()) {
@@ -546,61 +557,29 @@ void TestSafeFileWriter::inPlaceAndSizeLimit()
     } else {
         QVERIFY(!committed);
         QVERIFY2(error.contains(reason), qPrintable(error));
-        QVERIFY2(isJapanese(QString(error).remove(locked.temporaryFolder)), qPrintable(error));
+        QVERIFY2(isJapanese(QString(error).remove(temporaryFolder)), qPrintable(error));
         QVERIFY2(!error.contains(QStringLiteral("元の内容も戻せません")), qPrintable(error));
         QCOMPARE(readAll(path), old);
     }
     QCOMPARE(entries(QFileInfo(path).path()), QStringList{QStringLiteral("open.txt")});
-    QCOMPARE(entries(locked.temporaryFolder), QStringList());
+    QCOMPARE(entries(temporaryFolder), QStringList());
+    // A signal is held until the old content is back, then handled as the program had asked.
+    QCOMPARE(signalDuringCommit, number ? 0 : -1);
+    QCOMPARE(caughtSignal.load(), std::max(signal, 0));
 }
 
-void TestSafeFileWriter::interruptsLoseNothing_data()
+void TestSafeFileWriter::interruptRemovesTheTemporaryFile_data()
 {
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<bool>("ignored");
-    QTest::newRow("SIGINT") << SIGINT << false;
-    QTest::newRow("SIGTERM") << SIGTERM << false;
-    QTest::newRow("SIGHUP") << SIGHUP << false;
-    QTest::newRow("SIGHUP ignored, as under nohup") << SIGHUP << true;
+    QTest::addColumn<int>("signal"); // negative: ignored, as under nohup
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGHUP ignored, as under nohup") << -SIGHUP;
 }
 
-void TestSafeFileWriter::interruptsLoseNothing()
+void TestSafeFileWriter::interruptRemovesTheTemporaryFile()
 {
     QFETCH(int, signal);
-    QFETCH(bool, ignored);
-    // Copying over a file written in place: the old content comes back first.
-    const QByteArray old = pattern(200 * 1024, 'o');
-    const QByteArray content = pattern(300 * 1024, 'n');
-    LockedFile locked(old);
-    const auto previous = std::signal(signal, ignored ? SIG_IGN : catchSignal);
-    const auto restoreSignal = qScopeGuard([&] { std::signal(signal, previous); });
-    caughtSignal.store(0);
-    {
-        AsNobody nobody;
-        if (isRoot() && !nobody.switched())
-            QSKIP("cannot act as another user here");
-        SafeFileWriter file(locked.path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), content.size());
-        // The signal comes once part of the new content lies over the old.
-        int chunks = 0;
-        int signalDuringCommit = -1;
-        connect(&file, &QIODevice::bytesWritten, &file, [&] {
-            if (++chunks == 2) {
-                ::raise(signal);
-                signalDuringCommit = caughtSignal.load();
-            }
-        });
-        const bool committed = file.commit();
-        QVERIFY2(ignored ? committed : file.errorString().contains(QStringLiteral("中断")),
-                 qPrintable(file.errorString()));
-        QCOMPARE(readAll(locked.path), ignored ? content : old);
-        // Held until the old content was back, then handled as the program had asked.
-        QCOMPARE(signalDuringCommit, 0);
-        QCOMPARE(caughtSignal.load(), ignored ? 0 : signal);
-    }
-
-    // Ending the program while a file is replaced: its temporary file goes too.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.txt"));
     writeRaw(path, "old");
@@ -608,19 +587,19 @@ void TestSafeFileWriter::interruptsLoseNothing()
     QVERIFY(child >= 0);
     if (child == 0) {
         // As a program starts, not with the test framework's handlers.
-        std::signal(signal, ignored ? SIG_IGN : SIG_DFL);
+        std::signal(std::abs(signal), signal > 0 ? SIG_DFL : SIG_IGN);
         SafeFileWriter::removeTemporaryFilesOnInterrupt();
         SafeFileWriter file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(pattern(200 * 1024, 't')) < 0)
             ::_exit(3);
-        ::raise(signal);
+        ::raise(std::abs(signal));
         file.cancelWriting();
         ::_exit(0);
     }
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
-    // Ended by the signal itself, as the shell reports with 128 + its number.
-    QCOMPARE(WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status), ignored ? 0 : signal);
+    // Ended by the signal itself, as the shell reports with 128 + its number; else exit 0.
+    QCOMPARE(WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status), std::max(signal, 0));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("old.txt")});
     QCOMPARE(readAll(path), QByteArray("old"));
 }
