@@ -463,8 +463,9 @@ void TestSafeFileWriter::inPlaceCopyAndItsFailures_data()
     QTest::addColumn<bool>("inPlace"); // else replaced, in a folder open to all
     QTest::addColumn<int>("oldSize");
     QTest::addColumn<int>("newSize");
-    QTest::addColumn<bool>("limited");   // files may grow to 20 KiB at most
-    QTest::addColumn<int>("signal");     // raised once part of the new content lies over the old
+    QTest::addColumn<bool>("limited"); // files may grow to 20 KiB at most
+    // Raised once part of the new content lies over the old; negative: ignored, as under nohup.
+    QTest::addColumn<int>("signal");
     QTest::addColumn<QString>("reason"); // empty when the write succeeds
     const QString limit = "ファイルの大きさの上限を超えます";
     const int KiB = 1024;
