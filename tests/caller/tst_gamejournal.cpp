@@ -210,10 +210,8 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
     if (!syncFails)
         writeFile(state, {});
     const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [syncFails](int fd) {
-        if (!syncFails)
-            return ::fsync(fd) == 0;
         errno = EIO;
-        return false;
+        return !syncFails && ::fsync(fd) == 0;
     });
     QuietGameView view{QStringLiteral("7")};
     CrtRandom random(2024);
@@ -238,42 +236,36 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
 void TestGameJournal::keepsTheNewestHundredGames_data()
 {
     // Files there before, each holding "mine"; games started a second apart from t0; whether
-    // another program plays the first file's game; what must be there after, and what not.
+    // another program plays the first file's game; every file there after.
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("games");
     QTest::addColumn<bool>("holdFirst");
-    QTest::addColumn<QStringList>("kept");
-    QTest::addColumn<QStringList>("gone");
-    QTest::addColumn<int>("files");
-    const auto hundred = [](const char *day) {
+    QTest::addColumn<QStringList>("after");
+    // Journals of games started a second apart, at the hour `start` (UTC).
+    const auto journals = [](const char *start, int from, int to) {
         QStringList names;
-        for (int i = 0; i < 100; ++i)
-            names << QString::asprintf("game-%s-00%02d%02d-000.journal", day, i / 60, i % 60);
+        for (int i = from; i < to; ++i)
+            names << QString::asprintf("game-%s%02d%02d-000.journal", start, i / 60, i % 60);
         return names;
     };
     // 10:00:00 local is 01:00:00 UTC.
-    const QString first = QStringLiteral("game-20240501-010000-000.journal");
+    const QStringList first{"game-20240501-010000-000.journal"};
     QTest::newRow("the five oldest of 105 go")
-        << QStringList() << 105 << false
-        << QStringList{"game-20240501-010005-000.journal", "game-20240501-010144-000.journal"}
-        << QStringList{"game-20240501-010004-000.journal"} << 100;
-    const QStringList later = hundred("20990101");
+        << QStringList() << 105 << false << journals("20240501-01", 5, 105);
+    const QStringList later = journals("20990101-00", 0, 100);
     QTest::newRow("a hundred names later than now: the new game's journal stays")
-        << later << 1 << false << QStringList{first, later.constLast()}
-        << QStringList{later.constFirst()} << 100;
+        << later << 1 << false << first + later.mid(1);
     const QStringList others{"game-0000-my-notes.journal", "game-keep-final.journal",
                              "game-notes.journal", "game-20240501-010000-000.journal.bak",
                              "game-20241301-000000-000.journal"};
-    const QStringList earlier = hundred("20240430");
+    const QStringList earlier = journals("20240430-00", 0, 100);
     QTest::newRow("files of any other form are never removed")
-        << others + earlier << 1 << false << others + QStringList{first}
-        << QStringList{earlier.constFirst()} << 105;
-    QTest::newRow("a journal another program plays is never removed")
-        << earlier << 1 << true << QStringList{earlier[0], earlier[2], first}
-        << QStringList{earlier[1]} << 101;
+        << others + earlier << 1 << false << others + earlier.mid(1) + first;
+    QTest::newRow("a journal another program plays is never removed, nor its lock")
+        << earlier << 1 << true
+        << QStringList{earlier[0], earlier[0] + ".lock"} + earlier.mid(2) + first;
     QTest::newRow("a name taken in the same millisecond is left as it was")
-        << QStringList{first} << 1 << false
-        << QStringList{first, "game-20240501-010000-001.journal"} << QStringList() << 2;
+        << first << 1 << false << first + QStringList{"game-20240501-010000-001.journal"};
 }
 
 void TestGameJournal::keepsTheNewestHundredGames()
@@ -281,9 +273,7 @@ void TestGameJournal::keepsTheNewestHundredGames()
     QFETCH(QStringList, before);
     QFETCH(int, games);
     QFETCH(bool, holdFirst);
-    QFETCH(QStringList, kept);
-    QFETCH(QStringList, gone);
-    QFETCH(int, files);
+    QFETCH(QStringList, after);
     QTemporaryDir dir;
     const JournalFolder folder(dir.path());
     for (const QString &name : before)
@@ -296,15 +286,15 @@ void TestGameJournal::keepsTheNewestHundredGames()
         QVERIFY2(folder.create(t0.addSecs(i), JournalFormat::resumedRecord(t0), &error),
                  qPrintable(error));
     }
-    for (const QString &name : kept) {
-        QVERIFY2(QFile::exists(dir.filePath(name)), qPrintable(name));
-        if (before.contains(name))
+    // Nothing else is there: no temporary file, no lock of a game that is not played.
+    QStringList found = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    found.sort();
+    after.sort();
+    QCOMPARE(found, after);
+    for (const QString &name : before) {
+        if (after.contains(name))
             QCOMPARE(contentOf(dir.filePath(name)), QByteArray("mine"));
     }
-    for (const QString &name : gone)
-        QVERIFY2(!QFile::exists(dir.filePath(name)), qPrintable(name));
-    // Nothing else is there: no temporary file, no lock of a game that is not played.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), files);
 }
 
 void TestGameJournal::whichGameIsOffered_data()
@@ -346,24 +336,24 @@ void TestGameJournal::whichGameIsOffered()
     JournalFolder::Claim held;
     for (const QString &entry : entries) {
         const QStringList words = entry.split(u' ');
+        const QString &kind = words[1];
         const QString path = dir.filePath(words[0]);
-        if (words[1] == QLatin1String("fifo")) {
-            const QString fifo = dir.filePath(QStringLiteral("fifo"));
-            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-            QVERIFY(QFile::link(fifo, path));
-            continue;
-        }
         const QDateTime at = t0.addSecs(60 * words.value(2).toInt());
         QByteArray content =
             JournalFormat::startRecord(2, 5, 1, at, {1, 0}) + JournalFormat::drawnRecord(0, 1, at);
-        if (words[1] == QLatin1String("finished"))
+        if (kind == "finished")
             content += JournalFormat::drawnRecord(1, 0, at) +
                        JournalFormat::endRecord(Ending::Finished, 2, at);
-        else if (words[1] == QLatin1String("garbage"))
+        else if (kind == "garbage")
             content = "not a journal\n";
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+            QVERIFY(QFile::link(dir.filePath("fifo"), path));
+            continue;
+        }
         writeFile(path, content);
         written.insert(words[0], content);
-        if (words[1] == QLatin1String("held"))
+        if (kind == "held")
             held = folder.claim(path);
     }
 
@@ -377,10 +367,9 @@ void TestGameJournal::whichGameIsOffered()
         aside << QFileInfo(entry.keptAs).fileName();
     QCOMPARE(aside, movedAside);
     // Nothing else written or renamed.
-    for (auto it = written.cbegin(); it != written.cend(); ++it) {
-        const QString path = dir.filePath(it.key());
-        QCOMPARE(contentOf(aside.contains(it.key() + ".unreadable") ? path + ".unreadable" : path),
-                 it.value());
+    for (const auto &[name, content] : written.asKeyValueRange()) {
+        const QString renamed = name + QStringLiteral(".unreadable");
+        QCOMPARE(contentOf(dir.filePath(movedAside.contains(renamed) ? renamed : name)), content);
     }
 }
 
