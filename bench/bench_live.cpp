@@ -9,9 +9,8 @@
 #include "benchsupport.h"
 #include "ccallerdlg.h"
 #include "cputime.h"
-#include "desktopservices.h"
 #include "liveserving.h"
-#include "soundoutput.h"
+#include "quietcaller.h"
 
 #include <QComboBox>
 #include <QDirIterator>
@@ -79,14 +78,10 @@ int main(int argc, char *argv[])
     const QString loadTool = QStringLiteral(KIT_SOURCE_DIR "/bench/live_load.py");
 
     // The real pauses of a reveal, without sound.
-    DesktopServices desktop;
-    SilentSoundOutput sound;
-    CallerServices services = desktop.services();
-    services.sound = &sound;
-    CCallerDlg dialog(services);
-    dialog.show();
-    auto *start = dialog.findChild<QPushButton *>(QStringLiteral("IDC_START"));
-    auto *stop = dialog.findChild<QPushButton *>(QStringLiteral("IDC_STOP"));
+    QuietCaller caller(QuietCaller::Pauses::Real);
+    CCallerDlg &dialog = caller.dialog;
+    QPushButton *start = caller.start;
+    QPushButton *stop = caller.stop;
     dialog.findChild<QComboBox *>(QStringLiteral("IDC_TOP_NUMBER"))->setEditText("75");
     dialog.ToggleAudienceScreen();
     auto *screen = dialog.findChild<AudienceScreen *>();
@@ -143,8 +138,7 @@ int main(int argc, char *argv[])
     const double cpuBefore = cpuSeconds();
     const qint64 wallBefore = monotonicNs();
     waitFor(10'000);
-    const double idleCpu =
-        (cpuSeconds() - cpuBefore) * 100 / ((monotonicNs() - wallBefore) / 1e9);
+    const double idleCpu = (cpuSeconds() - cpuBefore) * 100 / ((monotonicNs() - wallBefore) / 1e9);
 
     std::printf("drawing\n");
     std::fflush(stdout);
@@ -193,8 +187,8 @@ int main(int argc, char *argv[])
                 delays.empty() ? 0 : delays[delays.size() / 2],
                 delays.empty() ? 0 : delays[delays.size() * 95 / 100],
                 delays.empty() ? 0 : delays.back(), share(100), share(250));
-    std::printf("Stop to number: %.1f to %.1f ms alone, %.1f to %.1f ms serving\n",
-                aloneStats.best, aloneStats.worst, servedStats.best, servedStats.worst);
+    std::printf("Stop to number: %.1f to %.1f ms alone, %.1f to %.1f ms serving\n", aloneStats.best,
+                aloneStats.worst, servedStats.best, servedStats.worst);
     std::printf("between draws with the phones connected: CPU %.2f%% of one core\n", idleCpu);
     std::printf("memory: %.1f MB before serving, +%.1f MB with the phones, +%.1f MB after the "
                 "draws\n",

@@ -4,10 +4,8 @@
 // usage: bench_spin [seconds]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
 #include "benchsupport.h"
-#include "ccallerdlg.h"
 #include "cputime.h"
-#include "desktopservices.h"
-#include "soundoutput.h"
+#include "quietcaller.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -23,12 +21,8 @@ int main(int argc, char *argv[])
     BenchApplication app(argc, argv);
     const double seconds = argc > 1 ? std::max(1.0, QString::fromLocal8Bit(argv[1]).toDouble()) : 5;
 
-    DesktopServices desktop;
-    SilentSoundOutput sound;
-    CallerServices services = desktop.services();
-    services.sound = &sound;
-    CCallerDlg dialog(services);
-    dialog.show();
+    QuietCaller caller;
+    CCallerDlg &dialog = caller.dialog;
 
     QElapsedTimer clock;
     std::map<int, std::vector<qint64>> ticks;
@@ -41,7 +35,7 @@ int main(int argc, char *argv[])
     QTimer::singleShot(200, &dialog, [&] {
         clock.start();
         const double cpuBefore = cpuSeconds();
-        dialog.findChild<QPushButton *>(QStringLiteral("IDC_START"))->click();
+        caller.start->click();
         QTimer::singleShot(int(seconds * 1000), &dialog, [&, cpuBefore] {
             const double wall = clock.nsecsElapsed() / 1e9;
             const double cpu = cpuSeconds() - cpuBefore;

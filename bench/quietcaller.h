@@ -7,18 +7,25 @@
 
 #include <QPushButton>
 
-// The real caller dialog on the desktop's services, shown, but silent and without the pauses of
-// a reveal: what the benchmarks and the README's pictures drive.
+// The real caller dialog on the desktop's services, shown, but silent and, unless asked for,
+// without the pauses of a reveal: what the benchmarks and the README's pictures drive.
 struct QuietCaller
 {
+    enum class Pauses { Skipped, Real };
+
     class NoSleep final : public Sleeper
     {
     public:
         void sleep(int) override {}
     };
 
-    QuietCaller() { dialog.show(); }
+    explicit QuietCaller(Pauses reveal = Pauses::Skipped)
+        : pauses(reveal)
+    {
+        dialog.show();
+    }
 
+    const Pauses pauses;
     DesktopServices desktop;
     SilentSoundOutput sound;
     NoSleep sleeper;
@@ -31,7 +38,8 @@ private:
     {
         CallerServices services = desktop.services();
         services.sound = &sound;
-        services.sleeper = &sleeper;
+        if (pauses == Pauses::Skipped)
+            services.sleeper = &sleeper;
         return services;
     }
 };
