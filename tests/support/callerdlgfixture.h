@@ -37,7 +37,6 @@ inline const std::vector<int> orderOf25{16, 21, 19, 18, 24, 17, 3,  14, 0, 20, 2
 inline constexpr int FirstOf50 = 41;
 
 // Real services a test puts in place of the recorded ones.
-// Real services a test puts in place of the recorded ones.
 struct RealCallerServices
 {
     FileChooser *files = nullptr;
