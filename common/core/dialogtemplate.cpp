@@ -7,12 +7,3 @@ DialogBaseUnits DialogBaseUnits::forResolution(qreal logicalDpi)
     const qreal scale = logicalDpi > 0 ? logicalDpi / 96.0 : 1.0;
     return {static_cast<int>(std::lround(7 * scale)), static_cast<int>(std::lround(12 * scale))};
 }
-
-const ControlTemplate *findControl(const DialogTemplate &dialog, int id)
-{
-    for (const ControlTemplate &control : dialog.controls) {
-        if (control.id == id)
-            return &control;
-    }
-    return nullptr;
-}

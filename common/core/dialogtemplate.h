@@ -82,5 +82,3 @@ struct DialogBaseUnits
     }
 };
 
-// The control of a table with the given id, or nullptr.
-const ControlTemplate *findControl(const DialogTemplate &dialog, int id);
