@@ -411,6 +411,26 @@ Reason: %2</translation>
         <source>普通のファイルではありません。</source>
         <translation>It is not a regular file.</translation>
     </message>
+    <message>
+        <source>前回のゲームの記録に続けて書けません。新しい記録も作れないので、ゲームは記録なしで続けます。
+記録: %1
+理由: %2
+新しい記録を作れない理由: %3</source>
+        <translation>The record of the last game cannot be continued, and no new record can be made, so the game goes on without a record.
+Record: %1
+Reason: %2
+Why no new record can be made: %3</translation>
+    </message>
+    <message>
+        <source>前回のゲームの記録に続けて書けません。ゲームは新しい記録に続けます。
+記録: %1
+理由: %2
+新しい記録: %3</source>
+        <translation>The record of the last game cannot be continued in its own file. The game is recorded in a new file.
+Record: %1
+Reason: %2
+New record: %3</translation>
+    </message>
 </context>
 <context>
     <name>GameResume</name>
@@ -463,6 +483,14 @@ Please use the Kavelo window that is open.</translation>
 %1</source>
         <translation>The record of the last game cannot be read.
 %1</translation>
+    </message>
+    <message>
+        <source>ゲームの記録の鍵ファイルを使えません。Kavelo は動きますが、もう一つ起動されても止められません。
+ファイル: %1
+理由: %2</source>
+        <translation>The lock file of the game records cannot be used. Kavelo runs, but cannot stop a second one from starting.
+File: %1
+Reason: %2</translation>
     </message>
 </context>
 <context>

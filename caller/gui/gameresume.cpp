@@ -52,12 +52,21 @@ bool anotherCallerRuns(const JournalFolder &folder, JournalFolder::Claim *claim,
                        MessagePresenter &messages)
 {
     bool heldElsewhere = false;
-    *claim = folder.claimFolder(&heldElsewhere);
+    QString reason;
+    *claim = folder.claimFolder(&heldElsewhere, &reason);
     if (heldElsewhere)
         messages.show(nullptr, MessagePresenter::Icon::Information, CCallerDlg::ApplicationTitle,
                       QCoreApplication::translate("GameResume",
                                                   "Kavelo はもう動いています。\n"
                                                   "開いている Kavelo の画面を使ってください。"));
+    else if (!*claim)
+        messages.show(nullptr, MessagePresenter::Icon::Warning, CCallerDlg::ApplicationTitle,
+                      QCoreApplication::translate(
+                          "GameResume",
+                          "ゲームの記録の鍵ファイルを使えません。Kavelo は動きますが、"
+                          "もう一つ起動されても止められません。\n"
+                          "ファイル: %1\n理由: %2")
+                          .arg(QDir::toNativeSeparators(folder.folderLockPath()), reason));
     return heldElsewhere;
 }
 
@@ -88,8 +97,8 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     // stay out of questions over the caller's windows, but here Enter must take the default.
     if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
         if (dialog.restoreGame(game.drawOrder, game.drawCount()))
-            journal.resume(std::move(last->journal), last->reading);
+            journal.resume(std::move(*last));
     } else {
-        journal.decline(std::move(last->journal), last->reading);
+        journal.decline(std::move(*last));
     }
 }

@@ -9,8 +9,8 @@ class QString;
 struct JournalGame;
 
 // Run first as the caller starts: one caller at a time plays on a journal folder. True when
-// another one already runs on it, after saying so; otherwise claim holds the folder for this
-// one (or stays empty where the folder takes no lock file, and the journal reports that itself).
+// another one really runs on it, after saying so; otherwise claim holds the folder for this one,
+// or stays empty, after a warning naming the lock file, where it cannot be taken.
 bool anotherCallerRuns(const JournalFolder &folder, JournalFolder::Claim *claim,
                        MessagePresenter &messages);
 

@@ -1,4 +1,5 @@
 #include "callerdlgfixture.h"
+#include "fifowatch.h"
 #include "gamejournal.h"
 #include "gameresume.h"
 #include "journalfolder.h"
@@ -8,12 +9,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +30,47 @@ const QList<int> orderOf50{34, 14, 45, 25, 28, 5,  27, 13, 22, 4,  9,  0,  43, 3
                            17, 29, 49, 18, 30, 19, 36, 37, 38, 1,  39, 31, 20, 21, 12, 33, 23,
                            2,  24, 40, 15, 3,  41, 42, 44, 10, 46, 47, 7,  6,  48, 50, 8};
 const QList<int> orderOf7{5, 6, 7, 1, 3, 4, 0};
+
+// Makes the file old, as one left behind by a program long gone is.
+void age(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                             QFileDevice::FileModificationTime));
+}
+
+// Puts what a lock file row names at path: "held" (by a running program, through lock),
+// "empty", "garbage", "gone" (the number of a process long ended), "folder", "dangling link",
+// "fifo", "link to fifo" or "link to /dev/zero". A FIFO comes with its watch.
+void makeLockFile(const QString &state, const QString &path, std::unique_ptr<QLockFile> *lock,
+                  std::unique_ptr<FifoWatch> *fifo)
+{
+    const QString beside = path + QStringLiteral(".target");
+    if (state == "held") {
+        *lock = std::make_unique<QLockFile>(path);
+        QVERIFY((*lock)->tryLock(0));
+    } else if (state == "empty" || state == "garbage" || state == "gone") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(state == "garbage" ? QByteArray("\x01\x02 not a lock\n")
+                   : state == "gone"  ? QByteArray("999999999\nKavelo\n\n")
+                                      : QByteArray());
+        file.close();
+        age(path);
+    } else if (state == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (state == "dangling link") {
+        QVERIFY(QFile::link(beside, path));
+    } else if (state == "fifo") {
+        *fifo = std::make_unique<FifoWatch>(path);
+    } else if (state == "link to fifo") {
+        *fifo = std::make_unique<FifoWatch>(beside);
+        QVERIFY(QFile::link(beside, path));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    }
+}
 
 // Local time, so the question shows it as written whatever the machine's zone.
 const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0, 0));
@@ -38,6 +85,9 @@ struct Fixture : CallerDlgFixture
         : CallerDlgFixture({}, 77)
     {
         messages.answer = true;
+        QObject::connect(&journal, &GameJournal::unavailable, [this](const QString &message) {
+            messages.show(dialog.get(), MessagePresenter::Icon::Warning, "Kavelo", message);
+        });
     }
 
     // A journal of a game of order with drawn numbers drawn, a minute apart.
@@ -102,6 +152,10 @@ private slots:
     void restoreRefusesWhatCannotBeAGame();
     void defaultAnswerOfTheRealBox_data();
     void defaultAnswerOfTheRealBox();
+    void onlyARunningCallerRefusesASecond_data();
+    void onlyARunningCallerRefusesASecond();
+    void gameGoesOnWhereItsLockFileCannotBeTaken_data();
+    void gameGoesOnWhereItsLockFileCannotBeTaken();
 };
 
 void TestCallerResume::yesPutsTheGameBack_data()
@@ -321,6 +375,128 @@ void TestCallerResume::defaultAnswerOfTheRealBox()
                                      : presenter.ask(nullptr, "Kavelo", "?");
     QCOMPARE(answer, yesByDefault);
     QCOMPARE(defaultButton, yesByDefault ? QMessageBox::Yes : QMessageBox::No);
+}
+
+void TestCallerResume::onlyARunningCallerRefusesASecond_data()
+{
+    // What running.lock is; whether this caller then claims the folder, refuses to start, or
+    // starts unclaimed with a warning naming the file.
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("nothing there") << ""
+                                   << "claimed";
+    QTest::newRow("a running caller holds it") << "held"
+                                               << "refused";
+    QTest::newRow("empty, as a power cut leaves it") << "empty"
+                                                     << "claimed";
+    QTest::newRow("garbage") << "garbage"
+                             << "claimed";
+    QTest::newRow("a process long gone") << "gone"
+                                         << "claimed";
+    QTest::newRow("a folder") << "folder"
+                              << "warned";
+    QTest::newRow("a dangling link") << "dangling link"
+                                     << "warned";
+    QTest::newRow("a FIFO, never opened") << "fifo"
+                                          << "warned";
+    QTest::newRow("a link to a FIFO") << "link to fifo"
+                                      << "warned";
+    QTest::newRow("a link to /dev/zero, never read") << "link to /dev/zero"
+                                                     << "warned";
+}
+
+void TestCallerResume::onlyARunningCallerRefusesASecond()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, outcome);
+    Fixture f;
+    const QString path = f.folder.folderLockPath();
+    std::unique_ptr<QLockFile> held;
+    std::unique_ptr<FifoWatch> fifo;
+    if (!state.isEmpty())
+        makeLockFile(state, path, &held, &fifo);
+
+    JournalFolder::Claim claim;
+    QCOMPARE(anotherCallerRuns(f.folder, &claim, f.messages), outcome == "refused");
+    QCOMPARE(bool(claim), outcome == "claimed");
+    QCOMPARE(f.messages.shown.size(), outcome == "claimed" ? 0 : 1);
+    if (outcome == "refused")
+        QVERIFY(f.messages.shown[0].text.startsWith("Kavelo はもう動いています。"));
+    if (outcome == "warned") {
+        QCOMPARE(f.messages.shown[0].icon, MessagePresenter::Icon::Warning);
+        QVERIFY(f.messages.shown[0].text.contains(path));
+        // Left as it was, and a game is still recorded.
+        QVERIFY(QFileInfo(path).isSymLink() || QFileInfo(path).isDir() || fifo);
+        f.offer();
+        f.click("IDC_START");
+        f.click("IDC_STOP");
+        QCOMPARE(f.folder.journals().size(), 1);
+    }
+    if (outcome == "claimed") {
+        QVERIFY(QFileInfo(path).isFile());
+        QLockFile second(path);
+        QVERIFY(!second.tryLock(0));
+    }
+    QVERIFY(!fifo || !fifo->readerSeen());
+}
+
+void TestCallerResume::gameGoesOnWhereItsLockFileCannotBeTaken_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("a FIFO: yes goes on in a new file") << "fifo" << true;
+    QTest::newRow("a link to /dev/zero: yes goes on in a new file") << "link to /dev/zero" << true;
+    QTest::newRow("a folder: no is kept in a new file") << "folder" << false;
+    QTest::newRow("empty, as a power cut leaves it: the same file") << "empty" << true;
+}
+
+void TestCallerResume::gameGoesOnWhereItsLockFileCannotBeTaken()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, answer);
+    Fixture f;
+    f.messages.answer = answer;
+    const QString path = f.writeJournal(orderOf50, 3);
+    const QByteArray before = [&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    std::unique_ptr<QLockFile> held;
+    std::unique_ptr<FifoWatch> fifo;
+    makeLockFile(state, path + QStringLiteral(".lock"), &held, &fifo);
+    f.offer();
+    QCOMPARE(f.messages.yesByDefault.size(), 1);
+    if (answer) {
+        f.click("IDC_START");
+        f.click("IDC_STOP");
+        QCOMPARE(f.dialog->game().drawCount(), 4);
+    }
+    const bool sameFile = state == "empty";
+    const QStringList journals = f.folder.journals();
+    QCOMPARE(journals.size(), sameFile ? 1 : 2);
+    const JournalReading last = f.readBack(journals.constLast());
+    QVERIFY2(last.game, qPrintable(last.error));
+    QCOMPARE(last.game->drawCount(), answer ? 4 : 3);
+    QCOMPARE(last.game->ending, answer ? Ending::None : Ending::Declined);
+    QCOMPARE(last.game->started, t0);
+    if (!sameFile) {
+        // The old file untouched, the move said once with both names.
+        QCOMPARE(f.readBack(path).game->drawCount(), 3);
+        QCOMPARE(QFile(path).size(), before.size());
+        QCOMPARE(f.messages.shown.size(), 1);
+        QVERIFY(f.messages.shown[0].text.contains(path));
+        QVERIFY(f.messages.shown[0].text.contains(journals.constLast()));
+    }
+    QVERIFY(!fifo || !fifo->readerSeen());
+
+    // Killed now, the next start offers the newer journal of the game, never the old one again.
+    Fixture later;
+    for (const QString &journal : journals)
+        QVERIFY(QFile::copy(journal, later.dir.filePath(QFileInfo(journal).fileName())));
+    later.offer();
+    QCOMPARE(later.messages.yesByDefault.size(), answer ? 1 : 0);
+    QVERIFY(!answer || later.messages.yesByDefault[0].contains("引いた数字: 4 個"));
 }
 
 QTEST_MAIN(TestCallerResume)

@@ -1,10 +1,12 @@
 #include "callergame.h"
 #include "crtrandom.h"
+#include "filereasons.h"
 #include "gamedisplays.h"
 #include "gamejournal.h"
 #include "journalfolder.h"
 #include "journalformat.h"
 #include "quietgameview.h"
+#include "tinydisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,16 +55,18 @@ struct Fixture
     // The generator of seed 2024 gives the order 5 6 7 1 3 4 0 for a game of 7.
     CrtRandom random{2024};
     CallerGame game{view, view, random};
-    GameJournal journal{folder, 2024, [this] {
-                            now = now.addSecs(1);
-                            return now;
-                        }};
+    std::optional<GameJournal> journal{std::in_place, folder, 2024, [this] {
+                                           now = now.addSecs(1);
+                                           return now;
+                                       }};
 
     Fixture()
     {
-        journal.observe(game);
+        journal->observe(game);
         game.initialise();
     }
+    // The program is killed: its journal stays as it was, and its claims go with it.
+    void kill() { journal.reset(); }
     void draw(int times)
     {
         for (int i = 0; i < times; ++i) {
@@ -115,7 +119,12 @@ void TestGameJournal::wholeGameIsRecorded()
     QCOMPARE(reading.game->started, t0.addSecs(1));
     QCOMPARE(reading.game->drawTimes.constFirst(), t0.addSecs(2));
     QCOMPARE(reading.game->ending, Ending::Finished);
-    QVERIFY(!f.journal.isOpen());
+    QVERIFY(!f.journal->isOpen());
+    // The game's whole space was set aside at its start, the file's size untouched.
+    struct stat status;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+    QCOMPARE(status.st_size, contentOf(path).size());
+    QVERIFY(status.st_blocks * 512 >= JournalFolder::ReservedBytes);
 }
 
 void TestGameJournal::eachNumberIsOnDiskBeforeItIsShown()
@@ -123,7 +132,7 @@ void TestGameJournal::eachNumberIsOnDiskBeforeItIsShown()
     Fixture f;
     QList<int> recordedAtReveal;
     f.view.onReveal = [&](int number) {
-        const JournalReading reading = readBack(f.journal.currentPath());
+        const JournalReading reading = readBack(f.journal->currentPath());
         recordedAtReveal << (reading.game && reading.game->drawCount() > 0
                                  ? reading.game->drawOrder[reading.game->drawCount() - 1] * 100 +
                                        reading.game->drawCount()
@@ -166,7 +175,7 @@ void TestGameJournal::howAGameEnds()
         else if (step == QLatin1String("start"))
             f.game.start();
         else
-            f.journal.programEnded();
+            f.journal->programEnded();
     }
     const JournalReading reading = readBack(f.folder.journals().constLast());
     QVERIFY2(reading.game, qPrintable(reading.error));
@@ -196,22 +205,38 @@ void TestGameJournal::nextGameGetsItsOwnFile()
 
 void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn_data()
 {
-    QTest::addColumn<bool>("syncFails");
+    QTest::addColumn<QString>("fault");
     // Nothing can be made in a file, even by root.
-    QTest::newRow("a file where the folder should be") << false;
-    QTest::newRow("the disk refuses to flush a record") << true;
+    QTest::newRow("a file where the folder should be") << "file";
+    QTest::newRow("the disk refuses to flush a record") << "flush";
+    // Room for the first record but not for the rest of the game: nothing is kept of it.
+    QTest::newRow("no room to set the game's space aside") << "tiny disk";
+    QTest::newRow("the shipped flush, on a pipe that cannot be flushed") << "pipe";
 }
 
 void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
 {
-    QFETCH(bool, syncFails);
+    QFETCH(QString, fault);
     QTemporaryDir dir;
-    const QString state = dir.path() + QStringLiteral("/state");
-    if (!syncFails)
+    TinyDisk disk(24);
+    if (fault == "tiny disk" && !disk.mounted())
+        QSKIP("mounting a tmpfs needs root");
+    const QString state = (fault == "tiny disk" ? disk.path() : dir.path()) + "/state";
+    if (fault == "pipe") {
+        int ends[2];
+        QCOMPARE(::pipe(ends), 0);
+        QString error;
+        QVERIFY(!JournalFolder(state).appendDurably(ends[1], "drawn\n", &error));
+        QCOMPARE(error, FileReasons::systemError(EINVAL));
+        ::close(ends[0]);
+        ::close(ends[1]);
+        return;
+    }
+    if (fault == "file")
         writeFile(state, {});
-    const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [syncFails](int fd) {
+    const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [fault](int fd) {
         errno = EIO;
-        return !syncFails && ::fsync(fd) == 0;
+        return fault != "flush" && ::fsync(fd) == 0;
     });
     QuietGameView view{QStringLiteral("7")};
     CrtRandom random(2024);
@@ -231,6 +256,10 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
     QVERIFY(warnings[0][0].toString().contains(folder.path()));
     QCOMPARE(game.drawCount(), 1);
     QVERIFY(!journal.isOpen());
+    if (fault == "tiny disk") {
+        QVERIFY(warnings[0][0].toString().contains(FileReasons::systemError(ENOSPC)));
+        QVERIFY(folder.journals().isEmpty());
+    }
 }
 
 void TestGameJournal::keepsTheNewestHundredGames_data()
@@ -241,6 +270,8 @@ void TestGameJournal::keepsTheNewestHundredGames_data()
     QTest::addColumn<int>("games");
     QTest::addColumn<bool>("holdFirst");
     QTest::addColumn<QStringList>("after");
+    // The one file of before that holds an unfinished game, recorded a day before the rest.
+    QTest::addColumn<QString>("unfinished");
     // Journals of games started a second apart, at the hour `start` (UTC).
     const auto journals = [](const char *start, int from, int to) {
         QStringList names;
@@ -251,21 +282,29 @@ void TestGameJournal::keepsTheNewestHundredGames_data()
     // 10:00:00 local is 01:00:00 UTC.
     const QStringList first{"game-20240501-010000-000.journal"};
     QTest::newRow("the five oldest of 105 go")
-        << QStringList() << 105 << false << journals("20240501-01", 5, 105);
+        << QStringList() << 105 << false << journals("20240501-01", 5, 105) << QString();
     const QStringList later = journals("20990101-00", 0, 100);
     QTest::newRow("a hundred names later than now: the new game's journal stays")
-        << later << 1 << false << first + later.mid(1);
-    const QStringList others{"game-0000-my-notes.journal", "game-keep-final.journal",
-                             "game-notes.journal", "game-20240501-010000-000.journal.bak",
+        << later << 1 << false << first + later.mid(1) << QString();
+    const QString real = QStringLiteral("game-20240430-010000-000.journal");
+    QTest::newRow("a hundred names later than now: never the unfinished game next offered")
+        << QStringList{real} + later << 1 << false << QStringList{real} + first + later.mid(2)
+        << real;
+    const QStringList others{"old-game-20240501-010000-000.journal",
+                             "game-0000-my-notes.journal",
+                             "game-keep-final.journal",
+                             "game-notes.journal",
+                             "game-20240501-010000-000.journal.bak",
                              "game-20241301-000000-000.journal"};
     const QStringList earlier = journals("20240430-00", 0, 100);
     QTest::newRow("files of any other form are never removed")
-        << others + earlier << 1 << false << others + earlier.mid(1) + first;
+        << others + earlier << 1 << false << others + earlier.mid(1) + first << QString();
     QTest::newRow("a journal another program plays is never removed, nor its lock")
         << earlier << 1 << true
-        << QStringList{earlier[0], earlier[0] + ".lock"} + earlier.mid(2) + first;
+        << QStringList{earlier[0], earlier[0] + ".lock"} + earlier.mid(2) + first << QString();
     QTest::newRow("a name taken in the same millisecond is left as it was")
-        << first << 1 << false << first + QStringList{"game-20240501-010000-001.journal"};
+        << first << 1 << false << first + QStringList{"game-20240501-010000-001.journal"}
+        << QString();
 }
 
 void TestGameJournal::keepsTheNewestHundredGames()
@@ -274,10 +313,14 @@ void TestGameJournal::keepsTheNewestHundredGames()
     QFETCH(int, games);
     QFETCH(bool, holdFirst);
     QFETCH(QStringList, after);
+    QFETCH(QString, unfinished);
     QTemporaryDir dir;
     const JournalFolder folder(dir.path());
+    const QDateTime dayBefore = t0.addDays(-1);
+    const QByteArray game = JournalFormat::startRecord(2, 5, 1, dayBefore, {1, 0}) +
+                            JournalFormat::drawnRecord(0, 1, dayBefore);
     for (const QString &name : before)
-        writeFile(dir.filePath(name), "mine");
+        writeFile(dir.filePath(name), name == unfinished ? game : "mine");
     const JournalFolder::Claim held =
         holdFirst ? folder.claim(dir.filePath(before.constFirst())) : nullptr;
     QCOMPARE(bool(held), holdFirst);
@@ -293,7 +336,7 @@ void TestGameJournal::keepsTheNewestHundredGames()
     QCOMPARE(found, after);
     for (const QString &name : before) {
         if (after.contains(name))
-            QCOMPARE(contentOf(dir.filePath(name)), QByteArray("mine"));
+            QCOMPARE(contentOf(dir.filePath(name)), name == unfinished ? game : "mine");
     }
 }
 
@@ -316,7 +359,8 @@ void TestGameJournal::whichGameIsOffered_data()
         << QStringList{early + " open 1", late + " held 5"} << early << QStringList();
     QTest::newRow("files of another form are no journals")
         << QStringList{"game-notes.journal garbage", "game-0000-my-notes.journal garbage",
-                       "game-keep-final.journal open 60"}
+                       "game-keep-final.journal open 60",
+                       "old-game-20240501-010000-000.journal open 70"}
         << QString() << QStringList();
     QTest::newRow("a link to a FIFO is passed over at once")
         << QStringList{early + " open 1", late + " fifo"} << early << QStringList();
@@ -400,6 +444,7 @@ void TestGameJournal::resumeCutsATornRecordAndGoesOn()
 {
     Fixture f;
     f.draw(3);
+    f.kill();
     const QString path = f.folder.journals().constLast();
     // A write cut short by the power going: half a record at the end.
     {
@@ -418,7 +463,7 @@ void TestGameJournal::resumeCutsATornRecordAndGoesOn()
     GameJournal journal(f.folder, 99, [] { return t0.addSecs(100); });
     journal.observe(game);
     game.initialise();
-    QVERIFY(journal.resume({path, f.folder.claim(path)}, reading));
+    QVERIFY(journal.resume({{path, f.folder.claim(path)}, reading, {}}));
     QVERIFY(game.restore(reading.game->drawOrder, 3));
     game.start();
     game.stop();
@@ -445,7 +490,7 @@ void TestGameJournal::resumingAFullyDrawnGameClosesIt()
     file.close();
     const JournalFolder folder(dir.path());
     GameJournal journal(folder, 5, [] { return t0; });
-    QVERIFY(journal.resume({path, folder.claim(path)}, readBack(path)));
+    QVERIFY(journal.resume({{path, folder.claim(path)}, readBack(path), {}}));
     QVERIFY(!journal.isOpen());
     QCOMPARE(readBack(path).game->ending, Ending::Finished);
 }
@@ -454,9 +499,10 @@ void TestGameJournal::declineClosesTheJournal()
 {
     Fixture f;
     f.draw(2);
+    f.kill();
     const QString path = f.folder.journals().constLast();
     GameJournal later(f.folder, 1, [] { return t0; });
-    QVERIFY(later.decline({path, f.folder.claim(path)}, readBack(path)));
+    QVERIFY(later.decline({{path, f.folder.claim(path)}, readBack(path), {}}));
     const JournalReading reading = readBack(path);
     QVERIFY2(reading.game, qPrintable(reading.error));
     QCOMPARE(reading.game->ending, Ending::Declined);

@@ -2,8 +2,10 @@
 
 #include "callergame.h"
 #include "filereasons.h"
+#include "regularfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -76,13 +78,23 @@ void GameJournal::onGameStarted(int topNumber, const QList<int> &drawOrder)
         fail(error);
         return;
     }
-    m_claim = std::move(created->claim);
-    m_fd = openForAppend(created->path, &error);
-    if (m_fd < 0) {
+    if (!openNew(std::move(*created), &error))
         fail(error);
-        return;
+}
+
+bool GameJournal::openNew(JournalFolder::Claimed journal, QString *error)
+{
+    m_fd = openForAppend(journal.path, error);
+    // A journal whose space cannot be set aside could be cut short by a full disk in the middle
+    // of its game, so the game is not recorded at all.
+    if (m_fd < 0 || !JournalFolder::reserve(m_fd, error)) {
+        closeFile();
+        QFile::remove(journal.path);
+        return false;
     }
-    m_path = created->path;
+    m_claim = std::move(journal.claim);
+    m_path = journal.path;
+    return true;
 }
 
 void GameJournal::onNumberDrawn(int index, int number)
@@ -108,13 +120,13 @@ void GameJournal::programEnded()
     close(JournalGame::Ending::Quit);
 }
 
-bool GameJournal::resume(JournalFolder::Claimed journal, const JournalReading &reading)
+bool GameJournal::resume(JournalFolder::Unfinished game)
 {
-    if (!reading.game || !reopen(std::move(journal), reading.intactBytes))
+    if (!game.reading.game || !reopen(game))
         return false;
     ++m_gamesOfRun;
-    m_topNumber = reading.game->topNumber;
-    m_drawCount = reading.game->drawCount();
+    m_topNumber = game.reading.game->topNumber;
+    m_drawCount = game.reading.game->drawCount();
     if (!append(JournalFormat::resumedRecord(m_clock())))
         return false;
     if (m_drawCount == m_topNumber)
@@ -122,32 +134,60 @@ bool GameJournal::resume(JournalFolder::Claimed journal, const JournalReading &r
     return true;
 }
 
-bool GameJournal::decline(JournalFolder::Claimed journal, const JournalReading &reading)
+bool GameJournal::decline(JournalFolder::Unfinished game)
 {
-    if (!reading.game || !reopen(std::move(journal), reading.intactBytes))
+    if (!game.reading.game || !reopen(game))
         return false;
-    m_drawCount = reading.game->drawCount();
+    m_drawCount = game.reading.game->drawCount();
     close(JournalGame::Ending::Declined);
     return true;
 }
 
-bool GameJournal::reopen(JournalFolder::Claimed journal, qsizetype intactBytes)
+bool GameJournal::reopen(JournalFolder::Unfinished &game)
 {
     closeFile();
     m_path.clear();
-    m_claim = std::move(journal.claim);
     QString error;
-    m_fd = openForAppend(journal.path, &error);
+    if (!game.journal.claim) {
+        // Its own file may not be written: the game goes on in a new one holding its records.
+        QFile file;
+        QByteArray records;
+        if (openRegularFile(file, game.journal.path, &error))
+            records = file.read(game.reading.intactBytes);
+        std::optional<JournalFolder::Claimed> copy;
+        if (records.size() == game.reading.intactBytes)
+            copy = m_folder.create(m_clock(), records, &error);
+        const QString original = QDir::toNativeSeparators(game.journal.path);
+        if (!copy || !openNew(std::move(*copy), &error)) {
+            failWithMessage(QCoreApplication::translate(
+                                "GameJournal",
+                                "前回のゲームの記録に続けて書けません。新しい記録も作れないので、"
+                                "ゲームは記録なしで続けます。\n記録: %1\n理由: %2\n"
+                                "新しい記録を作れない理由: %3")
+                                .arg(original, game.sameFileError, error));
+            return false;
+        }
+        emit unavailable(QCoreApplication::translate(
+                             "GameJournal", "前回のゲームの記録に続けて書けません。"
+                                            "ゲームは新しい記録に続けます。\n記録: %1\n理由: %2\n"
+                                            "新しい記録: %3")
+                             .arg(original, game.sameFileError, QDir::toNativeSeparators(m_path)));
+        return true;
+    }
+    m_claim = std::move(game.journal.claim);
+    m_fd = openForAppend(game.journal.path, &error);
     if (m_fd < 0) {
         fail(error);
         return false;
     }
-    // A record cut short would otherwise sit between intact ones and spoil the journal.
-    if (::ftruncate(m_fd, intactBytes) != 0) {
-        fail(systemError());
+    // A record cut short would otherwise sit between intact ones and spoil the journal. Cutting
+    // gives up the space set aside, so that is asked for again.
+    if ((game.reading.ignoredBytes > 0 && ::ftruncate(m_fd, game.reading.intactBytes) != 0) ||
+        !JournalFolder::reserve(m_fd, &error)) {
+        fail(error.isEmpty() ? systemError() : error);
         return false;
     }
-    m_path = journal.path;
+    m_path = game.journal.path;
     return true;
 }
 
@@ -178,13 +218,18 @@ void GameJournal::closeFile()
 
 void GameJournal::fail(const QString &reason)
 {
+    failWithMessage(QCoreApplication::translate(
+                        "GameJournal", "ゲームの記録を書けません。ゲームは記録なしで続けます。\n"
+                                       "フォルダー: %1\n理由: %2")
+                        .arg(m_folder.path(), reason));
+}
+
+void GameJournal::failWithMessage(const QString &message)
+{
     closeFile();
     m_path.clear();
     if (m_reported)
         return;
     m_reported = true;
-    emit unavailable(QCoreApplication::translate(
-                         "GameJournal", "ゲームの記録を書けません。ゲームは記録なしで続けます。\n"
-                                        "フォルダー: %1\n理由: %2")
-                         .arg(m_folder.path(), reason));
+    emit unavailable(message);
 }

@@ -33,11 +33,13 @@ public:
 
     void observe(const CallerGame &game);
 
-    // Goes on with the unfinished game of a claimed journal, after its intact records.
-    // A game whose every number was drawn is closed as finished at once.
-    bool resume(JournalFolder::Claimed journal, const JournalReading &reading);
-    // Closes the unfinished game of a claimed journal as declined, so it is not offered again.
-    bool decline(JournalFolder::Claimed journal, const JournalReading &reading);
+    // Goes on with an unfinished game after its intact records: in its own journal when that is
+    // claimed, otherwise in a new one that starts with a copy of them (said through
+    // unavailable()). A game whose every number was drawn is closed as finished at once.
+    bool resume(JournalFolder::Unfinished game);
+    // Closes an unfinished game as declined, so it is not offered again: in its own journal, or
+    // in a copy where that is not claimed.
+    bool decline(JournalFolder::Unfinished game);
     // The program ends: a game still open is closed as quit.
     void programEnded();
 
@@ -45,7 +47,8 @@ public:
     const QString &currentPath() const { return m_path; }
 
 signals:
-    // The first failure to write of this run; message says where and why.
+    // The first failure to write of this run, or an unfinished game going on in a new file;
+    // message says where and why.
     void unavailable(const QString &message);
 
 private:
@@ -54,11 +57,15 @@ private:
     void onGameFinished();
     void onGameCleared(int drawCount);
 
-    // Opens the journal for appending after its first intactBytes bytes.
-    bool reopen(JournalFolder::Claimed journal, qsizetype intactBytes);
+    // Opens the journal of an unfinished game for appending after its intact records: its own
+    // file, or a copy where that is not claimed.
+    bool reopen(JournalFolder::Unfinished &game);
+    // Opens a journal just made, with its disk space set aside; removes it where that fails.
+    bool openNew(JournalFolder::Claimed journal, QString *error);
     bool append(const QByteArray &record);
     void close(JournalGame::Ending ending);
     void fail(const QString &reason);
+    void failWithMessage(const QString &message);
     void closeFile();
 
     const JournalFolder &m_folder;

@@ -7,10 +7,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,16 +49,58 @@ bool syncFolder(const QString &path)
     return synced;
 }
 
-// A claim held until released, however long the game: only a program that is gone leaves a
-// stale one.
-JournalFolder::Claim tryClaim(const QString &lockPath, QLockFile::LockError *error)
+// Why what is at path is no regular file: a folder, a link to nothing, a FIFO or a device.
+QString notRegularReason(const QString &path)
 {
-    auto lock = std::make_unique<QLockFile>(lockPath);
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
-        return lock;
-    *error = lock->error();
-    return nullptr;
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return systemError();
+    return S_ISDIR(status.st_mode) ? FileReasons::folder() : FileReasons::notRegularFile();
+}
+
+enum class LeftLock { Removed, Gone, Held, Failed };
+
+// Removes a lock file no running program holds. QLockFile keeps a kernel lock (flock) on its
+// file for as long as it holds it, and the kernel drops that however the program ended, so an
+// empty file (a power cut), garbage or the number of a process long gone all count as left
+// behind. Opened without waiting and checked to be a regular file, so a FIFO or device put in
+// its place is never waited on or read.
+LeftLock removeLeftLock(const QString &lockPath, QString *reason)
+{
+    const QByteArray name = QFile::encodeName(lockPath);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return LeftLock::Gone;
+        *reason = systemError();
+        return LeftLock::Failed;
+    }
+    LeftLock result = LeftLock::Failed;
+    struct stat opened;
+    struct stat named;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        *reason = FileReasons::notRegularFile();
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            result = LeftLock::Held;
+        else
+            *reason = systemError();
+    } else if (opened.st_size == 0 && std::abs(now.tv_sec - opened.st_mtim.tv_sec) < 2) {
+        // QLockFile makes its file before it locks it: a program is starting this moment.
+        result = LeftLock::Held;
+    } else if (::stat(name.constData(), &named) != 0 || named.st_dev != opened.st_dev ||
+               named.st_ino != opened.st_ino) {
+        // Another program took the file over meanwhile; look again.
+        result = LeftLock::Gone;
+    } else if (::unlink(name.constData()) == 0) {
+        result = LeftLock::Removed;
+    } else {
+        *reason = systemError();
+    }
+    ::close(fd);
+    return result;
 }
 
 QString claimError(QLockFile::LockError error)
@@ -61,6 +108,42 @@ QString claimError(QLockFile::LockError error)
     return error == QLockFile::PermissionError
                ? QCoreApplication::translate("JournalFolder", "フォルダーに書く許可がありません。")
                : QCoreApplication::translate("JournalFolder", "記録の鍵ファイルを作れません。");
+}
+
+// A claim held until released, however long the game. QLockFile is only ever given a free name:
+// what it finds at its path it opens and reads, and it would wait forever on a FIFO there.
+JournalFolder::Claim tryClaim(const QString &lockPath, bool *heldElsewhere, QString *reason)
+{
+    *heldElsewhere = false;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (entryExists(lockPath)) {
+            if (!isRegularFile(lockPath)) {
+                *reason = notRegularReason(lockPath);
+                return nullptr;
+            }
+            switch (removeLeftLock(lockPath, reason)) {
+            case LeftLock::Held:
+                *heldElsewhere = true;
+                return nullptr;
+            case LeftLock::Failed:
+                return nullptr;
+            case LeftLock::Removed:
+            case LeftLock::Gone:
+                continue;
+            }
+        }
+        auto lock = std::make_unique<QLockFile>(lockPath);
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0))
+            return lock;
+        // Made by another program since the look above: look again.
+        if (lock->error() != QLockFile::LockFailedError) {
+            *reason = claimError(lock->error());
+            return nullptr;
+        }
+    }
+    *reason = QCoreApplication::translate("JournalFolder", "記録の鍵ファイルを作れません。");
+    return nullptr;
 }
 
 // The journal at path as it reads now; nothing when no regular file is there (anymore), which
@@ -145,21 +228,44 @@ QStringList JournalFolder::journals() const
     return found;
 }
 
-JournalFolder::Claim JournalFolder::claim(const QString &journal) const
+JournalFolder::Claim JournalFolder::claim(const QString &journal, bool *heldElsewhere,
+                                          QString *reason) const
 {
-    QLockFile::LockError error = QLockFile::NoError;
-    return tryClaim(journal + QStringLiteral(".lock"), &error);
+    bool held = false;
+    QString why;
+    Claim claim = tryClaim(journal + QStringLiteral(".lock"), &held, &why);
+    if (heldElsewhere)
+        *heldElsewhere = held;
+    if (reason)
+        *reason = why;
+    return claim;
 }
 
-JournalFolder::Claim JournalFolder::claimFolder(bool *heldElsewhere) const
+QString JournalFolder::folderLockPath() const
+{
+    return m_path + QStringLiteral("/running.lock");
+}
+
+JournalFolder::Claim JournalFolder::claimFolder(bool *heldElsewhere, QString *reason) const
 {
     *heldElsewhere = false;
-    if (!QDir().mkpath(m_path))
+    if (!QDir().mkpath(m_path)) {
+        *reason = QCoreApplication::translate("JournalFolder", "フォルダーを作れません。");
         return nullptr;
-    QLockFile::LockError error = QLockFile::NoError;
-    Claim claim = tryClaim(m_path + QStringLiteral("/running.lock"), &error);
-    *heldElsewhere = !claim && error == QLockFile::LockFailedError;
-    return claim;
+    }
+    return tryClaim(folderLockPath(), heldElsewhere, reason);
+}
+
+bool JournalFolder::reserve(int fd, QString *error)
+{
+    int result = 0;
+    do
+        result = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, ReservedBytes);
+    while (result != 0 && errno == EINTR);
+    if (result == 0 || errno == EOPNOTSUPP || errno == ENOSYS)
+        return true;
+    *error = systemError();
+    return false;
 }
 
 std::optional<JournalFolder::Claimed>
@@ -176,10 +282,12 @@ JournalFolder::create(const QDateTime &time, const QByteArray &firstRecord, QStr
     for (int attempt = 0; attempt < 1000; ++attempt, moment = moment.addMSecs(1)) {
         const QString target =
             m_path + QStringLiteral("/game-") + moment.toString(StampFormat) + ".journal";
-        QLockFile::LockError lockError = QLockFile::NoError;
-        Claim claim = tryClaim(target + QStringLiteral(".lock"), &lockError);
-        if (!claim && lockError != QLockFile::LockFailedError) {
-            *error = claimError(lockError);
+        bool held = false;
+        QString reason;
+        Claim claim = this->claim(target, &held, &reason);
+        // A lock file of this name that cannot be taken only moves the name on.
+        if (!claim && !held && !entryExists(target + QStringLiteral(".lock"))) {
+            *error = reason;
             return std::nullopt;
         }
         if (!claim || entryExists(target))
@@ -197,32 +305,57 @@ JournalFolder::create(const QDateTime &time, const QByteArray &firstRecord, QStr
     return std::nullopt;
 }
 
+bool JournalFolder::Found::unfinished() const
+{
+    return reading && reading->game && !reading->game->complete();
+}
+
+QList<JournalFolder::Found> JournalFolder::survey() const
+{
+    QList<Found> found;
+    for (const QString &path : journals()) {
+        Found entry{path, readJournal(path), {}};
+        entry.written = entry.reading && entry.reading->game ? entry.reading->game->lastTime
+                                                             : QFileInfo(path).lastModified();
+        found.append(std::move(entry));
+    }
+    return found;
+}
+
 std::optional<JournalFolder::Unfinished>
 JournalFolder::lastUnfinished(QList<Unreadable> *unreadable) const
 {
+    const QList<Found> found = survey();
     std::optional<Unfinished> last;
-    for (const QString &path : journals()) {
-        const std::optional<JournalReading> first = readJournal(path);
+    for (const Found &entry : found) {
+        const std::optional<JournalReading> &first = entry.reading;
         // A finished game is only read, so it needs no claim.
         if (!first || (first->game && first->game->complete()))
             continue;
-        Claim claim = this->claim(path);
-        if (!claim)
+        bool held = false;
+        QString reason;
+        Claim claim = this->claim(entry.path, &held, &reason);
+        if (held)
             continue;
         // Read again under the claim: the program that held it may have written since.
-        std::optional<JournalReading> reading = readJournal(path);
+        std::optional<JournalReading> reading = claim ? readJournal(entry.path) : first;
         if (!reading || (reading->game && reading->game->complete()))
             continue;
         if (!reading->game) {
-            Unreadable entry{path, reading->error, {}, {}};
-            if (const std::optional<QString> aside = moveAside(path, &entry.moveError))
-                entry.keptAs = *aside;
-            unreadable->append(entry);
+            // Moved aside only when claimed: no other program can be writing it.
+            if (!claim)
+                continue;
+            Unreadable aside{entry.path, reading->error, {}, {}};
+            if (const std::optional<QString> kept = moveAside(entry.path, &aside.moveError))
+                aside.keptAs = *kept;
+            unreadable->append(aside);
             continue;
         }
+        if (continuedElsewhere(*reading->game, found))
+            continue;
         // By the time of its last record, not by name: a name can be later than any record.
         if (!last || reading->game->lastTime >= last->reading.game->lastTime)
-            last = Unfinished{{path, std::move(claim)}, std::move(*reading)};
+            last = Unfinished{{entry.path, std::move(claim)}, std::move(*reading), reason};
     }
     return last;
 }
@@ -242,16 +375,50 @@ std::optional<QString> JournalFolder::moveAside(const QString &journal, QString 
 
 void JournalFolder::prune(const QString &keep) const
 {
-    QStringList names = journals();
-    names.removeAll(keep);
-    qsizetype excess = names.size() + 1 - KeptGames;
-    for (qsizetype i = 0; i < names.size() && excess > 0; ++i) {
+    QList<Found> found = survey();
+    found.removeIf([&keep](const Found &entry) { return entry.path == keep; });
+    qsizetype excess = found.size() + 1 - KeptGames;
+    if (excess <= 0)
+        return;
+    // Oldest first, by what they record; a name can claim any time at all.
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found &a, const Found &b) { return a.written < b.written; });
+    // The unfinished game the next start would offer stays, however old: the newest one no
+    // other program plays.
+    const Found *offered = nullptr;
+    for (auto it = found.crbegin(); it != found.crend() && !offered; ++it) {
+        if (!it->unfinished() || continuedElsewhere(*it->reading->game, found))
+            continue;
+        bool held = false;
+        const Claim probe = this->claim(it->path, &held);
+        if (!held)
+            offered = &*it;
+    }
+    for (const Found &entry : found) {
+        if (excess <= 0)
+            break;
+        if (&entry == offered)
+            continue;
         // A journal another program still plays stays, and the next older one goes instead.
-        if (const Claim claim = this->claim(names[i])) {
-            QFile::remove(names[i]);
+        if (const Claim claim = this->claim(entry.path)) {
+            QFile::remove(entry.path);
             --excess;
         }
     }
+}
+
+bool JournalFolder::continuedElsewhere(const JournalGame &game, const QList<Found> &found)
+{
+    for (const Found &other : found) {
+        if (!other.reading || !other.reading->game)
+            continue;
+        const JournalGame &copy = *other.reading->game;
+        if (copy.started == game.started && copy.seed == game.seed &&
+            copy.gameOfRun == game.gameOfRun && copy.drawOrder == game.drawOrder &&
+            copy.drawCount() >= game.drawCount() && copy.lastTime > game.lastTime)
+            return true;
+    }
+    return false;
 }
 
 void JournalFolder::pruneAside() const
