@@ -515,6 +515,10 @@ Reason: %2</translation>
         <source>ゲームの記録にしては大きすぎます。</source>
         <translation>It is too large to be a game record.</translation>
     </message>
+    <message>
+        <source>鍵ファイル %1 を使えません。%2</source>
+        <translation>The lock file %1 cannot be used. %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalFormat</name>

@@ -485,7 +485,7 @@ void TestCallerResume::gameGoesOnWhereItsLockFileCannotBeTaken()
         QCOMPARE(f.readBack(path).game->drawCount(), 3);
         QCOMPARE(QFile(path).size(), before.size());
         QCOMPARE(f.messages.shown.size(), 1);
-        QVERIFY(f.messages.shown[0].text.contains(path));
+        QVERIFY(f.messages.shown[0].text.contains(path + ".lock"));
         QVERIFY(f.messages.shown[0].text.contains(journals.constLast()));
     }
     QVERIFY(!fifo || !fifo->readerSeen());

@@ -354,8 +354,13 @@ JournalFolder::lastUnfinished(QList<Unreadable> *unreadable) const
         if (continuedElsewhere(*reading->game, found))
             continue;
         // By the time of its last record, not by name: a name can be later than any record.
-        if (!last || reading->game->lastTime >= last->reading.game->lastTime)
-            last = Unfinished{{entry.path, std::move(claim)}, std::move(*reading), reason};
+        if (last && reading->game->lastTime < last->reading.game->lastTime)
+            continue;
+        const QString sameFileError =
+            claim ? QString()
+                  : QCoreApplication::translate("JournalFolder", "鍵ファイル %1 を使えません。%2")
+                        .arg(QDir::toNativeSeparators(entry.path + ".lock"), reason);
+        last = Unfinished{{entry.path, std::move(claim)}, std::move(*reading), sameFileError};
     }
     return last;
 }
