@@ -122,7 +122,7 @@ void GameJournal::programEnded()
 
 bool GameJournal::resume(JournalFolder::Unfinished game)
 {
-    if (!game.reading.game || !reopen(game))
+    if (!game.reading.game || !reopen(game, true))
         return false;
     ++m_gamesOfRun;
     m_topNumber = game.reading.game->topNumber;
@@ -136,44 +136,20 @@ bool GameJournal::resume(JournalFolder::Unfinished game)
 
 bool GameJournal::decline(JournalFolder::Unfinished game)
 {
-    if (!game.reading.game || !reopen(game))
+    if (!game.reading.game || !reopen(game, false))
         return false;
     m_drawCount = game.reading.game->drawCount();
     close(JournalGame::Ending::Declined);
     return true;
 }
 
-bool GameJournal::reopen(JournalFolder::Unfinished &game)
+bool GameJournal::reopen(JournalFolder::Unfinished &game, bool resuming)
 {
     closeFile();
     m_path.clear();
     QString error;
-    if (!game.journal.claim) {
-        // Its own file may not be written: the game goes on in a new one holding its records.
-        QFile file;
-        QByteArray records;
-        if (openRegularFile(file, game.journal.path, &error))
-            records = file.read(game.reading.intactBytes);
-        std::optional<JournalFolder::Claimed> copy;
-        if (records.size() == game.reading.intactBytes)
-            copy = m_folder.create(m_clock(), records, &error);
-        const QString original = QDir::toNativeSeparators(game.journal.path);
-        if (!copy || !openNew(std::move(*copy), &error)) {
-            failWithMessage(QCoreApplication::translate(
-                                "GameJournal",
-                                "前回のゲームの記録に続けて書けません。新しい記録も作れないので、"
-                                "ゲームは記録なしで続けます。\n記録: %1\n理由: %2\n"
-                                "新しい記録を作れない理由: %3")
-                                .arg(original, game.sameFileError, error));
-            return false;
-        }
-        emit unavailable(QCoreApplication::translate(
-                             "GameJournal", "前回のゲームの記録に続けて書けません。"
-                                            "ゲームは新しい記録に続けます。\n記録: %1\n理由: %2\n"
-                                            "新しい記録: %3")
-                             .arg(original, game.sameFileError, QDir::toNativeSeparators(m_path)));
-        return true;
-    }
+    if (!game.journal.claim)
+        return reopenInCopy(game, resuming);
     m_claim = std::move(game.journal.claim);
     m_fd = openForAppend(game.journal.path, &error);
     if (m_fd < 0) {
@@ -188,6 +164,42 @@ bool GameJournal::reopen(JournalFolder::Unfinished &game)
         return false;
     }
     m_path = game.journal.path;
+    return true;
+}
+
+bool GameJournal::reopenInCopy(JournalFolder::Unfinished &game, bool resuming)
+{
+    QString error;
+    QFile file;
+    QByteArray records;
+    if (openRegularFile(file, game.journal.path, &error))
+        records = file.read(game.reading.intactBytes);
+    std::optional<JournalFolder::Claimed> copy;
+    if (records.size() == game.reading.intactBytes)
+        copy = m_folder.create(m_clock(), records, &error);
+    else if (error.isEmpty())
+        error = FileReasons::changedWhileRead();
+    // Declining only marks the game, in the copy; where that fails it is asked again.
+    const QString original = QDir::toNativeSeparators(game.journal.path);
+    if (!copy || !openNew(std::move(*copy), &error)) {
+        if (!resuming) {
+            closeFile();
+            return false;
+        }
+        failWithMessage(QCoreApplication::translate(
+                            "GameJournal",
+                            "前回のゲームの記録に続けて書けません。新しい記録も作れないので、"
+                            "ゲームは記録なしで続けます。\n記録: %1\n理由: %2\n"
+                            "新しい記録を作れない理由: %3")
+                            .arg(original, game.sameFileError, error));
+        return false;
+    }
+    if (resuming)
+        emit unavailable(QCoreApplication::translate(
+                             "GameJournal", "前回のゲームの記録に続けて書けません。"
+                                            "ゲームは新しい記録に続けます。\n記録: %1\n理由: %2\n"
+                                            "新しい記録: %3")
+                             .arg(original, game.sameFileError, QDir::toNativeSeparators(m_path)));
     return true;
 }
 

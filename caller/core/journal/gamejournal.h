@@ -58,8 +58,10 @@ private:
     void onGameCleared(int drawCount);
 
     // Opens the journal of an unfinished game for appending after its intact records: its own
-    // file, or a copy where that is not claimed.
-    bool reopen(JournalFolder::Unfinished &game);
+    // file, or a copy where that is not claimed, which a game resuming announces.
+    bool reopen(JournalFolder::Unfinished &game, bool resuming);
+    // Its own file may not be written: the game goes on in a new one holding its records.
+    bool reopenInCopy(JournalFolder::Unfinished &game, bool resuming);
     // Opens a journal just made, with its disk space set aside; removes it where that fails.
     bool openNew(JournalFolder::Claimed journal, QString *error);
     bool append(const QByteArray &record);
