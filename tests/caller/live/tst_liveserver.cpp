@@ -221,6 +221,16 @@ void TestLiveServer::servesPhonesFromItsOwnThread()
     QCOMPARE(lastMessage(plainSpy).value("called").toArray(), both);
     QCOMPARE(lastMessage(mineSpy).value("called").toArray(), both);
 
+    // Waiting for a screen's paints, a change reaches the phones once it is painted.
+    service.awaitPaints();
+    g.game.start();
+    QTest::qWait(300);
+    QCOMPARE(plainSpy.size(), 3);
+    service.boardPainted();
+    QTRY_COMPARE(plainSpy.size(), 4);
+    QCOMPARE(lastMessage(plainSpy).value("phase"), "spinning");
+    g.game.stop();
+
     // A phone that comes back after a drop gets the state as it stands.
     plain->abort();
     plain = openLive(*port);
