@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Load tool of bench_live: many phones on the live page at once, on the loopback only.
 
-Opens CLIENTS WebSockets to ws://127.0.0.1:PORT/live (every fifth follows a sheet, as players
-with their sheet do), says "ready N" on standard output once all are open, then records for
+Opens CLIENTS WebSockets to ws://127.0.0.1:PORT/live, each from an address of its own in
+127.1.0.0/16 as phones in a hall are (every fifth follows a sheet, as players with their sheet
+do), says "ready N" on standard output once all are open, then records for
 every client when each state arrives (CLOCK_MONOTONIC, the clock of the caller's
 std::chrono::steady_clock). It ends when standard input closes and writes one line per
 message: client, nanoseconds, number of numbers called, phase.
@@ -27,8 +28,9 @@ records = []
 
 async def phone(index, opened):
     query = "?code=2222-E7HD5&sheet=%d" % (index + 1) if index % 5 == 0 else ""
+    own = ("127.1.%d.%d" % (index // 250, index % 250 + 1), 0)
     async with websockets.connect("ws://127.0.0.1:%d/live%s" % (port, query), open_timeout=60,
-                                  ping_interval=None, max_queue=None) as socket:
+                                  ping_interval=None, max_queue=None, local_addr=own) as socket:
         opened.append(index)
         # Parsed at the end, so that one process keeps up with many phones.
         async for message in socket:

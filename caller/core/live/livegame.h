@@ -34,8 +34,8 @@ public:
     LiveSheet(const QString &typedCode, const QString &typedNumber);
 
     // {"code", "number", "cells", "marked", "headline", "details", "complete", "reach",
-    // "full"}, or {"error", "field"} with the sheet check's message when the code or the
-    // number names no sheet of the game.
+    // "notDrawn", "over", "full"}, or {"error", "field"} with the sheet check's message when the
+    // code or the number names no sheet of the game.
     QByteArray json(const LiveGame &game);
 
 private:

@@ -66,10 +66,12 @@
   function verdictEn(s) {
     const head = s.full ? 'BINGO! The whole sheet is complete'
       : s.complete.length ? 'BINGO! ' + s.complete.length + (s.complete.length > 1 ? ' lines' : ' line') + ' complete'
+      : s.over ? 'No line complete (game over)'
       : s.reach.length ? 'Reach (no complete line yet)' : 'No complete line yet';
     const lines = s.complete.map(c => 'Complete: ' + lineEn(c.line) + ' (call ' + c.call + ': ' + two(c.number) + ')');
     if (s.full) lines.push('Full: all 24 numbers (call ' + s.full.call + ': ' + two(s.full.number) + ')');
     s.reach.forEach(r => lines.push('Reach: ' + lineEn(r.line) + ' (needs ' + two(r.waitsFor) + ')'));
+    s.notDrawn.forEach(r => lines.push('Ended one short: ' + lineEn(r.line) + ' (' + two(r.waitsFor) + ' was not drawn)'));
     if (!lines.length) lines.push('No line is one number short');
     return [head, lines];
   }
