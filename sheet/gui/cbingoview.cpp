@@ -70,16 +70,31 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
                            dialog.colour()};
     m_seed = seed ? *seed : m_services.seed();
-    if (std::optional<SheetSet> made = makeSheetSet(setup, m_seed)) {
-        m_sheetSet = std::move(*made);
+    if (makeSheets({m_seed, setup.topNumber, setup.sheetCount, setup.colour, false}))
         m_state = State::Ready;
-        m_numbering.setCode = setCode().text();
-    } else {
+}
+
+bool CBINGOView::makeSheets(const SheetDocument &document)
+{
+    std::optional<SheetSet> made =
+        makeSheetSet({document.sheetCount, document.topNumber, document.colour}, document.seed);
+    if (!made) {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
             QCoreApplication::translate("CBINGOView", "ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。")
-                .arg(setup.sheetCount));
+                .arg(document.sheetCount));
+        return false;
     }
+    m_sheetSet = std::move(*made);
+    m_seed = document.seed;
+    m_numbering.setCode = setCode().text();
+    return true;
+}
+
+SheetDocument CBINGOView::document() const
+{
+    return {m_seed, m_sheetSet.topNumber(), m_sheetSet.sheetCount(), m_sheetSet.colourChoice(),
+            m_numbering.on};
 }
 
 int CBINGOView::sheetFontHeight() const
