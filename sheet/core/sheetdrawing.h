@@ -50,8 +50,9 @@ struct PageSurface
 };
 
 // Draws page `page` (from 1) of the set from the top-left corner of the surface: up to eight
-// sheets and the page number, shrunk uniformly where the surface is too small for them; with
-// numbering on, the sheets' labels too.
+// sheets and the page number, four rows of two on a tall surface and two rows of four on a wide
+// one, shrunk uniformly where the surface is too small for them; with numbering on, the sheets'
+// labels too.
 void printSheetPage(QPainter &painter, const SheetSet &set, int page, const PageSurface &surface,
                     int sheetFontHeight, const SheetNumbering &numbering = {});
 // Prints the pages from..to onto a printer or file; false when the device cannot be painted on.
