@@ -43,8 +43,8 @@ int exportPdf(int argc, char *argv[], const SheetCommandLine &commandLine)
     registerFontSubstitutions();
     installKitTranslations(app, QStringLiteral("bingo"));
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-    const PdfExportResult result =
-        exportFromCommandLine(commandLine, SheetLayout::sheetFontHeight(dpi));
+    const PdfExportResult result = exportFromCommandLine(
+        commandLine, SheetLayout::sheetFontHeight(dpi), terminalProgress(stderr));
     if (!result.ok) {
         printTo(stderr, QStringLiteral("bingo: %1\n").arg(result.error));
         return 1;

@@ -346,7 +346,8 @@ void printSheetPage(QPainter &painter, const SheetSet &set, int page, const Page
 }
 
 bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPage, int toPage,
-                     int sheetFontHeight, const SheetNumbering &numbering)
+                     int sheetFontHeight, const SheetNumbering &numbering,
+                     const PageProgress &progress)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -356,6 +357,8 @@ bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPag
         if (page > fromPage && !device.newPage())
             return false;
         printSheetPage(painter, set, page, surface, sheetFontHeight, numbering);
+        if (progress && !progress(page - fromPage + 1, toPage - fromPage + 1))
+            return false;
     }
     return painter.end();
 }

@@ -6,6 +6,8 @@
 
 #include <QSizeF>
 
+#include <functional>
+
 #include <span>
 
 class QPagedPaintDevice;
@@ -55,6 +57,11 @@ struct PageSurface
 // labels too.
 void printSheetPage(QPainter &painter, const SheetSet &set, int page, const PageSurface &surface,
                     int sheetFontHeight, const SheetNumbering &numbering = {});
-// Prints the pages from..to onto a printer or file; false when the device cannot be painted on.
+// Told after each page how many of how many are done; returns false to stop there.
+using PageProgress = std::function<bool(int done, int total)>;
+
+// Prints the pages from..to onto a printer or file; false when the device cannot be painted on,
+// or progress asked to stop.
 bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPage, int toPage,
-                     int sheetFontHeight, const SheetNumbering &numbering = {});
+                     int sheetFontHeight, const SheetNumbering &numbering = {},
+                     const PageProgress &progress = {});

@@ -2,6 +2,7 @@
 
 #include "csheetsetupdlg.h"
 #include "messagepresenter.h"
+#include "pdfexport.h"
 #include "printerdialogs.h"
 #include "sheetdrawing.h"
 #include "sheetlayout.h"
@@ -13,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QtMath>
 
@@ -217,8 +219,46 @@ bool CBINGOView::OnPrint(QPrinter &printer)
     }
     if (from > to)
         return true;
-    if (!printerUnreachable(printer) &&
-        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering))
+    if (printerUnreachable(printer)) {
+        m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+                                  printFailure(printer));
+        return false;
+    }
+    // Thousands of pages take a while: after a second the progress shows, with a Cancel.
+    QProgressDialog progress(QCoreApplication::translate("CBINGOView", "印刷しています..."),
+                             QCoreApplication::translate("CBINGOView", "ｷｬﾝｾﾙ"), 0, to - from + 1,
+                             this);
+    progress.setWindowTitle(QStringLiteral("BINGO"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(1000);
+    progress.setValue(0);
+    bool cancelled = false;
+    const PageProgress onPage = [&progress, &cancelled](int done, int) {
+        progress.setValue(done);
+        cancelled = progress.wasCanceled();
+        return !cancelled;
+    };
+    // A file is written through the safe writer, so that a failure or a cancel leaves an older
+    // file of that name as it was.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const PdfExportResult result =
+            writeSheetsPdf(m_sheetSet, printer.outputFileName(), printer.pageLayout(),
+                           printer.resolution(), from, to, sheetFontHeight(), m_numbering, onPage);
+        if (result.ok || result.cancelled)
+            return true;
+        m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+                                  result.error);
+        return false;
+    }
+    const PageProgress toPrinter = [&onPage, &printer](int done, int total) {
+        if (onPage(done, total))
+            return true;
+        // Before the painter ends, which would send the pages drawn so far.
+        printer.abort();
+        return false;
+    };
+    if (printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering, toPrinter) ||
+        cancelled)
         return true;
     m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
                               printFailure(printer));
