@@ -1,9 +1,14 @@
 #include "standardstreams.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +42,8 @@ class TestStandardStreams : public QObject
 private slots:
     void lostOutputIsAFailure_data();
     void lostOutputIsAFailure();
+    void tooFewOpenFilesIsRefused_data();
+    void tooFewOpenFilesIsRefused();
 };
 
 void TestStandardStreams::lostOutputIsAFailure_data()
@@ -82,6 +89,55 @@ void TestStandardStreams::lostOutputIsAFailure()
     QCOMPARE(process.exitCode(), 1);
     const QString reason = closed ? "閉じられています" : "ディスクに空きがありません";
     QVERIFY2(err.contains("標準出力に書き込めません。" + reason), qPrintable(err));
+}
+
+void TestStandardStreams::tooFewOpenFilesIsRefused_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("status");
+    const QStringList pdf{"--sheets", "10", "--top", "50", "--color", "blue", "--pdf"};
+    // Fonts failed to load: the export crashed, Kavelo showed message boxes without text.
+    QTest::newRow("bingo --pdf, 5 files") << QStringLiteral(BINGO_PATH) << pdf << 5 << 1;
+    QTest::newRow("Kavelo, 12 files") << QStringLiteral(KAVELO_PATH) << QStringList() << 12 << 1;
+    QTest::newRow("bingo --pdf, a soft limit of 5 is raised")
+        << QStringLiteral(BINGO_PATH) << pdf << -5 << 0;
+}
+
+// Below what the programs need they refuse to start, saying why, rather than crash or show
+// windows without text; a soft limit that can be raised is.
+void TestStandardStreams::tooFewOpenFilesIsRefused()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, limit);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
+    if (!arguments.isEmpty())
+        arguments.append(pdf);
+    QProcess process;
+    process.setChildProcessModifier([limit] {
+        struct rlimit files;
+        ::getrlimit(RLIMIT_NOFILE, &files);
+        files.rlim_cur = rlim_t(std::abs(limit));
+        if (limit > 0)
+            files.rlim_max = files.rlim_cur;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    });
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    if (status == 0) {
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        return;
+    }
+    QVERIFY2(err.contains(QStringLiteral("ulimit -n")), qPrintable(err));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestStandardStreams)
