@@ -68,7 +68,9 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     registerFontSubstitutions();
     installKitTranslations(app, QStringLiteral("bingo"));
 
-    SheetSettingsFile settingsFile;
+    SheetSettingsFile settingsFile([](const QString &warning) {
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(warning));
+    });
     if (!settingsFile.warning().isEmpty())
         printTo(stderr, QStringLiteral("bingo: %1\n").arg(settingsFile.warning()));
     QtMessagePresenter messages;
