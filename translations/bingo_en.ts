@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>「%1」への書き出しを取り消しました。</source>
-        <translation>Writing "%1" was cancelled.</translation>
+        <translation>Writing &quot;%1&quot; was cancelled.</translation>
     </message>
     <message>
         <source>%1 / %2 ページ (%3%)</source>
@@ -579,11 +579,11 @@ Words (colours, paper sizes) may be written in any case. </translation>
     </message>
     <message>
         <source>BINGO のシートの書類ではありません (1 行目は「%1」であるはずです)。</source>
-        <translation>This is not a BINGO sheet document (its first line should be "%1").</translation>
+        <translation>This is not a BINGO sheet document (its first line should be &quot;%1&quot;).</translation>
     </message>
     <message>
         <source>読めない行です: 「%1」</source>
-        <translation>a line that cannot be read: "%1"</translation>
+        <translation>a line that cannot be read: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 が二度あります。</source>
@@ -880,6 +880,10 @@ Toggle Status Bar</translation>
     <message>
         <source>%1 が使用中のため、設定をまだ保存できません。</source>
         <translation>%1 is in use, so the settings cannot be saved yet.</translation>
+    </message>
+    <message>
+        <source>%1 に設定を保存できません。設定はこの実行の間だけ保たれます。</source>
+        <translation>The settings cannot be saved in %1. They are kept for this run only.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "regularfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLockFile>
@@ -120,9 +121,11 @@ void SheetSettingsFile::writeThrough()
         return;
     }
     {
-        // QSettings waits for its lock without end; it gets it only where it is free now.
+        // QSettings waits for its lock without end; it gets it only where it is free now. A lock
+        // that cannot be made at all (no folder, no permission) it gives up on at once.
+        QDir().mkpath(QFileInfo(file).absolutePath());
         QLockFile probe(lockPath());
-        if (!probe.tryLock(0)) {
+        if (!probe.tryLock(0) && probe.error() == QLockFile::LockFailedError) {
             refuse(QCoreApplication::translate("SheetSettingsFile",
                                                "%1 が使用中のため、設定をまだ保存できません。")
                        .arg(lockPath()));
@@ -139,7 +142,13 @@ void SheetSettingsFile::writeThrough()
             real.remove(it.key());
     }
     real.sync();
-    if (real.status() == QSettings::NoError)
-        m_written = now;
+    if (real.status() != QSettings::NoError) {
+        refuse(QCoreApplication::translate("SheetSettingsFile",
+                                           "%1 に設定を保存できません。設定はこの実行の間だけ"
+                                           "保たれます。")
+                   .arg(file));
+        return;
+    }
+    m_written = now;
     m_lastWarned.clear();
 }

@@ -46,6 +46,8 @@ void TestSheetSettingsFile::theFileQtWouldUse()
 
 void TestSheetSettingsFile::keptAcrossRuns()
 {
+    // The first run of all: not even the folder is there yet.
+    QVERIFY(QDir(folder()).removeRecursively());
     {
         SheetSettingsFile file;
         QVERIFY(file.warning().isEmpty());
@@ -54,6 +56,7 @@ void TestSheetSettingsFile::keptAcrossRuns()
     SheetSettingsFile file;
     QCOMPARE(file.settings().value("Recent File List/File1").toString(), "/tmp/a.bgo");
     QVERIFY(QFile::remove(SheetSettingsFile::path()));
+    QVERIFY(file.warning().isEmpty());
 }
 
 void TestSheetSettingsFile::notARegularFile_data()
