@@ -250,14 +250,10 @@ bool CBINGOView::OnPrint(QPrinter &printer)
                                   result.error);
         return false;
     }
-    const PageProgress toPrinter = [&onPage, &printer](int done, int total) {
-        if (onPage(done, total))
-            return true;
-        // Before the painter ends, which would send the pages drawn so far.
-        printer.abort();
-        return false;
-    };
-    if (printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering, toPrinter) ||
+    // A cancelled printout stops at the page reached. Qt's print engine cannot withdraw a job
+    // it has begun (QPrinter::abort does nothing for it), so the pages drawn so far still go to
+    // the printer.
+    if (printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering, onPage) ||
         cancelled)
         return true;
     m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
