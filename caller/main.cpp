@@ -1,6 +1,7 @@
 #include "callercommandline.h"
 #include "ccallerapp.h"
 #include "commandlinerules.h"
+#include "processlimits.h"
 #include "qttranslation.h"
 #include "safefilewriter.h"
 #include "sheetcheckcommand.h"
@@ -8,9 +9,17 @@
 
 #include <QCoreApplication>
 
+#include <new>
+
 int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
+    if (openFilesRefusal()) {
+        QCoreApplication app(argc, argv);
+        installKitTranslations(app, QStringLiteral("kavelo"));
+        printTo(stderr, QStringLiteral("Kavelo: %1\n").arg(*openFilesRefusal()));
+        return 1;
+    }
     SafeFileWriter::removeTemporaryFilesOnInterrupt();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -44,5 +53,10 @@ int main(int argc, char *argv[])
         }
     }
     CCallerApp app(argc, argv);
-    return app.InitInstance(commandLine.seed, commandLine.serve, commandLine.port);
+    try {
+        return app.InitInstance(commandLine.seed, commandLine.serve, commandLine.port);
+    } catch (const std::bad_alloc &) {
+        printTo(stderr, QStringLiteral("Kavelo: %1\n").arg(outOfMemory()));
+        return 1;
+    }
 }

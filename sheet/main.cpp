@@ -6,6 +6,7 @@
 #include "messagepresenter.h"
 #include "pdfexport.h"
 #include "printerdialogs.h"
+#include "processlimits.h"
 #include "qttranslation.h"
 #include "safefilewriter.h"
 #include "sheetcommandline.h"
@@ -15,6 +16,8 @@
 
 #include <QApplication>
 #include <QScreen>
+
+#include <new>
 
 namespace {
 
@@ -43,10 +46,15 @@ int exportPdf(int argc, char *argv[], const SheetCommandLine &commandLine)
     registerFontSubstitutions();
     installKitTranslations(app, QStringLiteral("bingo"));
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-    const PdfExportResult result =
-        exportFromCommandLine(commandLine, SheetLayout::sheetFontHeight(dpi));
-    if (!result.ok) {
-        printTo(stderr, QStringLiteral("bingo: %1\n").arg(result.error));
+    try {
+        const PdfExportResult result = exportFromCommandLine(
+            commandLine, SheetLayout::sheetFontHeight(dpi), terminalProgress(stderr));
+        if (!result.ok) {
+            printTo(stderr, QStringLiteral("bingo: %1\n").arg(result.error));
+            return 1;
+        }
+    } catch (const std::bad_alloc &) {
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(outOfMemory()));
         return 1;
     }
     return 0;
@@ -60,7 +68,9 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     registerFontSubstitutions();
     installKitTranslations(app, QStringLiteral("bingo"));
 
-    SheetSettingsFile settingsFile;
+    SheetSettingsFile settingsFile([](const QString &warning) {
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(warning));
+    });
     if (!settingsFile.warning().isEmpty())
         printTo(stderr, QStringLiteral("bingo: %1\n").arg(settingsFile.warning()));
     QtMessagePresenter messages;
@@ -73,10 +83,15 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
     services.printerDialogs = &printerDialogs;
     services.settings = &settingsFile.settings();
 
-    CBINGOApp bingo(services);
-    if (!bingo.InitInstance(commandLine))
-        return bingo.exitCode();
-    return app.exec();
+    try {
+        CBINGOApp bingo(services);
+        if (!bingo.InitInstance(commandLine))
+            return bingo.exitCode();
+        return app.exec();
+    } catch (const std::bad_alloc &) {
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(outOfMemory()));
+        return 1;
+    }
 }
 
 } // namespace
@@ -84,6 +99,12 @@ int runWindow(int argc, char *argv[], const SheetCommandLine &commandLine)
 int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
+    if (openFilesRefusal()) {
+        QCoreApplication app(argc, argv);
+        installKitTranslations(app, QStringLiteral("bingo"));
+        printTo(stderr, QStringLiteral("bingo: %1\n").arg(*openFilesRefusal()));
+        return 1;
+    }
     SafeFileWriter::removeTemporaryFilesOnInterrupt();
     previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
     SheetCommandLine commandLine = SheetCommandLine::parse(argc, argv);

@@ -38,6 +38,10 @@
         <source>このﾌｧｲﾙには内容があります。保存すると内容が失われるため、保存しませんでした。</source>
         <translation>This file has content. Saving would lose it, so it was not saved.</translation>
     </message>
+    <message>
+        <source>BINGO のシートの書類としては大きすぎます。</source>
+        <translation>The file is too large to be a BINGO sheet document.</translation>
+    </message>
 </context>
 <context>
     <name>CBINGOView</name>
@@ -64,6 +68,14 @@
     <message>
         <source>ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。</source>
         <translation>There is not enough memory for %1 sheets.</translation>
+    </message>
+    <message>
+        <source>印刷しています...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -347,6 +359,14 @@
         <source>%1 枚のシートを作るにはメモリーが足りません。</source>
         <translation>There is not enough memory to make %1 sheets.</translation>
     </message>
+    <message>
+        <source>「%1」への書き出しを取り消しました。</source>
+        <translation>Writing &quot;%1&quot; was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ページ (%3%)</source>
+        <translation>page %1 of %2 (%3%)</translation>
+    </message>
 </context>
 <context>
     <name>PrinterSetupDialog</name>
@@ -393,6 +413,17 @@
     <message>
         <source>ﾌﾟﾘﾝﾀが見つかりません</source>
         <translation>No printer found</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessLimits</name>
+    <message>
+        <source>同時に開けるファイルの数が %1 に制限されています。少なくとも %2 必要です (ulimit -n)。</source>
+        <translation>Open files are limited to %1; at least %2 are needed (ulimit -n).</translation>
+    </message>
+    <message>
+        <source>メモリーが足りないため、終了します。</source>
+        <translation>Out of memory; ending.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +569,41 @@ Words (colours, paper sizes) may be written in any case. </translation>
     <message>
         <source>「%1」は正しい UTF-8 ではありません。ファイル名などの引数は UTF-8 で書いてください</source>
         <translation>&quot;%1&quot; is not valid UTF-8; file names and other arguments must be UTF-8 text</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDocument</name>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>BINGO のシートの書類ではありません (1 行目は「%1」であるはずです)。</source>
+        <translation>This is not a BINGO sheet document (its first line should be &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>読めない行です: 「%1」</source>
+        <translation>a line that cannot be read: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 が二度あります。</source>
+        <translation>%1 is given twice.</translation>
+    </message>
+    <message>
+        <source>%1 の行がありません。</source>
+        <translation>The line %1 is missing.</translation>
+    </message>
+    <message>
+        <source>シートの枚数は %1 から %2 までの数です。</source>
+        <translation>the number of sheets must be a number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>色は blue、red、green、none のどれかです。</source>
+        <translation>the colour must be blue, red, green or none.</translation>
+    </message>
+    <message>
+        <source>numbered は yes か no です。</source>
+        <translation>numbered must be yes or no.</translation>
     </message>
 </context>
 <context>
@@ -806,6 +872,18 @@ Toggle Status Bar</translation>
     <message>
         <source>%1 は 1 MB を超えていて設定ファイルとしては大きすぎるため、設定の読み込みにも保存にも使いません。設定はこの実行の間だけ保たれます。</source>
         <translation>%1 is larger than 1 MB, too large for a settings file, so the settings are neither read from it nor saved to it. They are kept only while the program runs.</translation>
+    </message>
+    <message>
+        <source>%1 は通常のファイルではないため、設定を保存できません。設定はこの実行の間だけ保たれます。</source>
+        <translation>%1 is not a regular file, so the settings cannot be saved. They are kept for this run only.</translation>
+    </message>
+    <message>
+        <source>%1 が使用中のため、設定をまだ保存できません。</source>
+        <translation>%1 is in use, so the settings cannot be saved yet.</translation>
+    </message>
+    <message>
+        <source>%1 に設定を保存できません。設定はこの実行の間だけ保たれます。</source>
+        <translation>The settings cannot be saved in %1. They are kept for this run only.</translation>
     </message>
 </context>
 <context>

@@ -628,6 +628,17 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     </message>
 </context>
 <context>
+    <name>ProcessLimits</name>
+    <message>
+        <source>同時に開けるファイルの数が %1 に制限されています。少なくとも %2 必要です (ulimit -n)。</source>
+        <translation>Open files are limited to %1; at least %2 are needed (ulimit -n).</translation>
+    </message>
+    <message>
+        <source>メモリーが足りないため、終了します。</source>
+        <translation>Out of memory; ending.</translation>
+    </message>
+</context>
+<context>
     <name>SetCode</name>
     <message>
         <source>コードに使われない文字「%1」があります（コードは 2～9 と、I, L, O を除く英字でできています）。</source>

@@ -325,7 +325,7 @@ void CCallerDlg::SaveDrawnNumbers()
     // The file dialog leaves the current directory alone: the countdown clip of every Start
     // is looked up relative to it.
     const QString path = m_services.files->choose(
-        this, FileChooser::Purpose::Write, tr("保存"),
+        this, FileChooser::Purpose::Save, tr("保存"),
         {QStringLiteral("TXT Files(*.txt)"), QStringLiteral("All Files(*.*)")});
     if (path.isEmpty() || !WriteDrawnNumbers(path)) {
         m_game.endSave(false);

@@ -262,14 +262,24 @@ bool SafeFileWriter::openExisting()
     return fail(FileReasons::inPlaceFailedToo(folderReason, inPlaceReason));
 }
 
-bool SafeFileWriter::openTemporary(const struct stat *existing)
+QByteArray SafeFileWriter::temporaryName() const
 {
     // Hidden, beside the target, and short enough for any name the folder can hold.
     const QByteArray base = m_target.mid(m_target.lastIndexOf('/') + 1).left(40);
-    const QByteArray prefix = folderOf(m_target) + "/." + base + '.';
+    return folderOf(m_target) + "/." + base + '.' +
+           QByteArray::number(QRandomGenerator::global()->generate(), 36);
+}
+
+bool SafeFileWriter::openTemporary(const struct stat *existing)
+{
+    m_mode = Mode::Replace;
+    if (openUnnamed()) {
+        if (existing)
+            ::fchmod(m_fd, existing->st_mode & 07777);
+        return true;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name =
-            prefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const QByteArray name = temporaryName();
         // Made and remembered for the interrupt handler in one step, so that no signal in
         // between leaves it behind.
         const DeferredInterrupts deferred;
@@ -281,10 +291,45 @@ bool SafeFileWriter::openTemporary(const struct stat *existing)
             return fail(FileReasons::noTemporaryFile(FileReasons::systemError(errno)));
         m_temporary = name;
         m_temporarySlot = rememberTemporary(m_temporary);
-        m_mode = Mode::Replace;
         if (existing)
             ::fchmod(m_fd, existing->st_mode & 07777);
         return true;
+    }
+    return fail(FileReasons::noFreeTemporaryName());
+}
+
+bool SafeFileWriter::openUnnamed()
+{
+    // A file with no name in the target's folder: whatever ends the program, even SIGKILL or a
+    // power cut, leaves nothing behind. It is given a name through /proc at commit; where the
+    // file system has no such files, or /proc is missing, the named temporary file serves.
+    m_fd = ::open(folderOf(m_target).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (m_fd < 0)
+        return false;
+    if (::access(unnamedPath().constData(), F_OK) == 0)
+        return true;
+    ::close(std::exchange(m_fd, -1));
+    return false;
+}
+
+QByteArray SafeFileWriter::unnamedPath() const
+{
+    return "/proc/self/fd/" + QByteArray::number(m_fd);
+}
+
+bool SafeFileWriter::nameUnnamed()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = temporaryName();
+        const DeferredInterrupts deferred;
+        if (::linkat(AT_FDCWD, unnamedPath().constData(), AT_FDCWD, name.constData(),
+                     AT_SYMLINK_FOLLOW) == 0) {
+            m_temporary = name;
+            m_temporarySlot = rememberTemporary(m_temporary);
+            return true;
+        }
+        if (errno != EEXIST)
+            return failWithErrno(errno);
     }
     return fail(FileReasons::noFreeTemporaryName());
 }
@@ -476,6 +521,8 @@ bool SafeFileWriter::commit()
         ok = copyIntoPlace();
     else if (ok && m_mode == Mode::Replace && ::fsync(m_fd) != 0)
         ok = failWithErrno(errno);
+    if (ok && m_mode == Mode::Replace && m_temporary.isEmpty())
+        ok = nameUnnamed();
     if (ok) {
         const bool closed = ::close(std::exchange(m_fd, -1)) == 0;
         if (m_mode == Mode::Replace &&

@@ -8,7 +8,8 @@
 
 // The one way the kit writes a file. The file ends either complete or as it was before:
 // - a regular file (or a new one) is written to a temporary file beside it, which replaces it
-//   on commit; the temporary file never outlives a failure;
+//   on commit; the temporary file never outlives a failure. Where the file system allows, it
+//   has no name until commit, so that not even SIGKILL or a power cut leaves it behind;
 // - when its folder cannot take a temporary file but the file itself is writable, the new
 //   content is first kept whole elsewhere (in memory while small, else in an unnamed file in
 //   the temporary folder) and copied over the file only on commit; its old content is put back
@@ -55,6 +56,10 @@ private:
     bool failWithErrno(int error);
     bool openExisting();
     bool openTemporary(const struct stat *existing);
+    bool openUnnamed();
+    QByteArray unnamedPath() const;
+    bool nameUnnamed();
+    QByteArray temporaryName() const;
     bool openInPlace(QString *reason);
     bool openStream();
     bool openStaging();
@@ -71,7 +76,7 @@ private:
     int m_stagingFd = -1;     // InPlace: the new content once it outgrows memory
     int m_temporarySlot = -1; // Replace: where the interrupt handler finds m_temporary
     QByteArray m_target;      // the file that gets the content, links resolved
-    QByteArray m_temporary;   // Replace: the file written until commit
+    QByteArray m_temporary;   // Replace: the file written until commit, empty while unnamed
     QByteArray m_oldContent;  // InPlace: what to put back on failure
     QByteArray m_buffer;      // InPlace: the whole new content while it is small
     qint64 m_written = 0;     // bytes that reached the file, or the staging file

@@ -47,10 +47,6 @@ QString QtFileChooser::choose(QWidget *parent, Purpose purpose, const QString &t
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         break;
-    case Purpose::Write:
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        break;
     case Purpose::Save:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

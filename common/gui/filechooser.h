@@ -11,9 +11,9 @@ class FileChooser
 {
 public:
     enum class Purpose {
-        Open,  // an existing file
-        Write, // an existing file or a new name typed in, used exactly as typed
-        Save,  // as Write, but asks before replacing an existing file
+        Open, // an existing file
+        Save, // a file to write: a new name typed in, used exactly as typed, or an existing file
+              // once the user has agreed to replace it
     };
 
     virtual ~FileChooser() = default;

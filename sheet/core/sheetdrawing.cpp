@@ -13,6 +13,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <map>
@@ -302,23 +303,51 @@ void printSheetPage(QPainter &painter, const SheetSet &set, int page, const Page
     painter.setBackground(Qt::white);
 
     const SheetRange onPage = SheetLayout::sheetsOfPage(page, set.sheetCount());
-    const SheetRun run(
-        onPage.isEmpty()
-            ? std::span<const int>()
-            : set.sheets().subspan(static_cast<std::size_t>(onPage.begin) * SheetRules::Cells,
-                                   static_cast<std::size_t>(onPage.count()) * SheetRules::Cells));
-    DrawSheetBackgrounds(painter, run);
-    DrawSheetNumbers(painter, run, {set.colour(), sheetFontHeight});
+    const auto cellsOf = [&set](SheetRange sheets) {
+        return sheets.isEmpty() ? std::span<const int>()
+                                : set.sheets().subspan(
+                                      static_cast<std::size_t>(sheets.begin) * SheetRules::Cells,
+                                      static_cast<std::size_t>(sheets.count()) * SheetRules::Cells);
+    };
+    // A tall page is one run; a wide one is four runs of a pair each, moved into place. Moving
+    // by translation, not save and restore, leaves the text colours the numbers set for the
+    // page number.
+    const bool wide = SheetLayout::isWide(printable);
+    const auto eachRun = [&](const auto &draw) {
+        if (!wide) {
+            draw(onPage);
+            return;
+        }
+        for (int pair = 0; pair < SheetLayout::SheetsPerPage / 2; ++pair) {
+            const int begin = onPage.begin + 2 * pair;
+            const SheetRange sheets{begin, std::min(begin + 2, onPage.end)};
+            if (sheets.isEmpty() && pair > 0)
+                break;
+            const QPoint offset = SheetLayout::widePairOffset(pair);
+            painter.translate(offset);
+            draw(sheets);
+            painter.translate(-offset);
+        }
+    };
+    eachRun([&](SheetRange sheets) {
+        const SheetRun run(cellsOf(sheets));
+        DrawSheetBackgrounds(painter, run);
+        DrawSheetNumbers(painter, run, {set.colour(), sheetFontHeight});
+    });
 
     painter.setFont(pageNumberFont());
-    drawOpaqueText(painter, SheetLayout::pageNumberPosition(), QString::number(page));
-    if (numbering.on)
-        DrawSheetLabels(painter, {0, onPage.count()}, onPage.begin + 1, numbering.setCode);
+    drawOpaqueText(painter, SheetLayout::pageNumberPosition(wide), QString::number(page));
+    if (numbering.on) {
+        eachRun([&](SheetRange sheets) {
+            DrawSheetLabels(painter, {0, sheets.count()}, sheets.begin + 1, numbering.setCode);
+        });
+    }
     painter.restore();
 }
 
 bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPage, int toPage,
-                     int sheetFontHeight, const SheetNumbering &numbering)
+                     int sheetFontHeight, const SheetNumbering &numbering,
+                     const PageProgress &progress)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -328,6 +357,8 @@ bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPag
         if (page > fromPage && !device.newPage())
             return false;
         printSheetPage(painter, set, page, surface, sheetFontHeight, numbering);
+        if (progress && !progress(page - fromPage + 1, toPage - fromPage + 1))
+            return false;
     }
     return painter.end();
 }

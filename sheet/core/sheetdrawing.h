@@ -6,6 +6,8 @@
 
 #include <QSizeF>
 
+#include <functional>
+
 #include <span>
 
 class QPagedPaintDevice;
@@ -50,10 +52,16 @@ struct PageSurface
 };
 
 // Draws page `page` (from 1) of the set from the top-left corner of the surface: up to eight
-// sheets and the page number, shrunk uniformly where the surface is too small for them; with
-// numbering on, the sheets' labels too.
+// sheets and the page number, four rows of two on a tall surface and two rows of four on a wide
+// one, shrunk uniformly where the surface is too small for them; with numbering on, the sheets'
+// labels too.
 void printSheetPage(QPainter &painter, const SheetSet &set, int page, const PageSurface &surface,
                     int sheetFontHeight, const SheetNumbering &numbering = {});
-// Prints the pages from..to onto a printer or file; false when the device cannot be painted on.
+// Told after each page how many of how many are done; returns false to stop there.
+using PageProgress = std::function<bool(int done, int total)>;
+
+// Prints the pages from..to onto a printer or file; false when the device cannot be painted on,
+// or progress asked to stop.
 bool printSheetPages(QPagedPaintDevice &device, const SheetSet &set, int fromPage, int toPage,
-                     int sheetFontHeight, const SheetNumbering &numbering = {});
+                     int sheetFontHeight, const SheetNumbering &numbering = {},
+                     const PageProgress &progress = {});

@@ -48,7 +48,7 @@ SheetRange SheetLayout::sheetsOfPage(int page, int sheetCount)
 
 qreal SheetLayout::fitScale(const QSizeF &printable)
 {
-    const QSizeF extent = pageExtent();
+    const QSizeF extent = pageExtent(isWide(printable));
     return std::min(
         {qreal(1), printable.width() / extent.width(), printable.height() / extent.height()});
 }

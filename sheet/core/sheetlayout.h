@@ -48,11 +48,29 @@ public:
     // Pages run from 1; even no sheets make one page.
     static int pageCount(int sheetCount) { return (sheetCount - 1) / SheetsPerPage + 1; }
     static SheetRange sheetsOfPage(int page, int sheetCount);
-    static QPoint pageNumberPosition() { return {PageNumberX, PageNumberY}; }
+    // A page wider than it is high (landscape paper) holds its eight sheets four across in two
+    // rows: the pairs of sheets 0-1, 2-3, 4-5 and 6-7 sit left, right, left, right, each pair
+    // laid out as on a tall page, the right one a column pitch past the left.
+    static bool isWide(const QSizeF &printable) { return printable.width() > printable.height(); }
+    static constexpr int WidePairPitch = 559;
+    // Where the pair of sheets 2 * pair and 2 * pair + 1 of a wide page starts.
+    static QPoint widePairOffset(int pair)
+    {
+        return {pair % 2 * WidePairPitch, pair / 2 * RowPitch};
+    }
+    static QPoint pageNumberPosition(bool wide = false)
+    {
+        return wide ? QPoint(PageNumberX + WidePairPitch / 2, 2 * RowPitch + 4)
+                    : QPoint(PageNumberX, PageNumberY);
+    }
     // Everything a page draws: the right edge of the right column, the foot of the page number.
-    static QSizeF pageExtent() { return {559, PageNumberY + PageNumberHeight}; }
-    // The uniform scale that fits a page into a printable area (in 0.01-inch units): 1 where
-    // it fits at its designed size, smaller where it does not.
+    static QSizeF pageExtent(bool wide = false)
+    {
+        return wide ? QSizeF(WidePairPitch + 559, pageNumberPosition(true).y() + PageNumberHeight)
+                    : QSizeF(559, PageNumberY + PageNumberHeight);
+    }
+    // The uniform scale that fits a page into a printable area (in 0.01-inch units), laid out
+    // for its shape: 1 where it fits at its designed size, smaller where it does not.
     static qreal fitScale(const QSizeF &printable);
 
     // The sheet font's character height: its point size converted at the screen's resolution.

@@ -21,6 +21,8 @@ public:
 
     int sheetCount() const { return m_sheetCount; }
     int topNumber() const { return m_topNumber; }
+    // The colour chosen, if any.
+    std::optional<SheetColour> colourChoice() const { return m_colour; }
     // The text colour, from the low byte of each component.
     Rgb colour() const { return {m_red & 0xFF, m_green & 0xFF, m_blue & 0xFF}; }
 

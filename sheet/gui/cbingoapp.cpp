@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
+#include <QSignalBlocker>
 
 using namespace SheetIds;
 
@@ -125,6 +126,13 @@ void CBINGOApp::OpenDocumentFile(const QString &path)
         return;
     }
     addToRecentFileList(m_doc->pathName());
+    if (const auto &set = m_doc->set(); set && m_view->makeSheets(*set)) {
+        m_frame->showSetCode(m_view->setCode().text());
+        // The document's numbering, for this run: what the menu remembers stays as it was.
+        const QSignalBlocker quiet(m_frame->action(ID_VIEW_NUMBERED));
+        m_frame->action(ID_VIEW_NUMBERED)->setChecked(set->numbered);
+        m_view->setNumbered(set->numbered);
+    }
     m_view->OnInitialUpdate();
 }
 
@@ -154,7 +162,7 @@ void CBINGOApp::OnFileSaveAs()
 void CBINGOApp::saveTo(const QString &path)
 {
     QString error;
-    if (!m_doc->OnSaveDocument(path, &error)) {
+    if (!m_doc->OnSaveDocument(path, m_view->document(), &error)) {
         m_services.messages->show(
             m_frame.get(), MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
             QCoreApplication::translate("CBINGOApp", "%1 に保存できません。\n%2")

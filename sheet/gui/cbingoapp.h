@@ -43,7 +43,8 @@ public:
     void OnFileSaveAs();
     // Numbered sheets on or off, remembered for the next run.
     void OnViewNumbered(bool on);
-    // Opens a document: nothing is read, the sheets stay; the view's initial update runs again.
+    // Opens a document: the sheets it names take the place of those shown (an empty file, as
+    // older versions saved, leaves them); the view's initial update runs again.
     void OpenDocumentFile(const QString &path);
 
 private:

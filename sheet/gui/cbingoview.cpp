@@ -2,6 +2,7 @@
 
 #include "csheetsetupdlg.h"
 #include "messagepresenter.h"
+#include "pdfexport.h"
 #include "printerdialogs.h"
 #include "sheetdrawing.h"
 #include "sheetlayout.h"
@@ -13,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QtMath>
 
@@ -70,16 +72,31 @@ CBINGOView::CBINGOView(SheetServices &services, QPrinter &printer,
     const SheetSetup setup{dialog.sheetCount(), readTopNumber(dialog.topNumberText()).value,
                            dialog.colour()};
     m_seed = seed ? *seed : m_services.seed();
-    if (std::optional<SheetSet> made = makeSheetSet(setup, m_seed)) {
-        m_sheetSet = std::move(*made);
+    if (makeSheets({m_seed, setup.topNumber, setup.sheetCount, setup.colour, false}))
         m_state = State::Ready;
-        m_numbering.setCode = setCode().text();
-    } else {
+}
+
+bool CBINGOView::makeSheets(const SheetDocument &document)
+{
+    std::optional<SheetSet> made =
+        makeSheetSet({document.sheetCount, document.topNumber, document.colour}, document.seed);
+    if (!made) {
         m_services.messages->show(
             this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
             QCoreApplication::translate("CBINGOView", "ｼｰﾄ %1 枚分のﾒﾓﾘを確保できません。")
-                .arg(setup.sheetCount));
+                .arg(document.sheetCount));
+        return false;
     }
+    m_sheetSet = std::move(*made);
+    m_seed = document.seed;
+    m_numbering.setCode = setCode().text();
+    return true;
+}
+
+SheetDocument CBINGOView::document() const
+{
+    return {m_seed, m_sheetSet.topNumber(), m_sheetSet.sheetCount(), m_sheetSet.colourChoice(),
+            m_numbering.on};
 }
 
 int CBINGOView::sheetFontHeight() const
@@ -202,8 +219,42 @@ bool CBINGOView::OnPrint(QPrinter &printer)
     }
     if (from > to)
         return true;
-    if (!printerUnreachable(printer) &&
-        printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering))
+    if (printerUnreachable(printer)) {
+        m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+                                  printFailure(printer));
+        return false;
+    }
+    // Thousands of pages take a while: after a second the progress shows, with a Cancel.
+    QProgressDialog progress(QCoreApplication::translate("CBINGOView", "印刷しています..."),
+                             QCoreApplication::translate("CBINGOView", "ｷｬﾝｾﾙ"), 0, to - from + 1,
+                             this);
+    progress.setWindowTitle(QStringLiteral("BINGO"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(1000);
+    progress.setValue(0);
+    bool cancelled = false;
+    const PageProgress onPage = [&progress, &cancelled](int done, int) {
+        progress.setValue(done);
+        cancelled = progress.wasCanceled();
+        return !cancelled;
+    };
+    // A file is written through the safe writer, so that a failure or a cancel leaves an older
+    // file of that name as it was.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const PdfExportResult result =
+            writeSheetsPdf(m_sheetSet, printer.outputFileName(), printer.pageLayout(),
+                           printer.resolution(), from, to, sheetFontHeight(), m_numbering, onPage);
+        if (result.ok || result.cancelled)
+            return true;
+        m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
+                                  result.error);
+        return false;
+    }
+    // A cancelled printout stops at the page reached. Qt's print engine cannot withdraw a job
+    // it has begun (QPrinter::abort does nothing for it), so the pages drawn so far still go to
+    // the printer.
+    if (printSheetPages(printer, m_sheetSet, from, to, sheetFontHeight(), m_numbering, onPage) ||
+        cancelled)
         return true;
     m_services.messages->show(this, MessagePresenter::Icon::Critical, QStringLiteral("BINGO"),
                               printFailure(printer));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setcode.h"
+#include "sheetdocument.h"
 #include "sheetlabels.h"
 #include "sheetset.h"
 
@@ -41,6 +42,12 @@ public:
     // Numbered sheets carry their number and the set's code on screen and on paper.
     bool isNumbered() const { return m_numbering.on; }
     void setNumbered(bool on);
+
+    // Makes the sheets of a saved document in place of those shown; false, with the user told
+    // why, when they cannot be made, and the sheets shown stay.
+    bool makeSheets(const SheetDocument &document);
+    // The document that makes the sheets shown again.
+    SheetDocument document() const;
 
     void OnInitialUpdate();
     // Paints the part `exposed` of the viewport.

@@ -49,7 +49,7 @@ void TestCallerDlgSave::save()
     f.files.answers = {path};
     f.click("IDC_SAVE");
 
-    QCOMPARE(f.files.purposes, QList<FileChooser::Purpose>{FileChooser::Purpose::Write});
+    QCOMPARE(f.files.purposes, QList<FileChooser::Purpose>{FileChooser::Purpose::Save});
     QCOMPARE(f.files.nameFilters, (QStringList{"TXT Files(*.txt)", "All Files(*.*)"}));
     QCOMPARE(f.buttons(), buttons);
     QCOMPARE(QDir::currentPath(), cwd);

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +18,8 @@ class TestFileChooser : public QObject
 private slots:
     void startFolder_data();
     void startFolder();
+    void saveAsksBeforeReplacing_data();
+    void saveAsksBeforeReplacing();
 };
 
 void TestFileChooser::startFolder_data()
@@ -67,7 +71,7 @@ void TestFileChooser::startFolder()
             QMetaObject::invokeMethod(dialog, file.isEmpty() ? "reject" : "accept");
         });
         using enum FileChooser::Purpose;
-        return files.choose(nullptr, file.isEmpty() ? Open : Write, QStringLiteral("保存"),
+        return files.choose(nullptr, file.isEmpty() ? Open : Save, QStringLiteral("保存"),
                             {QStringLiteral("All Files(*.*)")});
     };
     const QString saved = root.filePath(QStringLiteral("other/drawn.txt"));
@@ -75,6 +79,54 @@ void TestFileChooser::startFolder()
         QCOMPARE(choose(saved), saved);
     QCOMPARE(choose({}), QString());
     QCOMPARE(shown, QDir(root.filePath(start)).canonicalPath());
+}
+
+void TestFileChooser::saveAsksBeforeReplacing_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("replace"); // the answer to the question, where one is asked
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("a new name: no question") << false << false << true;
+    QTest::newRow("an existing file, replaced") << true << true << true;
+    QTest::newRow("an existing file, kept: the dialog stays") << true << false << false;
+}
+
+// A save dialog says Save on its button and asks before an existing file is replaced; an open
+// dialog would take any file without a word.
+void TestFileChooser::saveAsksBeforeReplacing()
+{
+    QFETCH(bool, exists);
+    QFETCH(bool, replace);
+    QFETCH(bool, chosen);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("game1.txt"));
+    if (exists) {
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+    }
+    QtFileChooser files(dir.path(), dir.path());
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QString asked;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        mode = dialog->acceptMode();
+        dialog->selectFile(file);
+        // The question, where there is one, runs inside accept() and takes this answer.
+        QTimer::singleShot(0, dialog, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    const QString result = files.choose(nullptr, FileChooser::Purpose::Save, QStringLiteral("保存"),
+                                        {QStringLiteral("All Files(*.*)")});
+    QCOMPARE(mode, QFileDialog::AcceptSave);
+    QCOMPARE(asked.contains(QStringLiteral("game1.txt")), exists);
+    QCOMPARE(result, chosen ? file : QString());
 }
 
 QTEST_MAIN(TestFileChooser)

@@ -576,6 +576,8 @@ void TestSafeFileWriter::interruptRemovesTheTemporaryFile_data()
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGHUP") << SIGHUP;
     QTest::newRow("SIGHUP ignored, as under nohup") << -SIGHUP;
+    // Nothing runs on SIGKILL: the file being written must have no name to leave behind.
+    QTest::newRow("SIGKILL") << SIGKILL;
 }
 
 void TestSafeFileWriter::interruptRemovesTheTemporaryFile()

@@ -35,12 +35,13 @@ private slots:
     void seedOnTheCommandLineReplacesTheClock();
     void cancelEndsBeforeAnyWindow();
     void viewShowsTheSheetsAndScrolls();
-    void saveWritesAnEmptyFile();
+    void saveKeepsTheSetAndOpenMakesItAgain();
     void saveFailureIsReported();
     void saveNeverEmptiesAFileWithContent_data();
     void saveNeverEmptiesAFileWithContent();
     void openingAFifoDoesNotWait();
-    void openChangesNothing();
+    void openWithoutASetChangesNoSheet_data();
+    void openWithoutASetChangesNoSheet();
     void openFailureIsReportedAndForgotten();
     void newReusesTheView();
     void fileOnTheCommandLineOpensAfterTheSheets();
@@ -126,9 +127,11 @@ void TestBingoApp::viewShowsTheSheetsAndScrolls()
     QCOMPARE(scrolled.pixelColor(QPointF(12 * unit, 190 * unit).toPoint()), QColor(0, 255, 255));
 }
 
-void TestBingoApp::saveWritesAnEmptyFile()
+void TestBingoApp::saveKeepsTheSetAndOpenMakesItAgain()
 {
+    m_answers = {"13", "75", "IDC_SHEET_RED"};
     const auto app = start();
+    app->mainFrame()->action(ID_VIEW_NUMBERED)->trigger();
     const QString file = path("sheets.bgo");
     {
         QFile old(file); // an empty file is saved over as readily as a new one
@@ -137,8 +140,12 @@ void TestBingoApp::saveWritesAnEmptyFile()
     m_files.answers = {file};
     app->mainFrame()->action(ID_FILE_SAVE)->trigger();
     QCOMPARE(m_files.purposes, QList<FileChooser::Purpose>{FileChooser::Purpose::Save});
-    QCOMPARE(QFileInfo(file).size(), 0);
     QVERIFY(m_messages.shown.isEmpty());
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString code = app->view()->setCode().text();
+    QCOMPARE(saved.readAll(),
+             "BINGO sheets 1\ncode=" + code.toLatin1() + "\nsheets=13\ncolour=red\nnumbered=yes\n");
     QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("sheets.bgo - BINGO"));
     QCOMPARE(app->recentFiles().files(), QStringList{file});
     QCOMPARE(m_settings->value("Recent File List/File1").toString(), file);
@@ -146,7 +153,25 @@ void TestBingoApp::saveWritesAnEmptyFile()
     // Save again goes to the same file without asking.
     app->mainFrame()->action(ID_FILE_SAVE)->trigger();
     QCOMPARE(m_files.purposes.size(), 1);
-    QCOMPARE(QFileInfo(file).size(), 0);
+
+    // Another run, with other answers and numbering off, opens exactly those sheets again, and
+    // leaves the remembered numbering as it was.
+    m_settings->setValue("Settings/NumberedSheets", false);
+    m_answers = {"2", "50", "IDC_SHEET_BLUE"};
+    SheetCommandLine otherSeed;
+    otherSeed.seed = 42;
+    const auto again = start(otherSeed);
+    again->OpenDocumentFile(file);
+    QVERIFY(m_messages.shown.isEmpty());
+    const SheetSet &sheets = again->view()->sheetSet();
+    QCOMPARE(sheets.sheetCount(), 13);
+    QVERIFY(std::ranges::equal(sheets.sheets(), app->view()->sheetSet().sheets()));
+    QCOMPARE(sheets.colour(), app->view()->sheetSet().colour());
+    QCOMPARE(again->view()->setCode().text(), code);
+    QVERIFY(again->view()->isNumbered());
+    QVERIFY(again->mainFrame()->action(ID_VIEW_NUMBERED)->isChecked());
+    QCOMPARE(m_settings->value("Settings/NumberedSheets").toBool(), false);
+    QVERIFY(again->view()->totalSize().height() > 0);
 }
 
 void TestBingoApp::saveFailureIsReported()
@@ -213,8 +238,24 @@ void TestBingoApp::openingAFifoDoesNotWait()
     QVERIFY(watch.stillAFifo());
 }
 
-void TestBingoApp::openChangesNothing()
+void TestBingoApp::openWithoutASetChangesNoSheet_data()
 {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("refusal"); // empty where the file opens
+    QTest::newRow("empty, as older versions saved") << QByteArray() << QString();
+    QTest::newRow("someone's notes") << QByteArray("not ours") << "1 行目は";
+    QTest::newRow("a damaged code")
+        << QByteArray("BINGO sheets 1\ncode=2222-E7HD6\nsheets=4\ncolour=red\nnumbered=no\n")
+        << "2 行目:";
+    QTest::newRow("too many sheets")
+        << QByteArray("BINGO sheets 1\ncode=2222-E7HD5\nsheets=100001\ncolour=red\nnumbered=no\n")
+        << "3 行目: シートの枚数は 0 から 100000 まで";
+}
+
+void TestBingoApp::openWithoutASetChangesNoSheet()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, refusal);
     const auto app = start();
     const std::vector<int> before(app->view()->sheetSet().sheets().begin(),
                                   app->view()->sheetSet().sheets().end());
@@ -222,21 +263,28 @@ void TestBingoApp::openChangesNothing()
     {
         QFile other(file);
         QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("not ours");
+        other.write(content);
     }
     CBINGOView *view = app->view();
     m_files.answers = {file};
     app->mainFrame()->action(ID_FILE_OPEN)->trigger();
     QCOMPARE(m_files.purposes, QList<FileChooser::Purpose>{FileChooser::Purpose::Open});
-    QVERIFY(m_messages.shown.isEmpty());
     QCOMPARE(app->view(), view);
     QCOMPARE(m_answers.runs, 1);
     QVERIFY(std::ranges::equal(app->view()->sheetSet().sheets(), before));
-    QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("other.bgo - BINGO"));
+    if (refusal.isEmpty()) {
+        QVERIFY(m_messages.shown.isEmpty());
+        QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("other.bgo - BINGO"));
+        QCOMPARE(app->recentFiles().files(), QStringList{file});
+    } else {
+        QCOMPARE(m_messages.shown.size(), 1);
+        const QString text = m_messages.shown.constFirst().text;
+        QVERIFY2(text.contains(file) && text.contains(refusal), qPrintable(text));
+        QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("無題 - BINGO"));
+    }
     QFile other(file);
     QVERIFY(other.open(QIODevice::ReadOnly));
-    QCOMPARE(other.readAll(), QByteArray("not ours"));
-    QCOMPARE(app->recentFiles().files(), QStringList{file});
+    QCOMPARE(other.readAll(), content);
 }
 
 void TestBingoApp::openFailureIsReportedAndForgotten()

@@ -1,4 +1,6 @@
+#include "pdfexport.h"
 #include "sheetlayout.h"
+#include "sheetset.h"
 #include "tinydisk.h"
 
 #include <QDir>
@@ -164,6 +166,8 @@ private slots:
     void successSaysNothingOnStandardError_data();
     void successSaysNothingOnStandardError();
     void fullDiskKeepsTheOldPdf();
+    void progressAndCancel_data();
+    void progressAndCancel();
     void targetsThatAreNotFiles_data();
     void targetsThatAreNotFiles();
     void writesToAPipeThroughDevStdout();
@@ -464,6 +468,49 @@ void TestPdfExport::fullDiskKeepsTheOldPdf()
              QStringList{"old.pdf"});
 }
 
+void TestPdfExport::progressAndCancel_data()
+{
+    QTest::addColumn<int>("stopAfter"); // the page after which progress asks to stop; 0: never
+    QTest::newRow("told of every page") << 0;
+    QTest::newRow("cancelled on page 2 of 5: the old file stays") << 2;
+    QTest::newRow("cancelled on the last page: still nothing written") << 5;
+}
+
+void TestPdfExport::progressAndCancel()
+{
+    QFETCH(int, stopAfter);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
+    {
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the older export");
+    }
+    const std::optional<SheetSet> set = makeSheetSet({40, 75, SheetColour::Red}, 7);
+    QVERIFY(set);
+    QList<QPair<int, int>> told;
+    const PdfExportResult result =
+        exportSheetsPdf(*set, pdf, QPageSize::A4, 48, {}, [&](int done, int total) {
+            told.append({done, total});
+            return done != stopAfter;
+        });
+    const int pages = stopAfter == 0 ? 5 : stopAfter;
+    QCOMPARE(told.size(), pages);
+    QCOMPARE(told.constLast(), qMakePair(pages, 5));
+    QCOMPARE(result.ok, stopAfter == 0);
+    QCOMPARE(result.cancelled, stopAfter != 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"sheets.pdf"});
+    if (stopAfter == 0) {
+        QCOMPARE(pdfPageCount(pdf), 5);
+        return;
+    }
+    QVERIFY2(result.error.contains(pdf), qPrintable(result.error));
+    QFile kept(pdf);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the older export"));
+}
+
 void TestPdfExport::targetsThatAreNotFiles_data()
 {
     QTest::addColumn<QString>("kind");
@@ -646,5 +693,5 @@ void TestPdfExport::setCodeAlone()
     QCOMPARE(refused.out, QString());
 }
 
-QTEST_GUILESS_MAIN(TestPdfExport)
+QTEST_MAIN(TestPdfExport)
 #include "tst_pdfexport.moc"

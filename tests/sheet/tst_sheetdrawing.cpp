@@ -104,6 +104,7 @@ private slots:
     void pageHoldsItsSheetsAndNumber_data();
     void pageHoldsItsSheetsAndNumber();
     void pageWithoutSheetsUsesDefaultColours();
+    void shortPaperKeepsTheWholePage_data();
     void shortPaperKeepsTheWholePage();
     void screenPixelsAsRecorded_data();
     void screenPixelsAsRecorded();
@@ -280,19 +281,38 @@ void TestSheetDrawing::pageWithoutSheetsUsesDefaultColours()
     QCOMPARE(countColour(image, numberBox, yellow), 0);
 }
 
+void TestSheetDrawing::shortPaperKeepsTheWholePage_data()
+{
+    // Printable areas less 5 mm edges at 100 dpi.
+    QTest::addColumn<QSize>("paper");
+    QTest::newRow("Letter, 10.6 inches high: shorter than the page") << QSize(811, 1061);
+    QTest::newRow("Letter landscape: four across") << QSize(1061, 811);
+    QTest::newRow("A4 landscape: four across") << QSize(1130, 787);
+}
+
 void TestSheetDrawing::shortPaperKeepsTheWholePage()
 {
-    // US Letter less 5 mm edges at 100 dpi: 10.6 inches high, shorter than the page.
-    const QSize letter(811, 1061);
+    QFETCH(QSize, paper);
     const SheetSet set = makeSet(8);
-    const QImage image = drawPage(set, 1, letter);
-    const qreal scale = SheetLayout::fitScale(QSizeF(letter));
-    QVERIFY(scale < 1);
-    const QPoint lastCorner = (QPointF(SheetLayout::sheetRect(7).bottomRight()) * scale).toPoint();
-    QCOMPARE(at(image, lastCorner - QPoint(1, 1)), cyan);
-    const QPointF number = QPointF(SheetLayout::pageNumberPosition()) * scale;
+    const QImage image = drawPage(set, 1, paper);
+    const qreal scale = SheetLayout::fitScale(QSizeF(paper));
+    const bool wide = SheetLayout::isWide(QSizeF(paper));
+    QVERIFY(scale < 1 || wide);
+    int right = 0;
+    for (int sheet = 0; sheet < 8; ++sheet) {
+        const QRect place = wide ? SheetLayout::sheetRect(sheet % 2).translated(
+                                       SheetLayout::widePairOffset(sheet / 2))
+                                 : SheetLayout::sheetRect(sheet);
+        const QPoint corner = (QPointF(place.bottomRight()) * scale).toPoint();
+        QCOMPARE(at(image, corner - QPoint(1, 1)), cyan);
+        QCOMPARE(at(image, (QPointF(place.topLeft()) * scale).toPoint() + QPoint(1, 1)), cyan);
+        right = std::max(right, corner.x());
+    }
+    // The sheets take the paper's width, whichever way it is turned.
+    QVERIFY2(right > paper.width() * (wide ? 0.95 : 0.6), qPrintable(QString::number(right)));
+    const QPointF number = QPointF(SheetLayout::pageNumberPosition(wide)) * scale;
     QCOMPARE(at(image, number.toPoint() + QPoint(1, 1)), yellow);
-    QVERIFY(number.y() + 16 * scale <= letter.height());
+    QVERIFY(number.y() + 16 * scale <= paper.height());
 }
 
 void TestSheetDrawing::screenPixelsAsRecorded_data()

@@ -114,8 +114,9 @@ void TestSheetLayout::fitToPrintableArea_data()
 {
     QTest::addColumn<QSizeF>("printable");
     QTest::addColumn<qreal>("scale");
-    const auto inUnits = [](QPageSize::PageSizeId id, qreal marginMm) {
-        const QPageLayout layout(QPageSize(id), QPageLayout::Portrait,
+    const auto inUnits = [](QPageSize::PageSizeId id, qreal marginMm,
+                            QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+        const QPageLayout layout(QPageSize(id), orientation,
                                  QMarginsF(marginMm, marginMm, marginMm, marginMm),
                                  QPageLayout::Millimeter);
         return layout.paintRect(QPageLayout::Inch).size() * 100;
@@ -126,6 +127,11 @@ void TestSheetLayout::fitToPrintableArea_data()
         << inUnits(QPageSize::Letter, 5) << inUnits(QPageSize::Letter, 5).height() / 1128;
     QTest::newRow("larger than needed is never enlarged") << QSizeF(2000, 2000) << qreal(1);
     QTest::newRow("narrow area shrinks to its width") << QSizeF(279.5, 2000) << qreal(0.5);
+    QTest::newRow("A4 landscape: four across at designed size")
+        << inUnits(QPageSize::A4, 5, QPageLayout::Landscape) << qreal(1);
+    QTest::newRow("Letter landscape: four across, shrunk to its width")
+        << inUnits(QPageSize::Letter, 5, QPageLayout::Landscape)
+        << inUnits(QPageSize::Letter, 5, QPageLayout::Landscape).width() / 1118;
 }
 
 void TestSheetLayout::fitToPrintableArea()
@@ -133,9 +139,17 @@ void TestSheetLayout::fitToPrintableArea()
     QFETCH(QSizeF, printable);
     QFETCH(qreal, scale);
     QCOMPARE(SheetLayout::fitScale(printable), scale);
-    const QSizeF scaled = SheetLayout::pageExtent() * SheetLayout::fitScale(printable);
+    const bool wide = SheetLayout::isWide(printable);
+    const QSizeF scaled = SheetLayout::pageExtent(wide) * SheetLayout::fitScale(printable);
     QVERIFY(scaled.width() <= printable.width() + 1e-9);
     QVERIFY(scaled.height() <= printable.height() + 1e-9);
+    // Landscape paper is filled across, not left two thirds empty.
+    QVERIFY(!wide || scaled.width() > 0.95 * printable.width());
+    // The right pair of a wide page keeps the gap between the columns of a tall one.
+    const QRect left = SheetLayout::sheetRect(1);
+    const QRect right = SheetLayout::sheetRect(0).translated(SheetLayout::widePairOffset(1));
+    QCOMPARE(right.left() - left.right() - 1,
+             SheetLayout::sheetRect(1).left() - SheetLayout::sheetRect(0).right() - 1);
 }
 
 void TestSheetLayout::rowsMeetingAnArea_data()

@@ -1,4 +1,5 @@
 #include "crtrandom.h"
+#include "sheetdocument.h"
 #include "sheetset.h"
 
 #include <QSet>
@@ -49,6 +50,8 @@ private slots:
     void refusesWhatCannotBeMade_data();
     void refusesWhatCannotBeMade();
     void noSheetsIsAnEmptySet();
+    void documentReadsBackWhatWasSaved_data();
+    void documentReadsBackWhatWasSaved();
 };
 
 void TestSheetSet::sheetsHoldDistinctValuesInRange_data()
@@ -233,6 +236,57 @@ void TestSheetSet::noSheetsIsAnEmptySet()
     QCOMPARE(random.calls, 0);
     QVERIFY(set.sheets().empty());
     QCOMPARE(set.colour(), TextColours::Blue);
+}
+
+void TestSheetSet::documentReadsBackWhatWasSaved_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("refusal"); // empty where the content is a document, or empty
+    const QByteArray head = "BINGO sheets 1\n";
+    const QByteArray code = "code=2222-E7HD5\n";
+    const QByteArray rest = "sheets=40\ncolour=red\nnumbered=yes\n";
+    QTest::newRow("as saved") << head + code + rest << QString();
+    QTest::newRow("empty, as older versions saved: no set") << QByteArray() << QString();
+    QTest::newRow("Windows line ends")
+        << QByteArray(head + code + rest).replace("\n", "\r\n") << QString();
+    QTest::newRow("keys in another order")
+        << head + "numbered=yes\ncolour=red\nsheets=40\n" + code << QString();
+    QTest::newRow("another format") << "BINGO sheets 2\n" + code + rest << "1 行目は";
+    QTest::newRow("a line without a key") << head + code + "red\n" + rest << "3 行目: 読めない行";
+    QTest::newRow("an unknown key") << head + code + "paper=A4\n" + rest << "3 行目: 読めない行";
+    QTest::newRow("a key twice") << head + code + code + rest << "3 行目: code が二度";
+    QTest::newRow("a key missing") << head + code + "sheets=40\ncolour=red\n"
+                                   << "numbered の行";
+    QTest::newRow("a mistyped code") << head + "code=2222-E7HD6\n" + rest << "2 行目:";
+    QTest::newRow("a count with a sign") << head + code + "sheets=+4\ncolour=red\nnumbered=no\n"
+                                         << "3 行目: シートの枚数";
+    QTest::newRow("a count past the limit")
+        << head + code + "sheets=100001\ncolour=red\nnumbered=no\n"
+        << "3 行目: シートの枚数";
+    QTest::newRow("an unknown colour") << head + code + "sheets=4\ncolour=pink\nnumbered=no\n"
+                                       << "4 行目: 色は";
+    QTest::newRow("numbering neither yes nor no")
+        << head + code + "sheets=4\ncolour=none\nnumbered=1\n"
+        << "5 行目: numbered は";
+}
+
+// A saved document makes the same set again; anything else gets a reason naming its line.
+void TestSheetSet::documentReadsBackWhatWasSaved()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, refusal);
+    const SheetDocumentReading reading = SheetDocumentReading::read(content);
+    QVERIFY2(reading.error.contains(refusal), qPrintable(reading.error));
+    QCOMPARE(reading.ok(), refusal.isEmpty());
+    QCOMPARE(reading.document.has_value(), refusal.isEmpty() && !content.isEmpty());
+    if (!reading.document)
+        return;
+    const SheetDocument expected{4711, 50, 40, SheetColour::Red, true};
+    QCOMPARE(*reading.document, expected);
+    QCOMPARE(expected.text(),
+             "BINGO sheets 1\ncode=2222-E7HD5\nsheets=40\ncolour=red\nnumbered=yes\n");
+    const SheetDocument plain{1, 100, 0, std::nullopt, false};
+    QCOMPARE(SheetDocumentReading::read(plain.text()).document, plain);
 }
 
 QTEST_APPLESS_MAIN(TestSheetSet)

@@ -2,10 +2,13 @@
 #include "sheetsettingsfile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <ctime>
 #include <optional>
+#include <sys/time.h>
 
 class TestSheetSettingsFile : public QObject
 {
@@ -17,6 +20,8 @@ private slots:
     void keptAcrossRuns();
     void notARegularFile_data();
     void notARegularFile();
+    void lockThatWouldWait_data();
+    void lockThatWouldWait();
 
 private:
     QString folder() const { return m_config.filePath("Local AppWizard-Generated Applications"); }
@@ -41,6 +46,8 @@ void TestSheetSettingsFile::theFileQtWouldUse()
 
 void TestSheetSettingsFile::keptAcrossRuns()
 {
+    // The first run of all: not even the folder is there yet.
+    QVERIFY(QDir(folder()).removeRecursively());
     {
         SheetSettingsFile file;
         QVERIFY(file.warning().isEmpty());
@@ -49,6 +56,7 @@ void TestSheetSettingsFile::keptAcrossRuns()
     SheetSettingsFile file;
     QCOMPARE(file.settings().value("Recent File List/File1").toString(), "/tmp/a.bgo");
     QVERIFY(QFile::remove(SheetSettingsFile::path()));
+    QVERIFY(file.warning().isEmpty());
 }
 
 void TestSheetSettingsFile::notARegularFile_data()
@@ -99,6 +107,63 @@ void TestSheetSettingsFile::notARegularFile()
     QVERIFY(QFileInfo(path).isSymLink() || QFile::remove(path) || QDir().rmdir(path) ||
             kind == "fifo");
     QFile::remove(path);
+}
+
+void TestSheetSettingsFile::lockThatWouldWait_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a folder older than 30 s") << "folder";
+    QTest::newRow("a link to nothing") << "dangling";
+    QTest::newRow("a fresh lock of no program") << "garbage";
+}
+
+// QSettings waits without end on each of these locks as it writes; the settings are kept for
+// the run and written once the lock is gone.
+void TestSheetSettingsFile::lockThatWouldWait()
+{
+    QFETCH(QString, kind);
+    const QString lock = SheetSettingsFile::lockPath();
+    std::optional<FifoWatch> fifo;
+    if (kind == "fifo") {
+        QVERIFY(fifo.emplace(lock).made());
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(lock));
+        const QByteArray name = QFile::encodeName(lock);
+        const struct timeval old[2] = {{std::time(nullptr) - 60, 0}, {std::time(nullptr) - 60, 0}};
+        QVERIFY(::utimes(name.constData(), old) == 0);
+    } else if (kind == "dangling") {
+        QVERIFY(QFile::link(folder() + "/nowhere", lock));
+    } else {
+        QFile garbage(lock);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("not a lock\n");
+    }
+    QStringList warnings;
+    QElapsedTimer took;
+    took.start();
+    {
+        SheetSettingsFile file([&warnings](const QString &warning) { warnings.append(warning); });
+        file.settings().setValue("Settings/NumberedSheets", true);
+        file.writeThrough();
+        file.writeThrough(); // said once
+        QCOMPARE(file.settings().value("Settings/NumberedSheets").toBool(), true);
+        QVERIFY(!QFile::exists(SheetSettingsFile::path()));
+        const QStringList all = QStringList(file.warning()) + warnings;
+        QCOMPARE(all.filter(QStringLiteral(".lock")).size(), 1);
+        QVERIFY2(all.join(u' ').contains(lock), qPrintable(all.join(u' ')));
+
+        fifo.reset();
+        QVERIFY(QFile::remove(lock) || QDir().rmdir(lock));
+        file.writeThrough();
+        QVERIFY(QFile::exists(SheetSettingsFile::path()));
+    }
+    QVERIFY2(took.elapsed() < 10000, "the lock made the settings wait");
+    QCOMPARE(QSettings(SheetSettingsFile::path(), QSettings::IniFormat)
+                 .value("Settings/NumberedSheets")
+                 .toBool(),
+             true);
+    QVERIFY(QFile::remove(SheetSettingsFile::path()));
 }
 
 QTEST_GUILESS_MAIN(TestSheetSettingsFile)
