@@ -104,3 +104,8 @@ void LiveServing::showAddress()
         m_corner = new LiveCorner(m_board, m_url);
     m_screen->setCorner(m_corner);
 }
+
+void LiveServing::setPhoneSheetPolicy(const PhoneSheetPolicy &policy)
+{
+    m_policy = policy;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hallsheet.h"
 #include "liveservice.h"
 
 #include <QKeySequence>
@@ -46,6 +47,24 @@ public:
     // The audience screen shows the address while serving.
     void showOn(AudienceScreen *screen);
 
+    // Phone sheets: whether they are handed out, how many, to how many phones an address, and
+    // until when. Takes effect at once, for the game being played too.
+    void setPhoneSheetPolicy(const PhoneSheetPolicy &policy);
+    const PhoneSheetPolicy &phoneSheetPolicy() const { return m_policy; }
+    // The set code of this game's phone sheets ("XXXX-XXXXX"), or empty while the game's top
+    // number allows no sheet.
+    const QString &phoneSetCode() const { return m_phoneSetCode; }
+    // How many phone sheets this game has handed out.
+    int phoneSheetCount() const { return m_phoneSheetCount; }
+
+signals:
+    // After each reveal, the room's reach and bingo over every sheet the phones follow.
+    void tallied(const HallTally &tally);
+    // A holder gave their sheet a name (or changed it).
+    void sheetNamed(const HallSheet &sheet);
+    void phoneSetCodeChanged(const QString &code);
+    void phoneSheetCountChanged(int count);
+
 private:
     void toggle();
     void refuse(const QString &text);
@@ -61,4 +80,7 @@ private:
     QString m_title;
     QPointer<AudienceScreen> m_screen;
     QPointer<LiveCorner> m_corner;
+    PhoneSheetPolicy m_policy;
+    QString m_phoneSetCode;
+    int m_phoneSheetCount = 0;
 };
