@@ -1,5 +1,6 @@
 #include "liveserver.h"
 
+#include "pagelanguage.h"
 #include "requestheadlimit.h"
 
 #include <QAbstractHttpServer>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonDocument>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
@@ -69,6 +71,14 @@ int connectionsThatFit(int wanted)
     if (files.rlim_cur == RLIM_INFINITY || files.rlim_cur >= needed)
         return wanted;
     return files.rlim_cur > ReservedFiles ? int(files.rlim_cur - ReservedFiles) : 0;
+}
+
+// The phone's address as one text, an IPv4 address the same whichever way the socket reports it.
+QString addressOf(const QTcpSocket &socket)
+{
+    bool v4 = false;
+    const quint32 ipv4 = socket.peerAddress().toIPv4Address(&v4);
+    return v4 ? QHostAddress(ipv4).toString() : socket.peerAddress().toString();
 }
 
 } // namespace
@@ -320,14 +330,15 @@ void LiveServer::acceptWebSockets()
             socket->abort();
             continue;
         }
-        // Phones have nothing to say: a message, or a frame longer than a pong, ends the
-        // connection.
-        socket->setMaxAllowedIncomingFrameSize(125);
-        socket->setMaxAllowedIncomingMessageSize(125);
+        // A phone says little: a frame longer than MaxMessageBytes, a binary message or one
+        // out of form ends its connection.
+        socket->setMaxAllowedIncomingFrameSize(MaxMessageBytes);
+        socket->setMaxAllowedIncomingMessageSize(MaxMessageBytes);
         QWebSocket *key = socket.get();
-        const auto refuse = [key] { QTimer::singleShot(0, key, &QWebSocket::abort); };
-        connect(key, &QWebSocket::textMessageReceived, key, refuse);
-        connect(key, &QWebSocket::binaryMessageReceived, key, refuse);
+        connect(key, &QWebSocket::textMessageReceived, this,
+                [this, key](const QString &message) { receive(key, message); });
+        connect(key, &QWebSocket::binaryMessageReceived, key,
+                [key] { QTimer::singleShot(0, key, &QWebSocket::abort); });
         connect(key, &QWebSocket::disconnected, this, [this, key] { drop(key); });
         connect(key, &QWebSocket::pong, this, [this, key] {
             if (const auto client = m_clients.find(key); client != m_clients.end())
@@ -337,14 +348,17 @@ void LiveServer::acceptWebSockets()
         Client client;
         client.socket = std::move(socket);
         client.connection = connection;
+        client.address = addressOf(*connection);
+        client.refill.setRemainingTime(MessageRefillMs);
         const QUrlQuery query(url);
+        client.language = PageLanguage::of(query.queryItemValue(QStringLiteral("lang")));
         const QString code = query.queryItemValue(QStringLiteral("code"), QUrl::FullyDecoded);
         const QString number = query.queryItemValue(QStringLiteral("sheet"), QUrl::FullyDecoded);
         if (!code.isEmpty() || !number.isEmpty())
             client.sheet.emplace(code, number);
-        const QByteArray game = liveGameJson(m_game);
         auto &added = m_clients.emplace(key, std::move(client)).first->second;
-        send(added, game, QString::fromUtf8(game));
+        send(added, liveGameJson(m_game));
+        followTyped(added);
         emit clientCountChanged(clientCount());
     }
     dropSlowReaders();
@@ -352,25 +366,220 @@ void LiveServer::acceptWebSockets()
 
 void LiveServer::publish(const LiveGame &game)
 {
+    const bool newTop = game.top != m_game.top;
     m_game = game;
-    const QByteArray json = liveGameJson(game);
-    const QString text = QString::fromUtf8(json);
+    if (game.phase != AudienceBoard::Phase::Waiting || !game.called.isEmpty())
+        m_supply.setStarted(true);
+    if (newTop)
+        rebuildCount();
+    tally();
+    sendAll();
+}
+
+void LiveServer::resetPhoneSheets(const std::optional<SetCode> &set,
+                                  const QList<PhoneSheetHolding> &holdings, int generation)
+{
+    m_generation = generation;
+    m_supply.reset(set, holdings);
+    m_supply.setStarted(m_game.phase != AudienceBoard::Phase::Waiting || !m_game.called.isEmpty());
+    // The phones of the old game hold nothing in this one until they claim again.
+    for (auto &[socket, client] : m_clients) {
+        if (!client.tokenHash.isEmpty())
+            client.sheet.reset();
+        client.tokenHash.clear();
+    }
+    m_typedFrom.clear();
+    m_talliedDraw = -1;
+    rebuildCount();
+    sendAll();
+}
+
+void LiveServer::setPhoneSet(const std::optional<SetCode> &set)
+{
+    m_supply.setSet(set);
+    for (auto &[socket, client] : m_clients) {
+        if (const PhoneSheetHolding *held = m_supply.holding(client.tokenHash))
+            holdPhoneSheet(client, *held);
+    }
+    rebuildCount();
+    sendAll();
+}
+
+void LiveServer::setPhoneSheetPolicy(const PhoneSheetPolicy &policy)
+{
+    m_supply.setPolicy(policy);
+    sendAll();
+}
+
+void LiveServer::rebuildCount()
+{
+    m_count.clear();
+    if (const auto &set = m_supply.set()) {
+        for (const PhoneSheetHolding &holding : m_supply.holdings())
+            m_count.follow(m_supply.hallSheet(holding), set->sheet(holding.number));
+    }
+    m_typedFrom.clear();
     for (auto &[socket, client] : m_clients)
-        send(client, json, text);
+        followTyped(client);
+}
+
+void LiveServer::followTyped(Client &client)
+{
+    if (!client.sheet || !client.tokenHash.isEmpty())
+        return;
+    client.sheet->json(m_game);
+    const SheetChoice *choice = client.sheet->found();
+    // A phone set's sheet counts once it is handed out, as the phone sheet it is.
+    if (!choice || *choice->code == m_supply.set() ||
+        m_count.follows(choice->code->text(), choice->number))
+        return;
+    // Typed sheets count only as many from one address as the phone sheets it may take.
+    int &typed = m_typedFrom[client.address];
+    if (typed >= m_supply.policy().perAddress)
+        return;
+    ++typed;
+    m_count.follow({choice->code->text(), choice->number, {}, false}, choice->cells);
+}
+
+void LiveServer::tally()
+{
+    const int draw = static_cast<int>(m_game.called.size());
+    if (draw == m_talliedDraw)
+        return;
+    m_talliedDraw = draw;
+    const HallTally counted = m_count.tally(m_game.called);
+    for (const KitLanguage language : {KitLanguage::Japanese, KitLanguage::English}) {
+        const PageLanguage inLanguage(language);
+        m_hallText[int(language)] = hallCountText(counted.reach, counted.bingo);
+    }
+    emit tallied(counted);
+}
+
+void LiveServer::sendAll()
+{
+    const QByteArray game = liveGameJson(m_game);
+    for (auto &[socket, client] : m_clients)
+        send(client, game);
     dropSlowReaders();
 }
 
-void LiveServer::send(Client &client, const QByteArray &game, const QString &gameText)
+void LiveServer::send(Client &client, const QByteArray &game)
 {
-    if (!client.sheet) {
-        client.socket->sendTextMessage(gameText);
+    const PageLanguage inLanguage(client.language);
+    QJsonObject more;
+    if (!client.textsSent) {
+        more.insert(QStringLiteral("texts"), livePageTexts());
+        client.textsSent = true;
+    }
+    if (m_count.size() > 0)
+        more.insert(QStringLiteral("hall"), m_hallText[int(client.language)]);
+    const bool holds = !client.tokenHash.isEmpty();
+    if (m_supply.policy().enabled)
+        more.insert(QStringLiteral("offer"), !holds && m_supply.handingOut() && m_supply.set());
+    if (const PhoneSheetHolding *held = holds ? m_supply.holding(client.tokenHash) : nullptr)
+        more.insert(QStringLiteral("phone"), QJsonObject{{QStringLiteral("name"), held->name}});
+    else if (client.claimed)
+        more.insert(QStringLiteral("phone"), QJsonValue::Null);
+    if (!client.notice.isEmpty())
+        more.insert(QStringLiteral("notice"), std::exchange(client.notice, {}));
+    // The game's object with the rest added as its last members.
+    QByteArray message = game;
+    if (!more.isEmpty()) {
+        message.chop(1);
+        message += ',' + QJsonDocument(more).toJson(QJsonDocument::Compact).sliced(1);
+    }
+    if (client.sheet) {
+        message.chop(1);
+        message += ",\"sheet\":" + client.sheet->json(m_game) + '}';
+    }
+    client.socket->sendTextMessage(QString::fromUtf8(message));
+}
+
+void LiveServer::receive(QWebSocket *socket, const QString &message)
+{
+    const auto found = m_clients.find(socket);
+    if (found == m_clients.end())
+        return;
+    Client &client = found->second;
+    if (client.refill.hasExpired()) {
+        client.budget = MessageBurst;
+        client.refill.setRemainingTime(MessageRefillMs);
+    }
+    const qsizetype space = message.indexOf(u' ');
+    const QStringView word = QStringView(message).left(space < 0 ? message.size() : space);
+    const QStringView argument = space < 0 ? QStringView() : QStringView(message).sliced(space + 1);
+    if (client.budget-- <= 0 || !act(client, word, argument)) {
+        QTimer::singleShot(0, socket, &QWebSocket::abort);
         return;
     }
-    // The game's object with the sheet added as its last member.
-    QByteArray message = game;
-    message.chop(1);
-    message += ",\"sheet\":" + client.sheet->json(m_game) + '}';
-    client.socket->sendTextMessage(QString::fromUtf8(message));
+    send(client, liveGameJson(m_game));
+    dropSlowReaders();
+}
+
+bool LiveServer::act(Client &client, QStringView word, QStringView argument)
+{
+    if (word == u"hold" || word == u"take")
+        return claim(client, argument, word == u"take");
+    if (word == u"name") {
+        const PageLanguage inLanguage(client.language);
+        const QString name = argument.toString();
+        if (client.tokenHash.isEmpty())
+            return false;
+        if (const auto refusal = PhoneSheets::nameRefusal(name)) {
+            client.notice = *refusal;
+            return true;
+        }
+        m_supply.name(client.tokenHash, name);
+        const PhoneSheetHolding *held = m_supply.holding(client.tokenHash);
+        const HallSheet sheet = m_supply.hallSheet(*held);
+        m_count.rename(sheet.setCode, sheet.number, name);
+        emit phoneSheetHeld(*held, m_generation);
+        emit sheetNamed(sheet);
+        return true;
+    }
+    return false;
+}
+
+bool LiveServer::claim(Client &client, QStringView token, bool take)
+{
+    const QByteArray text = token.toLatin1();
+    if (token.size() != PhoneSheets::TokenLength || !PhoneSheets::isToken(text))
+        return false;
+    const QByteArray hash = PhoneSheets::tokenHash(text);
+    client.claimed = true;
+    // While the phone that holds a sheet is connected, its token from another address is
+    // someone else's: the connection ends. From the same address it is the phone reloading.
+    for (const auto &[socket, other] : m_clients) {
+        if (&other != &client && other.tokenHash == hash && other.address != client.address)
+            return false;
+    }
+    const PageLanguage inLanguage(client.language);
+    if (!take) {
+        if (const PhoneSheetHolding *held = m_supply.holding(hash); held && m_supply.set())
+            holdPhoneSheet(client, *held);
+        return true;
+    }
+    const auto taken = m_supply.take(hash, client.address);
+    if (const auto *refusal = std::get_if<PhoneSheetSupply::Refusal>(&taken)) {
+        client.notice = PhoneSheetSupply::refusalText(*refusal);
+        return true;
+    }
+    const PhoneSheetHolding &held = *m_supply.holding(hash);
+    if (std::get<std::pair<int, bool>>(taken).second) {
+        m_count.follow(m_supply.hallSheet(held), m_supply.set()->sheet(held.number));
+        emit phoneSheetHeld(held, m_generation);
+    }
+    holdPhoneSheet(client, held);
+    return true;
+}
+
+void LiveServer::holdPhoneSheet(Client &client, const PhoneSheetHolding &holding)
+{
+    client.tokenHash = holding.tokenHash;
+    if (m_supply.set())
+        client.sheet.emplace(m_supply.set()->text(), QString::number(holding.number));
+    else
+        client.sheet.reset();
 }
 
 void LiveServer::dropSlowReaders()
