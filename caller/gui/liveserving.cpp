@@ -154,6 +154,9 @@ void LiveServing::stop()
 void LiveServing::showOn(AudienceScreen *screen)
 {
     m_screen = screen;
+    m_service.awaitPaints();
+    connect(screen, &AudienceScreen::boardPainted, &m_service, &LiveService::boardPainted,
+            Qt::UniqueConnection);
     showAddress();
 }
 

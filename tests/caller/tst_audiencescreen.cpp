@@ -436,8 +436,13 @@ void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
     QList<int> paintedByReveal;
     connect(&f.dialog->game(), &CallerGame::numberDrawn, this,
             [&] { paintsWhenDrawn = counter.paints; });
-    connect(&f.dialog->game(), &CallerGame::numberRevealed, this,
-            [&] { paintedByReveal << counter.paints - paintsWhenDrawn; });
+    // The screen says it has painted the board (for the live page) after the paint.
+    int paintsWhenTold = -1;
+    connect(screen, &AudienceScreen::boardPainted, this, [&] { paintsWhenTold = counter.paints; });
+    connect(&f.dialog->game(), &CallerGame::numberRevealed, this, [&] {
+        paintedByReveal << counter.paints - paintsWhenDrawn;
+        QCOMPARE(paintsWhenTold, counter.paints);
+    });
     int paintsAtBingoEnd = -1;
     f.messages.probe = [&] { return paintsAtBingoEnd = counter.paints; };
 

@@ -106,7 +106,8 @@ QByteArray LiveSheet::json(const LiveGame &game)
         return refusal(m_choice.refusal,
                        m_choice.code ? QStringLiteral("number") : QStringLiteral("code"));
 
-    const SheetVerdict verdict(m_choice.cells, game.called);
+    const SheetVerdict verdict(m_choice.cells, game.called,
+                               SheetVerdict::isOver(game.top, game.called.size()));
     QSet<int> waited;
     for (const SheetVerdict::ReachLine &line : verdict.reachLines())
         waited.insert(line.waitsFor);
@@ -132,10 +133,13 @@ QByteArray LiveSheet::json(const LiveGame &game)
         complete.append(QJsonObject{{QStringLiteral("line"), line.line},
                                     {QStringLiteral("call"), line.call},
                                     {QStringLiteral("number"), line.number}});
+    // Once the game is over, a line one short waits for nothing: its number was not drawn.
     QJsonArray reach;
+    QJsonArray notDrawn;
     for (const SheetVerdict::ReachLine &line : verdict.reachLines())
-        reach.append(QJsonObject{{QStringLiteral("line"), line.line},
-                                 {QStringLiteral("waitsFor"), line.waitsFor}});
+        (verdict.isGameOver() ? notDrawn : reach)
+            .append(QJsonObject{{QStringLiteral("line"), line.line},
+                                {QStringLiteral("waitsFor"), line.waitsFor}});
     QJsonValue full;
     if (const auto &filled = verdict.full())
         full = QJsonObject{{QStringLiteral("call"), filled->call},
@@ -151,6 +155,8 @@ QByteArray LiveSheet::json(const LiveGame &game)
          {QStringLiteral("details"), QJsonArray::fromStringList(verdict.details())},
          {QStringLiteral("complete"), complete},
          {QStringLiteral("reach"), reach},
+         {QStringLiteral("notDrawn"), notDrawn},
+         {QStringLiteral("over"), verdict.isGameOver()},
          {QStringLiteral("full"), full}});
 }
 

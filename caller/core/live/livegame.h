@@ -40,11 +40,11 @@ public:
 
     LiveSheet(const QString &typedCode, const QString &typedNumber);
 
-    // {"code", "number", "title", "rows", "headline", "details", "complete", "reach", "full"},
-    // or {"error", "field"} with the sheet check's message when the code or the number names no
-    // sheet of the game. The rows run from the top, each cell {"n": its number as printed,
-    // "m": "star", "hit", "wait" (a reach waits for it) or ""}. The texts are in the language
-    // of the PageLanguage around the call.
+    // {"code", "number", "title", "rows", "headline", "details", "complete", "reach", "notDrawn",
+    // "over", "full"}, or {"error", "field"} with the sheet check's message when the code or the
+    // number names no sheet of the game. The rows run from the top, each cell {"n": its number as
+    // printed, "m": "star", "hit", "wait" (a reach waits for it) or ""}. The texts are in the
+    // language of the PageLanguage around the call.
     QByteArray json(const LiveGame &game);
     // The sheet named, once json() found it for the game's top number.
     const SheetChoice *found() const;

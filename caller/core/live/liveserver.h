@@ -20,7 +20,6 @@
 class LiveHttpServer;
 class LiveTcpServer;
 class QTcpSocket;
-class QWebSocket;
 
 // The server the phones talk to: it serves the page from the program's resources on a few
 // paths, answers GET only, and keeps a WebSocket to every phone that opened the page, sending
@@ -35,9 +34,19 @@ public:
     struct Limits
     {
         int connections = 1000;
+        // Connections one address may hold: a phone's browser opens a few at once, and more
+        // from one address would be someone taking the hall's share.
+        int perAddress = 16;
+        // Connections the system holds until they are accepted: a hall's phones arrive together
+        // when the QR code appears.
+        int backlog = 1024;
         int requestHeadBytes = 8 * 1024;
-        // A client that reads nothing is dropped once this much waits to be sent to it.
+        // A client that reads nothing is dropped once this much waits to be sent to it; the
+        // system's own buffer for each connection is kept to this size too.
         qint64 unsentBytes = 64 * 1024;
+        // Pings, pongs and closes a phone may send in a second: a browser answers one ping
+        // every pingMs.
+        int controlFramesPerSecond = 10;
         // A connection that is no WebSocket is closed after this long.
         int httpIdleMs = 15'000;
         // Each WebSocket is pinged this often and dropped when the last ping went unanswered.
@@ -71,14 +80,13 @@ public:
     void setPhoneSet(const std::optional<SetCode> &set);
     void setPhoneSheetPolicy(const PhoneSheetPolicy &policy);
     const PhoneSheetSupply &phoneSheets() const { return m_supply; }
+
+    // What a phone may send: a word and at most one argument in one text frame, a few a second.
+    // Anything else ends its connection.
+    static constexpr int MessageBurst = 8;
+    static constexpr int MessageRefillMs = 10'000;
     int clientCount() const { return static_cast<int>(m_clients.size()); }
     int connectionCount() const;
-
-    // What a phone may send: a word and at most one argument, in one small frame, a few a
-    // second. Anything else ends its connection.
-    static constexpr int MaxMessageBytes = 125;
-    static constexpr int MessageBurst = 6;
-    static constexpr int MessageRefillMs = 1000;
 
 signals:
     void clientCountChanged(int count);
@@ -91,11 +99,13 @@ signals:
 private:
     struct Client
     {
-        std::unique_ptr<QWebSocket> socket;
-        std::optional<LiveSheet> sheet;
-        // The connection under the WebSocket, to see what waits to be sent to it.
+        // The connection, which the TCP server owns and deletes once it is closed.
         QPointer<QTcpSocket> connection;
+        std::optional<LiveSheet> sheet;
         bool awaitingPong = false;
+        // The control frames received in the second that ends at frameWindow.
+        int frames = 0;
+        QDeadlineTimer frameWindow;
         KitLanguage language = KitLanguage::Japanese;
         QString address;
         // The phone sheet this phone holds, once it said its token.
@@ -108,12 +118,12 @@ private:
         QDeadlineTimer refill;
     };
 
-    void acceptWebSockets();
+    void acceptWebSocket(QTcpSocket *connection, const QByteArray &target);
+    void readFrames(QTcpSocket *connection);
     void send(Client &client, const QByteArray &game);
     void sendAll();
-    void receive(QWebSocket *socket, const QString &message);
     // False when the phone's message ends its connection.
-    bool act(Client &client, QStringView word, QStringView argument);
+    bool receive(Client &client, const QByteArray &payload);
     bool claim(Client &client, QStringView token, bool take);
     void holdPhoneSheet(Client &client, const PhoneSheetHolding &holding);
     void followTyped(Client &client);
@@ -121,14 +131,15 @@ private:
     void tally();
     // Closes the clients that read too little to keep up, after a round of sending.
     void dropSlowReaders();
-    void drop(QWebSocket *socket);
+    bool readsTooLittle(const QTcpSocket &connection) const;
+    void drop(QTcpSocket *connection);
     void ping();
 
     Limits m_limits;
     // Handed to the HTTP server, which takes it as its child.
     QPointer<LiveTcpServer> m_tcp;
     LiveHttpServer *m_http = nullptr;
-    std::unordered_map<QWebSocket *, Client> m_clients;
+    std::unordered_map<QTcpSocket *, Client> m_clients;
     QTimer *m_ping = nullptr;
     LiveGame m_game;
     PhoneSheetSupply m_supply;

@@ -14,7 +14,10 @@ LiveService::LiveService(const AudienceBoard &board, const LiveServer::Limits &l
     , m_board(board)
     , m_limits(limits)
 {
-    connect(&board, &AudienceBoard::changed, this, &LiveService::publish);
+    connect(&board, &AudienceBoard::changed, this, [this] {
+        if (!m_awaitPaints)
+            publish();
+    });
     qRegisterMetaType<HallTally>();
     qRegisterMetaType<HallSheet>();
     qRegisterMetaType<PhoneSheetHolding>();

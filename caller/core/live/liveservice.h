@@ -11,8 +11,8 @@ class AudienceBoard;
 class QThread;
 
 // Serving the live page while the operator wants it: the server in a thread of its own, fed
-// with the board of the audience screen each time that board changes, so a number reaches the
-// phones when it reaches the room and never before. Off until started.
+// with the board of the audience screen each time the room has seen it change, so a number
+// reaches the phones when it reaches the room and never before. Off until started.
 class LiveService final : public QObject
 {
     Q_OBJECT
@@ -41,6 +41,11 @@ public:
     void setPhoneSet(const std::optional<SetCode> &set);
     // The phone sheets of the game, as the server handed them out.
     const QList<PhoneSheetHolding> &phoneSheets() const { return m_holdings; }
+    // Until this is called the board is published as soon as it changes, which is when the
+    // room has seen it: the dialog's panel paints a number before the board takes it. From then
+    // on a screen for the room paints each change itself and calls boardPainted() once it has.
+    void awaitPaints() { m_awaitPaints = true; }
+    void boardPainted() { publish(); }
 
     // The first port after `after` that nothing listens on, or nothing within a hundred.
     static std::optional<quint16> nextFreePort(quint16 after);
@@ -66,4 +71,5 @@ private:
     std::optional<SetCode> m_set;
     QList<PhoneSheetHolding> m_holdings;
     int m_generation = 0;
+    bool m_awaitPaints = false;
 };

@@ -187,6 +187,20 @@ void TestLiveGame::sheet()
              (QJsonArray{QJsonObject{{"line", 0}, {"call", 6}, {"number", cells[20]}}}));
     QCOMPARE(json.value("headline").toString(), SheetVerdict(cells, game.called).headline());
     QVERIFY(json.value("full").isNull());
+    QCOMPARE(json.value("over").toBool(), false);
+
+    // After the last draw, the lines through the one number never drawn wait for nothing.
+    game.called.clear();
+    for (int n = 0; n <= gameTop; ++n)
+        if (n != cells[20])
+            game.called << n;
+    json = parsed(sheet.json(game));
+    QCOMPARE(json.value("over").toBool(), true);
+    QCOMPARE(json.value("reach").toArray(), QJsonArray());
+    QCOMPARE(json.value("notDrawn").toArray(),
+             (QJsonArray{QJsonObject{{"line", 0}, {"waitsFor", cells[20]}},
+                         QJsonObject{{"line", 9}, {"waitsFor", cells[20]}},
+                         QJsonObject{{"line", 11}, {"waitsFor", cells[20]}}}));
 }
 
 void TestLiveGame::requestHeadLimit_data()
