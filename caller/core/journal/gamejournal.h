@@ -42,7 +42,7 @@ public:
     void programEnded();
     // A phone sheet handed out or named. Before the game's first Start it waits to follow the
     // game's first record; for a game that has ended it is of no use and dropped.
-    void recordPhoneSheet(const PhoneSheetHolding &holding);
+    void recordPhoneSheet(const SetCode &set, const PhoneSheetHolding &holding);
 
     bool isOpen() const { return m_fd >= 0; }
     const QString &currentPath() const { return m_path; }

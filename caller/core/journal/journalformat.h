@@ -28,8 +28,10 @@ struct JournalGame
     Ending ending = Ending::None;
     // The time of the newest record.
     QDateTime lastTime;
-    // The phones' sheets in the order they were handed out, each with its latest name.
+    // The phones' sheets in the order they were handed out, each with its latest name, and the
+    // code of their set.
     QList<PhoneSheetHolding> phoneSheets;
+    std::optional<SetCode> phoneSet;
 
     int drawCount() const { return static_cast<int>(drawTimes.size()); }
     bool complete() const { return ending != Ending::None; }
@@ -62,7 +64,8 @@ QByteArray startRecord(int topNumber, std::uint32_t seed, int gameOfRun, const Q
 QByteArray drawnRecord(int index, int number, const QDateTime &time);
 QByteArray resumedRecord(const QDateTime &time);
 // A phone sheet handed out, or named anew: the name travels as base64url, the journal being ASCII.
-QByteArray phoneSheetRecord(const PhoneSheetHolding &holding, const QDateTime &time);
+QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding,
+                            const QDateTime &time);
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time);
 
 // Reads a whole journal. A record that fails its length or checksum ends the intact part when
