@@ -6,7 +6,12 @@
 // or sheet came twice, whether each phone's verdict is its own sheet's, and what counting the
 // room's reach and bingo costs.
 //
+<<<<<<< HEAD
 // usage: bench_live [clients] [draws] [sheets]   (release build; Debian's python3-websockets)
+=======
+// usage: bench_live [clients] [draws] [port]   (release build; Debian's python3-websockets;
+// port 0, the default, takes any free one)
+>>>>>>> live
 
 #include "audiencescreen.h"
 #include "benchsupport.h"
@@ -81,7 +86,11 @@ int main(int argc, char *argv[])
     BenchApplication app(argc, argv);
     const int clients = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 500;
     const int draws = argc > 2 ? std::clamp(QString::fromLocal8Bit(argv[2]).toInt(), 1, 60) : 10;
+<<<<<<< HEAD
     const bool sheets = argc > 3 && QByteArrayView(argv[3]) == "sheets";
+=======
+    const auto port = quint16(argc > 3 ? QString::fromLocal8Bit(argv[3]).toUShort() : 0);
+>>>>>>> live
     const QString loadTool = QStringLiteral(KIT_SOURCE_DIR "/bench/live_load.py");
 
     // The real pauses of a reveal, without sound.
@@ -98,6 +107,11 @@ int main(int argc, char *argv[])
     std::map<int, qint64> paintedAt; // numbers called -> when the screen showed the last
     QObject::connect(&dialog.game(), &CallerGame::numberRevealed, &dialog,
                      [&](int index, int) { paintedAt[index + 1] = screenClock.last; });
+    // When the screen's paint of each number was done and on its way to the display: its first
+    // paint with that many called (the next spin paints later).
+    std::map<int, qint64> paintDoneAt;
+    QObject::connect(screen, &AudienceScreen::boardPainted, &dialog,
+                     [&] { paintDoneAt.try_emplace(dialog.game().drawCount(), monotonicNs()); });
     waitFor(500);
 
     const auto drawOnce = [&] {
@@ -115,10 +129,14 @@ int main(int argc, char *argv[])
 
     long kbBefore = residentKb();
     LiveService &live = dialog.live().service();
+<<<<<<< HEAD
     // Handed out past the first Start, as many as there are phones.
     dialog.live().setPhoneSheetPolicy(
         {.total = clients, .perAddress = 1, .handOut = PhoneSheetPolicy::HandOut::Open});
     if (const auto failure = live.start(0)) {
+=======
+    if (const auto failure = live.start(port)) {
+>>>>>>> live
         std::fprintf(stderr, "cannot serve: %s\n", qPrintable(failure->reason));
         return 1;
     }
@@ -174,8 +192,12 @@ int main(int argc, char *argv[])
     const std::span<const int> drawn = dialog.game().drawnNumbers();
     std::set<std::pair<int, int>> seen;
     std::vector<double> delays;
+<<<<<<< HEAD
     int verdicts = 0;
     int wrongVerdicts = 0;
+=======
+    double earliestAfterPaintDone = 1e9;
+>>>>>>> live
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         if (fields.size() != 6 || fields[3] != "between")
@@ -184,6 +206,7 @@ int main(int argc, char *argv[])
         if (called < firstServed || !seen.insert({fields[0].toInt(), called}).second)
             continue;
         delays.push_back((fields[1].toLongLong() - paintedAt[called]) / 1e6);
+<<<<<<< HEAD
         if (const int number = fields[4].toInt(); sheets && number > 0 && phoneSet) {
             ++verdicts;
             const SheetVerdict verdict(phoneSet->sheet(number), drawn.first(std::size_t(called)));
@@ -232,6 +255,10 @@ int main(int argc, char *argv[])
         const Stats countStats = statsOf(counting);
         std::printf("counting reach and bingo over %d sheets: %.2f to %.2f ms a reveal\n", clients,
                     countStats.best, countStats.worst);
+=======
+        earliestAfterPaintDone =
+            std::min(earliestAfterPaintDone, (fields[1].toLongLong() - paintDoneAt[called]) / 1e6);
+>>>>>>> live
     }
     std::sort(delays.begin(), delays.end());
     const auto share = [&](double ms) {
@@ -247,7 +274,9 @@ int main(int argc, char *argv[])
     const Stats servedStats = statsOf(served);
     std::printf("%d phones, %d reveals each, %zu deliveries of %d expected\n", clients, draws,
                 delays.size(), clients * draws);
-    std::printf("first delivery %.1f ms after the screen\n", delays.empty() ? 0 : delays.front());
+    std::printf("first delivery %.1f ms after the screen began painting, %.2f ms after its paint "
+                "was done\n",
+                delays.empty() ? 0 : delays.front(), delays.empty() ? 0 : earliestAfterPaintDone);
     std::printf("reveal reaches the phones after the audience screen: median %.1f ms, 95%% "
                 "%.1f ms, worst %.1f ms; within 100 ms %.1f%%, within 250 ms %.1f%%\n",
                 delays.empty() ? 0 : delays[delays.size() / 2],
