@@ -6,12 +6,8 @@
 // or sheet came twice, whether each phone's verdict is its own sheet's, and what counting the
 // room's reach and bingo costs.
 //
-<<<<<<< HEAD
-// usage: bench_live [clients] [draws] [sheets]   (release build; Debian's python3-websockets)
-=======
-// usage: bench_live [clients] [draws] [port]   (release build; Debian's python3-websockets;
-// port 0, the default, takes any free one)
->>>>>>> live
+// usage: bench_live [clients] [draws] [port] [sheets]   (release build; Debian's
+// python3-websockets; port 0, the default, takes any free one)
 
 #include "audiencescreen.h"
 #include "benchsupport.h"
@@ -86,11 +82,8 @@ int main(int argc, char *argv[])
     BenchApplication app(argc, argv);
     const int clients = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 500;
     const int draws = argc > 2 ? std::clamp(QString::fromLocal8Bit(argv[2]).toInt(), 1, 60) : 10;
-<<<<<<< HEAD
-    const bool sheets = argc > 3 && QByteArrayView(argv[3]) == "sheets";
-=======
     const auto port = quint16(argc > 3 ? QString::fromLocal8Bit(argv[3]).toUShort() : 0);
->>>>>>> live
+    const bool sheets = argc > 4 && QByteArrayView(argv[4]) == "sheets";
     const QString loadTool = QStringLiteral(KIT_SOURCE_DIR "/bench/live_load.py");
 
     // The real pauses of a reveal, without sound.
@@ -129,14 +122,10 @@ int main(int argc, char *argv[])
 
     long kbBefore = residentKb();
     LiveService &live = dialog.live().service();
-<<<<<<< HEAD
     // Handed out past the first Start, as many as there are phones.
     dialog.live().setPhoneSheetPolicy(
         {.total = clients, .perAddress = 1, .handOut = PhoneSheetPolicy::HandOut::Open});
-    if (const auto failure = live.start(0)) {
-=======
     if (const auto failure = live.start(port)) {
->>>>>>> live
         std::fprintf(stderr, "cannot serve: %s\n", qPrintable(failure->reason));
         return 1;
     }
@@ -192,12 +181,9 @@ int main(int argc, char *argv[])
     const std::span<const int> drawn = dialog.game().drawnNumbers();
     std::set<std::pair<int, int>> seen;
     std::vector<double> delays;
-<<<<<<< HEAD
     int verdicts = 0;
     int wrongVerdicts = 0;
-=======
     double earliestAfterPaintDone = 1e9;
->>>>>>> live
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         if (fields.size() != 6 || fields[3] != "between")
@@ -206,12 +192,13 @@ int main(int argc, char *argv[])
         if (called < firstServed || !seen.insert({fields[0].toInt(), called}).second)
             continue;
         delays.push_back((fields[1].toLongLong() - paintedAt[called]) / 1e6);
-<<<<<<< HEAD
         if (const int number = fields[4].toInt(); sheets && number > 0 && phoneSet) {
             ++verdicts;
             const SheetVerdict verdict(phoneSet->sheet(number), drawn.first(std::size_t(called)));
             wrongVerdicts += verdict.completeLines().size() != fields[5].toInt();
         }
+        earliestAfterPaintDone =
+            std::min(earliestAfterPaintDone, (fields[1].toLongLong() - paintDoneAt[called]) / 1e6);
     }
     if (sheets) {
         // Who got which sheet, and how long all of them took from the first request.
@@ -255,10 +242,6 @@ int main(int argc, char *argv[])
         const Stats countStats = statsOf(counting);
         std::printf("counting reach and bingo over %d sheets: %.2f to %.2f ms a reveal\n", clients,
                     countStats.best, countStats.worst);
-=======
-        earliestAfterPaintDone =
-            std::min(earliestAfterPaintDone, (fields[1].toLongLong() - paintDoneAt[called]) / 1e6);
->>>>>>> live
     }
     std::sort(delays.begin(), delays.end());
     const auto share = [&](double ms) {
