@@ -30,8 +30,8 @@ struct JournalGame
     QDateTime lastTime;
     // The phones' sheets in the order they were handed out, each with its latest name, and the
     // code of their set.
-    QList<PhoneSheetHolding> phoneSheets;
-    std::optional<SetCode> phoneSet;
+    QList<PhoneSheetHolding> phoneSheets = {};
+    std::optional<SetCode> phoneSet = {};
 
     int drawCount() const { return static_cast<int>(drawTimes.size()); }
     bool complete() const { return ending != Ending::None; }

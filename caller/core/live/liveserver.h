@@ -79,7 +79,6 @@ public:
     // The top number changed before the start: the same holders, another set.
     void setPhoneSet(const std::optional<SetCode> &set);
     void setPhoneSheetPolicy(const PhoneSheetPolicy &policy);
-    const PhoneSheetSupply &phoneSheets() const { return m_supply; }
 
     // What a phone may send: a word and at most one argument in one text frame, a few a second.
     // Anything else ends its connection.
