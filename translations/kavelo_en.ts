@@ -582,6 +582,85 @@ Reason: %2</translation>
         <source>ゲームの始まりの記録がありません。</source>
         <translation>The record of the start of the game is missing.</translation>
     </message>
+    <message>
+        <source>(スマホのシート)の値が正しくありません。</source>
+        <translation> (a phone sheet) has wrong values.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePage</name>
+    <message>
+        <source>ビンゴ</source>
+        <translation>Bingo</translation>
+    </message>
+    <message>
+        <source>接続しています…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>ライブ</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>接続が切れました。つなぎ直しています…</source>
+        <translation>Connection lost. Reconnecting…</translation>
+    </message>
+    <message>
+        <source>最新の数字</source>
+        <translation>Latest number</translation>
+    </message>
+    <message>
+        <source>Bingo End</source>
+        <translation>Bingo End</translation>
+    </message>
+    <message>
+        <source>最近の 5 つ</source>
+        <translation>Last five</translation>
+    </message>
+    <message>
+        <source>マイシート</source>
+        <translation>My sheet</translation>
+    </message>
+    <message>
+        <source>シートをもらう</source>
+        <translation>Get a sheet</translation>
+    </message>
+    <message>
+        <source>紙のシートを持っているときは、コードと番号を入れてください。</source>
+        <translation>Holding a printed sheet? Type its set code and number.</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>名前 (16 文字まで)</source>
+        <translation>Name (up to 16 characters)</translation>
+    </message>
+    <message>
+        <source>名前をつける</source>
+        <translation>Save name</translation>
+    </message>
+    <message>
+        <source>フリー</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>ゲームの数字（呼ばれた数字は塗りつぶし）</source>
+        <translation>All numbers (called ones filled)</translation>
+    </message>
+    <message>
+        <source>リーチ %1 · ビンゴ %2</source>
+        <translation>Reach %1 · Bingo %2</translation>
+    </message>
+    <message>
+        <source>シート %1 · %2</source>
+        <translation>Sheet %1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>LiveServing</name>
@@ -625,6 +704,37 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     <message>
         <source>シート番号が長すぎます。</source>
         <translation>The sheet number is too long.</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneSheets</name>
+    <message>
+        <source>名前は %1 文字までです。</source>
+        <translation>A name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>名前に使えない文字が入っています。</source>
+        <translation>The name has characters that cannot be used.</translation>
+    </message>
+    <message>
+        <source>スマホのシートは配っていません。</source>
+        <translation>No sheets are handed out to phones.</translation>
+    </message>
+    <message>
+        <source>シートを配る時間は終わりました。</source>
+        <translation>Sheets are no longer handed out.</translation>
+    </message>
+    <message>
+        <source>このゲームの数ではシートを作れません (%1 以上が必要です)。</source>
+        <translation>No sheets can be made for this game&apos;s top number (it must be at least %1).</translation>
+    </message>
+    <message>
+        <source>シートはすべて配り終わりました。</source>
+        <translation>All the sheets have been handed out.</translation>
+    </message>
+    <message>
+        <source>このネットワークの住所には、もうシートを配れません。</source>
+        <translation>No more sheets can be handed out to this network address.</translation>
     </message>
 </context>
 <context>

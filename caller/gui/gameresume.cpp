@@ -4,6 +4,7 @@
 #include "gamejournal.h"
 #include "journalfolder.h"
 #include "journalformat.h"
+#include "liveserving.h"
 #include "messagepresenter.h"
 #include "numbertext.h"
 
@@ -96,8 +97,11 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     // Asked before the dialog shows, on no window of its own: the keys of a presenter remote
     // stay out of questions over the caller's windows, but here Enter must take the default.
     if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
-        if (dialog.restoreGame(game.drawOrder, game.drawCount()))
+        if (dialog.restoreGame(game.drawOrder, game.drawCount())) {
+            // Every phone gets its own sheet back.
+            dialog.live().resumePhoneSheets(game.phoneSet, game.topNumber, game.phoneSheets);
             journal.resume(std::move(*last));
+        }
     } else {
         journal.decline(std::move(*last));
     }

@@ -4,8 +4,10 @@
 #include "lanaddress.h"
 #include "livecorner.h"
 #include "messagepresenter.h"
+#include "phonesheets.h"
 
 #include <QAction>
+#include <QRandomGenerator>
 #include <QWidget>
 
 LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages, QWidget &dialog)
@@ -20,6 +22,75 @@ LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages,
     m_action->setCheckable(true);
     m_action->setShortcut(Key);
     connect(m_action, &QAction::triggered, this, &LiveServing::toggle);
+    connect(&m_service, &LiveService::tallied, this, &LiveServing::tallied);
+    connect(&m_service, &LiveService::sheetNamed, this, &LiveServing::sheetNamed);
+    connect(&m_service, &LiveService::phoneSheetHeld, this,
+            [this](const PhoneSheetHolding &holding) {
+                if (m_phoneSheetCount != m_service.phoneSheets().size()) {
+                    m_phoneSheetCount = int(m_service.phoneSheets().size());
+                    emit phoneSheetCountChanged(m_phoneSheetCount);
+                }
+                if (const std::optional<SetCode> &set = m_service.phoneSet())
+                    emit phoneSheetHeld(*set, holding);
+            });
+    connect(&board, &AudienceBoard::changed, this, &LiveServing::followBoard);
+}
+
+void LiveServing::setCallerSeed(std::uint32_t seed)
+{
+    m_callerSeed = seed;
+    choosePhoneSet(m_board.topNumber(), newSetSeed());
+}
+
+void LiveServing::resumePhoneSheets(const std::optional<SetCode> &set, int topNumber,
+                                    const QList<PhoneSheetHolding> &holdings)
+{
+    m_gameUnderWay = true;
+    choosePhoneSet(topNumber, set ? set->seed() : newSetSeed(), holdings);
+}
+
+std::uint32_t LiveServing::newSetSeed() const
+{
+    return PhoneSheets::setSeed(m_callerSeed,
+                                [] { return QRandomGenerator::system()->generate(); });
+}
+
+void LiveServing::followBoard()
+{
+    const bool underWay = m_board.phase() != AudienceBoard::Phase::Waiting;
+    if (m_gameUnderWay && !underWay) {
+        // Cleared: the next game has a set of its own.
+        m_gameUnderWay = false;
+        choosePhoneSet(m_board.topNumber(), newSetSeed());
+        return;
+    }
+    m_gameUnderWay = m_gameUnderWay || underWay;
+    if (m_board.topNumber() != m_phoneSetTop)
+        choosePhoneSet(m_board.topNumber(), std::nullopt);
+}
+
+void LiveServing::choosePhoneSet(int topNumber, std::optional<std::uint32_t> newGameSeed,
+                                 const QList<PhoneSheetHolding> &holdings)
+{
+    m_phoneSetTop = topNumber;
+    if (newGameSeed)
+        m_phoneSeed = *newGameSeed;
+    std::optional<SetCode> set;
+    if (SheetRules::topAllowed(topNumber))
+        set.emplace(m_phoneSeed, topNumber);
+    if (newGameSeed)
+        m_service.resetPhoneSheets(set, holdings);
+    else
+        m_service.setPhoneSet(set);
+    if (newGameSeed && m_phoneSheetCount != holdings.size()) {
+        m_phoneSheetCount = int(holdings.size());
+        emit phoneSheetCountChanged(m_phoneSheetCount);
+    }
+    const QString code = set ? set->text() : QString();
+    if (code != m_phoneSetCode) {
+        m_phoneSetCode = code;
+        emit phoneSetCodeChanged(code);
+    }
 }
 
 void LiveServing::toggle()
@@ -106,4 +177,10 @@ void LiveServing::showAddress()
     if (serving)
         m_corner = new LiveCorner(m_board, m_url);
     m_screen->setCorner(m_corner);
+}
+
+void LiveServing::setPhoneSheetPolicy(const PhoneSheetPolicy &policy)
+{
+    m_policy = policy;
+    m_service.setPhoneSheetPolicy(policy);
 }

@@ -94,6 +94,9 @@ bool GameJournal::openNew(JournalFolder::Claimed journal, QString *error)
     }
     m_claim = std::move(journal.claim);
     m_path = journal.path;
+    m_gameEnded = false;
+    for (const QByteArray &record : std::exchange(m_pendingPhoneSheets, {}))
+        append(record);
     return true;
 }
 
@@ -108,11 +111,23 @@ void GameJournal::onNumberDrawn(int index, int number)
 void GameJournal::onGameFinished()
 {
     close(JournalGame::Ending::Finished);
+    m_gameEnded = true;
 }
 
 void GameJournal::onGameCleared(int)
 {
     close(JournalGame::Ending::Cleared);
+    m_gameEnded = false;
+    m_pendingPhoneSheets.clear();
+}
+
+void GameJournal::recordPhoneSheet(const SetCode &set, const PhoneSheetHolding &holding)
+{
+    const QByteArray record = JournalFormat::phoneSheetRecord(set, holding, m_clock());
+    if (m_fd >= 0)
+        append(record);
+    else if (!m_gameEnded)
+        m_pendingPhoneSheets.append(record);
 }
 
 void GameJournal::programEnded()
@@ -129,7 +144,8 @@ bool GameJournal::resume(JournalFolder::Unfinished game)
     m_drawCount = game.reading.game->drawCount();
     if (!append(JournalFormat::resumedRecord(m_clock())))
         return false;
-    if (m_drawCount == m_topNumber)
+    m_gameEnded = m_drawCount == m_topNumber;
+    if (m_gameEnded)
         close(JournalGame::Ending::Finished);
     return true;
 }

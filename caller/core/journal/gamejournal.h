@@ -42,6 +42,9 @@ public:
     bool decline(JournalFolder::Unfinished game);
     // The program ends: a game still open is closed as quit.
     void programEnded();
+    // A phone sheet handed out or named. Before the game's first Start it waits to follow the
+    // game's first record; for a game that has ended it is of no use and dropped.
+    void recordPhoneSheet(const SetCode &set, const PhoneSheetHolding &holding);
 
     bool isOpen() const { return m_fd >= 0; }
     const QString &currentPath() const { return m_path; }
@@ -80,4 +83,6 @@ private:
     int m_drawCount = 0;
     int m_topNumber = 0;
     bool m_reported = false;
+    bool m_gameEnded = false;
+    QList<QByteArray> m_pendingPhoneSheets;
 };

@@ -1,6 +1,7 @@
 #include "journalformat.h"
 
 #include "crc32.h"
+#include "sheetrules.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -11,6 +12,7 @@ namespace {
 using Ending = JournalGame::Ending;
 
 constexpr QByteArrayView HeaderWord = "kavelo-journal";
+constexpr QByteArrayView PhoneSheetWord = "phonesheet";
 
 const std::pair<Ending, QByteArrayView> endingWords[] = {
     {Ending::Finished, "finished"},
@@ -152,6 +154,8 @@ public:
             return drawn(fields, time, where);
         if (fields.word == "resumed")
             return {};
+        if (fields.word == PhoneSheetWord)
+            return phoneSheet(fields, where);
         for (const auto &[ending, word] : endingWords) {
             if (fields.word != word)
                 continue;
@@ -228,7 +232,31 @@ private:
         return {};
     }
 
+    QString phoneSheet(const Fields &fields, const QString &where)
+    {
+        const QByteArray hash = fields.values.value("hash");
+        const auto number = fields.number("number");
+        const auto name = QByteArray::fromBase64Encoding(
+            fields.values.value("name"),
+            QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+        const std::optional<SetCode> set =
+            SetCode::read(QString::fromLatin1(fields.values.value("set"))).code;
+        // Handed out before the first Start, a sheet may name the set of another top number; the
+        // seed is the game's.
+        if (!PhoneSheets::isTokenHash(hash) || !number || *number < 1 ||
+            *number > SheetRules::MaxSheetCount || !name || !set ||
+            (m_phoneSeed && set->seed() != *m_phoneSeed))
+            return where + QCoreApplication::translate("JournalFormat",
+                                                       "(スマホのシート)の値が正しくありません。");
+        m_phoneSeed = set->seed();
+        if (SheetRules::topAllowed(m_game->topNumber))
+            m_game->phoneSet.emplace(set->seed(), m_game->topNumber);
+        m_game->phoneSheets.append({hash, int(*number), QString::fromUtf8(*name)});
+        return {};
+    }
+
     std::optional<JournalGame> m_game;
+    std::optional<std::uint32_t> m_phoneSeed;
 };
 
 } // namespace
@@ -266,6 +294,15 @@ QByteArray drawnRecord(int index, int number, const QDateTime &time)
 QByteArray resumedRecord(const QDateTime &time)
 {
     return frame("resumed time=" + timeText(time));
+}
+
+QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding,
+                            const QDateTime &time)
+{
+    return frame(PhoneSheetWord.toByteArray() + " set=" + set.text().toLatin1() +
+                 " hash=" + holding.tokenHash + " number=" + QByteArray::number(holding.number) +
+                 " name=" + holding.name.toUtf8().toBase64(QByteArray::Base64UrlEncoding) +
+                 " time=" + timeText(time));
 }
 
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phonesheets.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
@@ -26,6 +28,10 @@ struct JournalGame
     Ending ending = Ending::None;
     // The time of the newest record.
     QDateTime lastTime;
+    // The phones' sheets in the order they were handed out, each with its latest name, and the
+    // code of their set.
+    QList<PhoneSheetHolding> phoneSheets = {};
+    std::optional<SetCode> phoneSet = {};
 
     int drawCount() const { return static_cast<int>(drawTimes.size()); }
     bool complete() const { return ending != Ending::None; }
@@ -57,6 +63,9 @@ QByteArray startRecord(int topNumber, std::uint32_t seed, int gameOfRun, const Q
                        const QList<int> &drawOrder);
 QByteArray drawnRecord(int index, int number, const QDateTime &time);
 QByteArray resumedRecord(const QDateTime &time);
+// A phone sheet handed out, or named anew: the name travels as base64url, the journal being ASCII.
+QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding,
+                            const QDateTime &time);
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time);
 
 // Reads a whole journal. A record that fails its length or checksum ends the intact part when

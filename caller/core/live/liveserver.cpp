@@ -1,5 +1,6 @@
 #include "liveserver.h"
 
+#include "pagelanguage.h"
 #include "requestheadlimit.h"
 #include "websocketwire.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonDocument>
+#include <QStringDecoder>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
@@ -70,6 +73,14 @@ int connectionsThatFit(int wanted)
     if (files.rlim_cur == RLIM_INFINITY || files.rlim_cur >= needed)
         return wanted;
     return files.rlim_cur > ReservedFiles ? int(files.rlim_cur - ReservedFiles) : 0;
+}
+
+// The phone's address as one text, an IPv4 address the same whichever way the socket reports it.
+QString addressOf(const QTcpSocket &socket)
+{
+    bool v4 = false;
+    const quint32 ipv4 = socket.peerAddress().toIPv4Address(&v4);
+    return v4 ? QHostAddress(ipv4).toString() : socket.peerAddress().toString();
 }
 
 } // namespace
@@ -402,8 +413,8 @@ int LiveServer::connectionCount() const
 
 void LiveServer::acceptWebSocket(QTcpSocket *connection, const QByteArray &target)
 {
-    // A phone has nothing to say beyond a pong: a little is read at a time, the rest stays with
-    // the system, which slows the sender.
+    // A phone has little to say: a little is read at a time, the rest stays with the system,
+    // which slows the sender.
     connection->setReadBufferSize(1024);
     connect(connection, &QTcpSocket::readyRead, this,
             [this, connection] { readFrames(connection); });
@@ -411,13 +422,17 @@ void LiveServer::acceptWebSocket(QTcpSocket *connection, const QByteArray &targe
 
     Client client;
     client.connection = connection;
+    client.address = addressOf(*connection);
+    client.refill.setRemainingTime(MessageRefillMs);
     const QUrlQuery query(QUrl::fromEncoded(target));
+    client.language = PageLanguage::of(query.queryItemValue(QStringLiteral("lang")));
     const QString code = query.queryItemValue(QStringLiteral("code"), QUrl::FullyDecoded);
     const QString number = query.queryItemValue(QStringLiteral("sheet"), QUrl::FullyDecoded);
     if (!code.isEmpty() || !number.isEmpty())
         client.sheet.emplace(code, number);
     auto &added = m_clients.emplace(connection, std::move(client)).first->second;
     send(added, liveGameJson(m_game));
+    followTyped(added);
     emit clientCountChanged(clientCount());
     // Frames sent right behind the request.
     if (connection->bytesAvailable() > 0)
@@ -451,7 +466,12 @@ void LiveServer::readFrames(QTcpSocket *connection)
             break;
         }
         connection->skip(frame.size);
-        if (frame.kind == Kind::Ping) {
+        if (frame.kind == Kind::Text) {
+            if (!receive(client, frame.payload)) {
+                refused = true;
+                break;
+            }
+        } else if (frame.kind == Kind::Ping) {
             connection->write(
                 WebSocketWire::serverFrame(WebSocketWire::Opcode::Pong, frame.payload));
         } else if (frame.kind == Kind::Pong) {
@@ -468,25 +488,215 @@ void LiveServer::readFrames(QTcpSocket *connection)
 
 void LiveServer::publish(const LiveGame &game)
 {
+    const bool newTop = game.top != m_game.top;
     m_game = game;
-    const QByteArray json = liveGameJson(game);
+    if (game.phase != AudienceBoard::Phase::Waiting || !game.called.isEmpty())
+        m_supply.setStarted(true);
+    if (newTop)
+        rebuildCount();
+    tally();
+    sendAll();
+}
+
+void LiveServer::resetPhoneSheets(const std::optional<SetCode> &set,
+                                  const QList<PhoneSheetHolding> &holdings, int generation)
+{
+    m_generation = generation;
+    // Started or not, the game's next state says.
+    m_supply.reset(set, holdings);
+    // The phones of the old game hold nothing in this one until they claim again.
+    for (auto &[connection, client] : m_clients) {
+        if (!client.tokenHash.isEmpty())
+            client.sheet.reset();
+        client.tokenHash.clear();
+    }
+    m_talliedDraw = -1;
+    rebuildCount();
+    sendAll();
+}
+
+void LiveServer::setPhoneSet(const std::optional<SetCode> &set)
+{
+    m_supply.setSet(set);
+    for (auto &[connection, client] : m_clients) {
+        if (const PhoneSheetHolding *held = m_supply.holding(client.tokenHash))
+            holdPhoneSheet(client, *held);
+    }
+    rebuildCount();
+    sendAll();
+}
+
+void LiveServer::setPhoneSheetPolicy(const PhoneSheetPolicy &policy)
+{
+    m_supply.setPolicy(policy);
+    sendAll();
+}
+
+void LiveServer::rebuildCount()
+{
+    m_count.clear();
+    if (const auto &set = m_supply.set()) {
+        for (const PhoneSheetHolding &holding : m_supply.holdings())
+            m_count.follow(m_supply.hallSheet(holding), set->sheet(holding.number));
+    }
+    m_typedFrom.clear();
     for (auto &[connection, client] : m_clients)
-        send(client, json);
+        followTyped(client);
+}
+
+void LiveServer::followTyped(Client &client)
+{
+    if (!client.sheet || !client.tokenHash.isEmpty())
+        return;
+    client.sheet->json(m_game);
+    const SheetChoice *choice = client.sheet->found();
+    // A phone set's sheet counts once it is handed out, as the phone sheet it is.
+    if (!choice || *choice->code == m_supply.set() ||
+        m_count.follows(choice->code->text(), choice->number))
+        return;
+    // Typed sheets count only as many from one address as the phone sheets it may take.
+    int &typed = m_typedFrom[client.address];
+    if (typed >= m_supply.policy().perAddress)
+        return;
+    ++typed;
+    m_count.follow({choice->code->text(), choice->number, {}, false}, choice->cells);
+}
+
+void LiveServer::tally()
+{
+    const int draw = static_cast<int>(m_game.called.size());
+    if (draw == m_talliedDraw)
+        return;
+    m_talliedDraw = draw;
+    const HallTally counted = m_count.tally(m_game.called);
+    for (const KitLanguage language : {KitLanguage::Japanese, KitLanguage::English}) {
+        const PageLanguage inLanguage(language);
+        m_hallText[int(language)] = hallCountText(counted.reach, counted.bingo);
+    }
+    emit tallied(counted);
+}
+
+void LiveServer::sendAll()
+{
+    const QByteArray game = liveGameJson(m_game);
+    for (auto &[connection, client] : m_clients) {
+        send(client, game);
+        // On its way now, not once every phone's message is made.
+        connection->flush();
+    }
     dropSlowReaders();
 }
 
 void LiveServer::send(Client &client, const QByteArray &game)
 {
-    using WebSocketWire::Opcode;
-    if (!client.sheet) {
-        client.connection->write(WebSocketWire::serverFrame(Opcode::Text, game));
-        return;
+    const PageLanguage inLanguage(client.language);
+    QJsonObject more;
+    if (!client.textsSent) {
+        more.insert(QStringLiteral("texts"), livePageTexts());
+        client.textsSent = true;
     }
-    // The game's object with the sheet added as its last member.
+    if (m_count.size() > 0)
+        more.insert(QStringLiteral("hall"), m_hallText[int(client.language)]);
+    if (m_supply.policy().enabled)
+        more.insert(QStringLiteral("offer"),
+                    client.tokenHash.isEmpty() && m_supply.handingOut() && m_supply.set());
+    if (const PhoneSheetHolding *held = m_supply.holding(client.tokenHash))
+        more.insert(QStringLiteral("phone"), QJsonObject{{QStringLiteral("name"), held->name}});
+    else if (client.claimed)
+        more.insert(QStringLiteral("phone"), QJsonValue::Null);
+    if (!client.notice.isEmpty())
+        more.insert(QStringLiteral("notice"), std::exchange(client.notice, {}));
+    // The game's object with the rest added as its last members.
     QByteArray message = game;
-    message.chop(1);
-    message += ",\"sheet\":" + client.sheet->json(m_game) + '}';
-    client.connection->write(WebSocketWire::serverFrame(Opcode::Text, message));
+    if (!more.isEmpty()) {
+        message.chop(1);
+        message += ',' + QJsonDocument(more).toJson(QJsonDocument::Compact).sliced(1);
+    }
+    if (client.sheet) {
+        message.chop(1);
+        message += ",\"sheet\":" + client.sheet->json(m_game) + '}';
+    }
+    client.connection->write(WebSocketWire::serverFrame(WebSocketWire::Opcode::Text, message));
+}
+
+bool LiveServer::receive(Client &client, const QByteArray &payload)
+{
+    if (client.refill.hasExpired()) {
+        client.budget = MessageBurst;
+        client.refill.setRemainingTime(MessageRefillMs);
+    }
+    if (client.budget-- <= 0)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString message = utf8(payload);
+    if (utf8.hasError())
+        return false;
+    const qsizetype space = message.indexOf(u' ');
+    const QStringView word = QStringView(message).left(space < 0 ? message.size() : space);
+    const QStringView argument = space < 0 ? QStringView() : QStringView(message).sliced(space + 1);
+    if (word == u"hold" || word == u"take") {
+        if (!claim(client, argument, word == u"take"))
+            return false;
+    } else if (word == u"name" && !client.tokenHash.isEmpty()) {
+        const PageLanguage inLanguage(client.language);
+        const QString name = argument.toString();
+        if (const auto refusal = PhoneSheets::nameRefusal(name)) {
+            client.notice = *refusal;
+        } else {
+            m_supply.name(client.tokenHash, name);
+            const PhoneSheetHolding *held = m_supply.holding(client.tokenHash);
+            const HallSheet sheet = m_supply.hallSheet(*held);
+            m_count.rename(sheet.setCode, sheet.number, name);
+            emit phoneSheetHeld(*held, m_generation);
+            emit sheetNamed(sheet);
+        }
+    } else {
+        return false;
+    }
+    send(client, liveGameJson(m_game));
+    return true;
+}
+
+bool LiveServer::claim(Client &client, QStringView token, bool take)
+{
+    const QByteArray text = token.toLatin1();
+    if (token.size() != PhoneSheets::TokenLength || !PhoneSheets::isToken(text))
+        return false;
+    const QByteArray hash = PhoneSheets::tokenHash(text);
+    // While the phone that holds a sheet is connected, its token from another address is
+    // someone else's: the connection ends. From the same address it is the phone reloading.
+    for (const auto &[connection, other] : m_clients) {
+        if (&other != &client && other.tokenHash == hash && other.address != client.address)
+            return false;
+    }
+    client.claimed = true;
+    const PageLanguage inLanguage(client.language);
+    if (!take) {
+        if (const PhoneSheetHolding *held = m_supply.holding(hash); held && m_supply.set())
+            holdPhoneSheet(client, *held);
+        return true;
+    }
+    const auto taken = m_supply.take(hash, client.address);
+    if (const auto *refusal = std::get_if<PhoneSheetSupply::Refusal>(&taken)) {
+        client.notice = PhoneSheetSupply::refusalText(*refusal);
+        return true;
+    }
+    const PhoneSheetHolding &held = *m_supply.holding(hash);
+    if (std::get<std::pair<int, bool>>(taken).second) {
+        m_count.follow(m_supply.hallSheet(held), m_supply.set()->sheet(held.number));
+        emit phoneSheetHeld(held, m_generation);
+    }
+    holdPhoneSheet(client, held);
+    return true;
+}
+
+void LiveServer::holdPhoneSheet(Client &client, const PhoneSheetHolding &holding)
+{
+    client.tokenHash = holding.tokenHash;
+    if (m_supply.set())
+        client.sheet.emplace(m_supply.set()->text(), QString::number(holding.number));
+    else
+        client.sheet.reset();
 }
 
 bool LiveServer::readsTooLittle(const QTcpSocket &connection) const

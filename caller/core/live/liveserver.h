@@ -1,8 +1,12 @@
 #pragma once
 
+#include "hallcount.h"
+#include "kitlanguage.h"
 #include "livegame.h"
+#include "phonesheets.h"
 
 #include <QDeadlineTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
@@ -66,11 +70,30 @@ public:
 
     // The game changed: every phone is sent the new state.
     void publish(const LiveGame &game);
+
+    // A new game for the phone sheets: its set and the holders a resume brings back. The
+    // generation comes back with each holding handed out, so a late one of an old game is told
+    // apart.
+    void resetPhoneSheets(const std::optional<SetCode> &set,
+                          const QList<PhoneSheetHolding> &holdings, int generation);
+    // The top number changed before the start: the same holders, another set.
+    void setPhoneSet(const std::optional<SetCode> &set);
+    void setPhoneSheetPolicy(const PhoneSheetPolicy &policy);
+
+    // What a phone may send: a word and at most one argument in one text frame, a few a second.
+    // Anything else ends its connection.
+    static constexpr int MessageBurst = 8;
+    static constexpr int MessageRefillMs = 10'000;
     int clientCount() const { return static_cast<int>(m_clients.size()); }
     int connectionCount() const;
 
 signals:
     void clientCountChanged(int count);
+    // After each reveal, over every sheet the phones follow.
+    void tallied(const HallTally &tally);
+    // A phone sheet was handed out or named: for the journal.
+    void phoneSheetHeld(const PhoneSheetHolding &holding, int generation);
+    void sheetNamed(const HallSheet &sheet);
 
 private:
     struct Client
@@ -82,11 +105,29 @@ private:
         // The control frames received in the second that ends at frameWindow.
         int frames = 0;
         QDeadlineTimer frameWindow;
+        KitLanguage language = KitLanguage::Japanese;
+        QString address;
+        // The phone sheet this phone holds, once it said its token.
+        QByteArray tokenHash;
+        // It said its token, whether or not that holds a sheet.
+        bool claimed = false;
+        bool textsSent = false;
+        QString notice;
+        int budget = MessageBurst;
+        QDeadlineTimer refill;
     };
 
     void acceptWebSocket(QTcpSocket *connection, const QByteArray &target);
     void readFrames(QTcpSocket *connection);
     void send(Client &client, const QByteArray &game);
+    void sendAll();
+    // False when the phone's message ends its connection.
+    bool receive(Client &client, const QByteArray &payload);
+    bool claim(Client &client, QStringView token, bool take);
+    void holdPhoneSheet(Client &client, const PhoneSheetHolding &holding);
+    void followTyped(Client &client);
+    void rebuildCount();
+    void tally();
     // Closes the clients that read too little to keep up, after a round of sending.
     void dropSlowReaders();
     bool readsTooLittle(const QTcpSocket &connection) const;
@@ -100,4 +141,11 @@ private:
     std::unordered_map<QTcpSocket *, Client> m_clients;
     QTimer *m_ping = nullptr;
     LiveGame m_game;
+    PhoneSheetSupply m_supply;
+    int m_generation = 0;
+    HallCount m_count;
+    // The typed printed sheets each address added to the count, which it bounds.
+    QHash<QString, int> m_typedFrom;
+    int m_talliedDraw = -1;
+    QString m_hallText[2];
 };

@@ -79,9 +79,9 @@ ClientFrame readClientFrame(QByteArrayView bytes)
     const quint8 opcode = first & 0x0F;
     const bool masked = second & 0x80;
     const qsizetype length = second & 0x7F;
-    const bool control = opcode == quint8(Opcode::Close) || opcode == quint8(Opcode::Ping) ||
-                         opcode == quint8(Opcode::Pong);
-    if (!whole || reserved || !masked || !control || length > 125)
+    const bool known = opcode == quint8(Opcode::Close) || opcode == quint8(Opcode::Ping) ||
+                       opcode == quint8(Opcode::Pong) || opcode == quint8(Opcode::Text);
+    if (!whole || reserved || !masked || !known || length > 125)
         return {ClientFrame::Kind::Refused, 0, {}};
     if (bytes.size() < HeadSize + length)
         return {};
@@ -90,6 +90,7 @@ ClientFrame readClientFrame(QByteArrayView bytes)
         payload[i] = char(payload[i] ^ bytes[2 + i % 4]);
     const ClientFrame::Kind kind = opcode == quint8(Opcode::Ping)   ? ClientFrame::Kind::Ping
                                    : opcode == quint8(Opcode::Pong) ? ClientFrame::Kind::Pong
+                                   : opcode == quint8(Opcode::Text) ? ClientFrame::Kind::Text
                                                                     : ClientFrame::Kind::Close;
     return {kind, HeadSize + length, payload};
 }

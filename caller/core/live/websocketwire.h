@@ -9,8 +9,8 @@
 // The little of the WebSocket protocol the live page needs, written here rather than taken from
 // Qt's WebSocket server: that one answers the upgrade with a server name and a wildcard origin,
 // and answers every ping from a phone without limit, so a client could make it write pongs
-// without end. Phones only listen: the server sends text, pings and a close, and reads pongs,
-// pings and a close, nothing else.
+// without end. Phones mostly listen: the server sends text, pings and a close, and reads pongs,
+// pings, a close and short texts, nothing else.
 namespace WebSocketWire {
 
 // A request head asking to upgrade to a WebSocket.
@@ -33,15 +33,16 @@ qsizetype headLength(QByteArrayView bytes);
 
 struct ClientFrame
 {
-    enum class Kind { Incomplete, Ping, Pong, Close, Refused };
+    enum class Kind { Incomplete, Text, Ping, Pong, Close, Refused };
     Kind kind = Kind::Incomplete;
     // The bytes the frame takes.
     qsizetype size = 0;
     QByteArray payload;
 };
 
-// The first frame of bytes sent by a phone. A client must mask its frames; control frames are
-// whole and at most 125 bytes; a data frame is refused, as is anything else.
+// The first frame of bytes sent by a phone. A client must mask its frames; control frames and
+// text, whole and at most 125 bytes, are read; anything else (binary, a text in pieces, a
+// longer one) is refused.
 ClientFrame readClientFrame(QByteArrayView bytes);
 
 enum class Opcode : quint8 { Text = 0x1, Close = 0x8, Ping = 0x9, Pong = 0xA };

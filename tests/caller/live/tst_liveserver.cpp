@@ -97,6 +97,14 @@ QJsonObject lastMessage(const QSignalSpy &spy)
     return QJsonDocument::fromJson(spy.last().at(0).toString().toUtf8()).object();
 }
 
+// The game in a message, without the page's texts and the phone's own parts.
+QJsonObject gameIn(const QJsonObject &message)
+{
+    return {{"phase", message.value("phase")},
+            {"top", message.value("top")},
+            {"called", message.value("called")}};
+}
+
 } // namespace
 
 class TestLiveServer : public QObject
@@ -204,16 +212,22 @@ void TestLiveServer::servesPhonesFromItsOwnThread()
     QSignalSpy mineSpy(mine.get(), &QWebSocket::textMessageReceived);
     QTRY_COMPARE(plainSpy.size(), 1);
     QTRY_COMPARE(mineSpy.size(), 1);
-    QCOMPARE(lastMessage(plainSpy),
+    QCOMPARE(gameIn(lastMessage(plainSpy)),
              (QJsonObject{{"phase", "between"}, {"top", 50}, {"called", QJsonArray{first}}}));
+    // The page's words come with the first message, in the page's language.
+    QCOMPARE(lastMessage(plainSpy).value("texts").toObject().value("take").toString(),
+             "シートをもらう");
     QCOMPARE(lastMessage(mineSpy).value("sheet").toObject().value("number").toInt(), 7);
     QTRY_COMPARE(service.clientCount(), 2);
 
     // Each step reaches every phone: the spin, then the number.
     g.game.start();
     QTRY_COMPARE(plainSpy.size(), 2);
-    QCOMPARE(lastMessage(plainSpy),
-             (QJsonObject{{"phase", "spinning"}, {"top", 50}, {"called", QJsonArray{first}}}));
+    QCOMPARE(lastMessage(plainSpy), (QJsonObject{{"phase", "spinning"},
+                                                 {"top", 50},
+                                                 {"called", QJsonArray{first}},
+                                                 {"hall", "リーチ 0 · ビンゴ 0"},
+                                                 {"offer", false}}));
     g.game.stop();
     QTRY_COMPARE(plainSpy.size(), 3);
     QTRY_COMPARE(mineSpy.size(), 3);
