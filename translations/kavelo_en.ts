@@ -755,4 +755,47 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
         <translation>No line is one number short either</translation>
     </message>
 </context>
+<context>
+    <name>WinnersList</name>
+    <message>
+        <source>順位</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>引いた数</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>セットコード</source>
+        <translation>Set code</translation>
+    </message>
+    <message>
+        <source>シート番号</source>
+        <translation>Sheet number</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>シート</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>スマホ</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>紙 (要提示)</source>
+        <translation>Paper (must be shown)</translation>
+    </message>
+    <message>
+        <source>済</source>
+        <translation>Yes</translation>
+    </message>
+</context>
 </TS>

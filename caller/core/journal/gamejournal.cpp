@@ -103,6 +103,12 @@ void GameJournal::onGameCleared(int)
     close(JournalGame::Ending::Cleared);
 }
 
+void GameJournal::note(const QByteArray &wordAndFields)
+{
+    if (m_fd >= 0)
+        append(JournalFormat::noteRecord(wordAndFields, m_clock()));
+}
+
 void GameJournal::programEnded()
 {
     close(JournalGame::Ending::Quit);

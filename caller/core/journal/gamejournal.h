@@ -40,6 +40,9 @@ public:
     bool decline(JournalFolder::Claimed journal, const JournalReading &reading);
     // The program ends: a game still open is closed as quit.
     void programEnded();
+    // Adds a record of something else that belongs to the game being played (its word and
+    // fields, see JournalFormat::noteRecord); nothing while no game is open.
+    void note(const QByteArray &wordAndFields);
 
     bool isOpen() const { return m_fd >= 0; }
     const QString &currentPath() const { return m_path; }

@@ -152,6 +152,10 @@ public:
             return drawn(fields, time, where);
         if (fields.word == "resumed")
             return {};
+        if (fields.word == "winner") {
+            m_game->winnerRecords.append(payload.toByteArray());
+            return {};
+        }
         for (const auto &[ending, word] : endingWords) {
             if (fields.word != word)
                 continue;
@@ -266,6 +270,11 @@ QByteArray drawnRecord(int index, int number, const QDateTime &time)
 QByteArray resumedRecord(const QDateTime &time)
 {
     return frame("resumed time=" + timeText(time));
+}
+
+QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time)
+{
+    return frame(wordAndFields.toByteArray() + " time=" + timeText(time));
 }
 
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time)

@@ -26,6 +26,8 @@ struct JournalGame
     Ending ending = Ending::None;
     // The time of the newest record.
     QDateTime lastTime;
+    // The payloads of the winners' list's records, in the order written; the list reads them.
+    QList<QByteArray> winnerRecords;
 
     int drawCount() const { return static_cast<int>(drawTimes.size()); }
     bool complete() const { return ending != Ending::None; }
@@ -57,6 +59,8 @@ QByteArray startRecord(int topNumber, std::uint32_t seed, int gameOfRun, const Q
                        const QList<int> &drawOrder);
 QByteArray drawnRecord(int index, int number, const QDateTime &time);
 QByteArray resumedRecord(const QDateTime &time);
+// A record of something else that belongs to the game: its word and fields, then the time.
+QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time);
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time);
 
 // Reads a whole journal. A record that fails its length or checksum ends the intact part when
