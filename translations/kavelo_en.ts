@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AudienceHall</name>
+    <message>
+        <source>リーチ %1 · ビンゴ %2</source>
+        <translation>Reach %1 · Bingo %2</translation>
+    </message>
+    <message>
+        <source>ビンゴ! %1</source>
+        <translation>BINGO! %1</translation>
+    </message>
+</context>
+<context>
     <name>AudienceScreen</name>
     <message>
         <source>観客用表示</source>
@@ -75,12 +86,14 @@ Quit?</translation>
 観客用表示を開く / 閉じる: F5
 観客用表示の全画面表示: F11 (戻るときは F11 か Esc)
 シート確認: F8
-会場のスマホに公開 / やめる: F9</source>
+会場のスマホに公開 / やめる: F9
+ビンゴ順位 (スマホに公開したとき): F7</source>
         <translation>Start / Stop: Space, Enter, Page Down, →
 Open / close the audience screen: F5
 Audience screen full screen: F11 (back with F11 or Esc)
 Sheet check: F8
-Serve to / stop serving the hall&apos;s phones: F9</translation>
+Serve to / stop serving the hall&apos;s phones: F9
+Bingo winners (when serving the phones): F7</translation>
     </message>
 </context>
 <context>
@@ -199,6 +212,30 @@ Number entered: &quot;%2&quot;</translation>
     <message>
         <source>無</source>
         <translation>Off</translation>
+    </message>
+    <message>
+        <source>確認済み</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>名前を隠す</source>
+        <translation>Hide name</translation>
+    </message>
+    <message>
+        <source>外す</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>CSV に保存...</source>
+        <translation>Save CSV...</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位</source>
+        <translation>Bingo winners</translation>
     </message>
 </context>
 <context>
@@ -463,6 +500,13 @@ Please use the Kavelo window that is open.</translation>
 %1</source>
         <translation>The record of the last game cannot be read.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallDesk</name>
+    <message>
+        <source>ビンゴ順位(&amp;W)...</source>
+        <translation>Bingo &amp;winners...</translation>
     </message>
 </context>
 <context>
@@ -796,6 +840,76 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     <message>
         <source>済</source>
         <translation>Yes</translation>
+    </message>
+    <message>
+        <source>(スマホ)</source>
+        <translation>(phone)</translation>
+    </message>
+    <message>
+        <source>(紙)</source>
+        <translation>(paper)</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>#%1</translation>
+    </message>
+</context>
+<context>
+    <name>WinnersWindow</name>
+    <message>
+        <source>順位</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>回</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>シート</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>(隠しています)</source>
+        <translation>(hidden)</translation>
+    </message>
+    <message>
+        <source>スマホ</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>紙 (用紙を見せてもらう)</source>
+        <translation>Paper (ask to see it)</translation>
+    </message>
+    <message>
+        <source>済</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>%1
+をビンゴ順位から外しますか? 外したシートは戻りません。</source>
+        <translation>Remove
+%1
+from the bingo winners? A sheet removed does not come back.</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位を保存</source>
+        <translation>Save the bingo winners</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位</source>
+        <translation>Bingo winners</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 
 class AudienceScreen;
 class DisplayFrame;
+class HallDesk;
 class LiveServing;
 class NextKeyFilter;
 class QComboBox;
@@ -48,7 +49,8 @@ public:
                   "観客用表示を開く / 閉じる: F5\n"
                   "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
                   "シート確認: F8\n"
-                  "会場のスマホに公開 / やめる: F9");
+                  "会場のスマホに公開 / やめる: F9\n"
+                  "ビンゴ順位 (スマホに公開したとき): F7");
     }
     static QString sheetCheckItemText() { return tr("シート確認"); }
     static QString nothingToCheckText()
@@ -78,6 +80,8 @@ public:
     QMenu &systemMenu() { return m_systemMenu; }
     // The live page for the players' phones, 会場のスマホに公開.
     LiveServing &live() { return *m_live; }
+    // The hall playing along: the winners' list and its window.
+    HallDesk &hall() { return *m_hall; }
 
     void Start();
     void Stop();
@@ -151,6 +155,7 @@ private:
     QAction *m_keysItem = nullptr;
     NextKeyFilter *m_nextKeys = nullptr;
     LiveServing *m_live = nullptr;
+    HallDesk *m_hall = nullptr;
     // The code of the last sheet checked, offered again for the next check.
     QString m_setCode;
 };

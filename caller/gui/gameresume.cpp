@@ -2,6 +2,7 @@
 
 #include "ccallerdlg.h"
 #include "gamejournal.h"
+#include "halldesk.h"
 #include "journalfolder.h"
 #include "journalformat.h"
 #include "messagepresenter.h"
@@ -87,8 +88,10 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     // Asked before the dialog shows, on no window of its own: the keys of a presenter remote
     // stay out of questions over the caller's windows, but here Enter must take the default.
     if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
-        if (dialog.restoreGame(game.drawOrder, game.drawCount()))
+        if (dialog.restoreGame(game.drawOrder, game.drawCount())) {
+            dialog.hall().winners().restore(game.winnerRecords);
             journal.resume(std::move(last->journal), last->reading);
+        }
     } else {
         journal.decline(std::move(last->journal), last->reading);
     }

@@ -68,6 +68,19 @@ int WinnersList::place(int row) const
     return earlier + 1;
 }
 
+QString WinnersList::line(int row) const
+{
+    const Winner &w = m_winners.at(row);
+    const QString kind = w.sheet.phoneSheet ? QCoreApplication::translate("WinnersList", "(スマホ)")
+                                            : QCoreApplication::translate("WinnersList", "(紙)");
+    QStringList parts{QCoreApplication::translate("WinnersList", "%1位").arg(place(row)),
+                      QStringLiteral("No.%1").arg(w.sheet.number)};
+    if (!w.shownName().isEmpty())
+        parts << w.shownName();
+    parts << kind;
+    return parts.join(QStringLiteral("  "));
+}
+
 void WinnersList::insert(const Winner &winner)
 {
     // After every winner of the same or an earlier draw, so a list read back keeps its order.

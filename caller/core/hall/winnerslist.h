@@ -45,6 +45,9 @@ public:
     // The place of the winner at row, from 1; winners of the same draw share one, and the next
     // draw's place counts them all ("1, 1, 3").
     int place(int row) const;
+    // The winner at row in one line for the room: place, sheet number, the name where shown, and
+    // what kind of sheet it is ("1位  No.7  はな (スマホ)").
+    QString line(int row) const;
 
     // Takes the sheets a draw completed.
     void take(const HallTally &tally);

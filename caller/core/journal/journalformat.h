@@ -27,7 +27,7 @@ struct JournalGame
     // The time of the newest record.
     QDateTime lastTime;
     // The payloads of the winners' list's records, in the order written; the list reads them.
-    QList<QByteArray> winnerRecords;
+    QList<QByteArray> winnerRecords = {};
 
     int drawCount() const { return static_cast<int>(drawTimes.size()); }
     bool complete() const { return ending != Ending::None; }
