@@ -862,5 +862,13 @@ Toggle Status Bar</translation>
         <source>リーチの列もありません</source>
         <translation>No line is one number short either</translation>
     </message>
+    <message>
+        <source>そろった列はありません（ゲーム終了）</source>
+        <translation>No line complete (game over)</translation>
+    </message>
+    <message>
+        <source>リーチのまま終了: %1（%2 は引かれませんでした）</source>
+        <translation>Ended one short: %1 (%2 was not drawn)</translation>
+    </message>
 </context>
 </TS>

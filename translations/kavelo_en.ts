@@ -4,10 +4,6 @@
 <context>
     <name>AudienceHall</name>
     <message>
-        <source>リーチ %1 · ビンゴ %2</source>
-        <translation>Reach %1 · Bingo %2</translation>
-    </message>
-    <message>
         <source>ビンゴ! %1</source>
         <translation>BINGO! %1</translation>
     </message>
@@ -212,6 +208,50 @@ Number entered: &quot;%2&quot;</translation>
     <message>
         <source>無</source>
         <translation>Off</translation>
+    </message>
+    <message>
+        <source>配る</source>
+        <translation>Hand out</translation>
+    </message>
+    <message>
+        <source>配らない</source>
+        <translation>Don&apos;t hand out</translation>
+    </message>
+    <message>
+        <source>シートは全部で</source>
+        <translation>Sheets in all</translation>
+    </message>
+    <message>
+        <source>枚まで</source>
+        <translation>at most</translation>
+    </message>
+    <message>
+        <source>配るのは</source>
+        <translation>Hand out</translation>
+    </message>
+    <message>
+        <source>最初のスタートまで</source>
+        <translation>Until the first Start</translation>
+    </message>
+    <message>
+        <source>いつでも</source>
+        <translation>At any time</translation>
+    </message>
+    <message>
+        <source>締め切る</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>セットコード</source>
+        <translation>Set code</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>スマホのシート</source>
+        <translation>Phone sheets</translation>
     </message>
     <message>
         <source>確認済み</source>
@@ -508,6 +548,10 @@ Please use the Kavelo window that is open.</translation>
         <source>ビンゴ順位(&amp;W)...</source>
         <translation>Bingo &amp;winners...</translation>
     </message>
+    <message>
+        <source>スマホのシート(&amp;P)...</source>
+        <translation>&amp;Phone sheets...</translation>
+    </message>
 </context>
 <context>
     <name>JournalFolder</name>
@@ -594,6 +638,21 @@ Please use the Kavelo window that is open.</translation>
         <source>ゲームの始まりの記録がありません。</source>
         <translation>The record of the start of the game is missing.</translation>
     </message>
+    <message>
+        <source>(スマホのシート)の値が正しくありません。</source>
+        <translation> (a phone sheet) has wrong values.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePage</name>
+    <message>
+        <source>リーチ %1 · ビンゴ %2</source>
+        <translation>Reach %1 · Bingo %2</translation>
+    </message>
+    <message>
+        <source>シート %1 · %2</source>
+        <translation>Sheet %1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>LiveServing</name>
@@ -637,6 +696,58 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     <message>
         <source>シート番号が長すぎます。</source>
         <translation>The sheet number is too long.</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneSheets</name>
+    <message>
+        <source>名前は %1 文字までです。</source>
+        <translation>A name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>名前に使えない文字が入っています。</source>
+        <translation>The name has characters that cannot be used.</translation>
+    </message>
+    <message>
+        <source>スマホのシートは配っていません。</source>
+        <translation>No sheets are handed out to phones.</translation>
+    </message>
+    <message>
+        <source>シートを配る時間は終わりました。</source>
+        <translation>Sheets are no longer handed out.</translation>
+    </message>
+    <message>
+        <source>このゲームの数ではシートを作れません (%1 以上が必要です)。</source>
+        <translation>No sheets can be made for this game&apos;s top number (it must be at least %1).</translation>
+    </message>
+    <message>
+        <source>シートはすべて配り終わりました。</source>
+        <translation>All the sheets have been handed out.</translation>
+    </message>
+    <message>
+        <source>このネットワークの住所には、もうシートを配れません。</source>
+        <translation>No more sheets can be handed out to this network address.</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneSheetsDialog</name>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>このゲームで配ったシート: %1 枚</source>
+        <translation>Sheets handed out this game: %1</translation>
+    </message>
+    <message>
+        <source>シートの数には 1 から %1 までの数字を入力してください。
+入力された数: 「%2」</source>
+        <translation>Enter a number of sheets from 1 to %1.
+Number entered: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>スマホのシート</source>
+        <translation>Phone sheets</translation>
     </message>
 </context>
 <context>
@@ -798,9 +909,29 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
         <source>リーチの列もありません</source>
         <translation>No line is one number short either</translation>
     </message>
+    <message>
+        <source>そろった列はありません（ゲーム終了）</source>
+        <translation>No line complete (game over)</translation>
+    </message>
+    <message>
+        <source>リーチのまま終了: %1（%2 は引かれませんでした）</source>
+        <translation>Ended one short: %1 (%2 was not drawn)</translation>
+    </message>
 </context>
 <context>
     <name>WinnersList</name>
+    <message>
+        <source>(スマホ)</source>
+        <translation>(phone)</translation>
+    </message>
+    <message>
+        <source>(紙)</source>
+        <translation>(paper)</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>#%1</translation>
+    </message>
     <message>
         <source>順位</source>
         <translation>Place</translation>
@@ -840,18 +971,6 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     <message>
         <source>済</source>
         <translation>Yes</translation>
-    </message>
-    <message>
-        <source>(スマホ)</source>
-        <translation>(phone)</translation>
-    </message>
-    <message>
-        <source>(紙)</source>
-        <translation>(paper)</translation>
-    </message>
-    <message>
-        <source>%1位</source>
-        <translation>#%1</translation>
     </message>
 </context>
 <context>

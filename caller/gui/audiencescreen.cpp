@@ -116,6 +116,7 @@ void AudienceScreen::boardChanged()
     // as it reaches the dialog's called slot, and the "Bingo End" message follows at once.
     if (isVisible())
         repaint();
+    emit boardPainted();
 }
 
 void AudienceScreen::followSpin()

@@ -43,6 +43,8 @@ public:
 
 signals:
     void closed();
+    // A change of the board is on the screen, or the screen is hidden and has nothing to show.
+    void boardPainted();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

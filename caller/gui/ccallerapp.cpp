@@ -38,6 +38,9 @@ int CCallerApp::InitInstance(std::optional<std::uint32_t> seed, bool serve,
     CCallerDlg dialog(services);
 
     GameJournal journal(folder, generatorSeed, [] { return QDateTime::currentDateTime(); });
+    dialog.live().setCallerSeed(generatorSeed);
+    QObject::connect(&dialog.live(), &LiveServing::phoneSheetHeld, &journal,
+                     &GameJournal::recordPhoneSheet);
     QObject::connect(&journal, &GameJournal::unavailable, &dialog,
                      [&dialog, &services](const QString &message) {
                          services.messages->show(&dialog, MessagePresenter::Icon::Warning,

@@ -5,6 +5,7 @@
 #include "halldesk.h"
 #include "journalfolder.h"
 #include "journalformat.h"
+#include "liveserving.h"
 #include "messagepresenter.h"
 #include "numbertext.h"
 
@@ -89,6 +90,9 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     // stay out of questions over the caller's windows, but here Enter must take the default.
     if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
         if (dialog.restoreGame(game.drawOrder, game.drawCount())) {
+            // Every phone gets its own sheet back.
+            dialog.live().resumePhoneSheets(game.seed, game.gameOfRun, game.topNumber,
+                                            game.phoneSheets);
             dialog.hall().winners().restore(game.winnerRecords);
             journal.resume(std::move(last->journal), last->reading);
         }

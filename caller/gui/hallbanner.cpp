@@ -2,6 +2,7 @@
 
 #include "audienceboard.h"
 #include "audiencehall.h"
+#include "livegame.h"
 
 #include <QPainter>
 
@@ -59,7 +60,7 @@ void HallBanner::paintEvent(QPaintEvent *)
     painter.setFont(font);
     const QFontMetrics metrics(font);
     // Painted text is never read as markup: the names are shown as the holders typed them.
-    const QString counts = m_hall.countsText();
+    const QString counts = hallCountText(m_hall.reach(), m_hall.bingo());
     const QRect countsBox(margin, 0, metrics.horizontalAdvance(counts) + margin, height());
     painter.drawText(countsBox, Qt::AlignLeft | Qt::AlignVCenter, counts);
 

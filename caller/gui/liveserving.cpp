@@ -4,6 +4,7 @@
 #include "lanaddress.h"
 #include "livecorner.h"
 #include "messagepresenter.h"
+#include "phonesheets.h"
 
 #include <QAction>
 #include <QWidget>
@@ -20,6 +21,78 @@ LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages,
     m_action->setCheckable(true);
     m_action->setShortcut(Key);
     connect(m_action, &QAction::triggered, this, &LiveServing::toggle);
+    connect(&m_service, &LiveService::tallied, this, &LiveServing::tallied);
+    connect(&m_service, &LiveService::sheetNamed, this, &LiveServing::sheetNamed);
+    connect(&m_service, &LiveService::phoneSheetHeld, this,
+            [this](const PhoneSheetHolding &holding) {
+                if (m_phoneSheetCount != m_service.phoneSheets().size()) {
+                    m_phoneSheetCount = int(m_service.phoneSheets().size());
+                    emit phoneSheetCountChanged(m_phoneSheetCount);
+                }
+                emit phoneSheetHeld(holding);
+            });
+    connect(&board, &AudienceBoard::changed, this, &LiveServing::followBoard);
+}
+
+void LiveServing::setCallerSeed(std::uint32_t seed)
+{
+    m_callerSeed = seed;
+    m_gameSeed = seed;
+    m_gamesOfRun = 0;
+    m_gameOfRun = 1;
+    choosePhoneSet(m_board.topNumber(), true);
+}
+
+void LiveServing::resumePhoneSheets(std::uint32_t seed, int gameOfRun, int topNumber,
+                                    const QList<PhoneSheetHolding> &holdings)
+{
+    m_gameSeed = seed;
+    m_gameOfRun = gameOfRun;
+    ++m_gamesOfRun;
+    m_gameUnderWay = true;
+    choosePhoneSet(topNumber, true, holdings);
+}
+
+void LiveServing::followBoard()
+{
+    const bool underWay = m_board.phase() != AudienceBoard::Phase::Waiting;
+    if (m_gameUnderWay && !underWay) {
+        // Cleared: the next game has a set of its own, numbered in the run as its journal will
+        // number it.
+        m_gameSeed = m_callerSeed;
+        m_gameOfRun = m_gamesOfRun + 1;
+        m_gameUnderWay = false;
+        choosePhoneSet(m_board.topNumber(), true);
+        return;
+    }
+    if (!m_gameUnderWay && underWay) {
+        ++m_gamesOfRun;
+        m_gameUnderWay = true;
+    }
+    if (m_board.topNumber() != m_phoneSetTop)
+        choosePhoneSet(m_board.topNumber(), false);
+}
+
+void LiveServing::choosePhoneSet(int topNumber, bool newGame,
+                                 const QList<PhoneSheetHolding> &holdings)
+{
+    m_phoneSetTop = topNumber;
+    std::optional<SetCode> set;
+    if (SheetRules::topAllowed(topNumber))
+        set.emplace(PhoneSheets::setSeed(m_gameSeed, m_gameOfRun), topNumber);
+    if (newGame)
+        m_service.resetPhoneSheets(set, holdings);
+    else
+        m_service.setPhoneSet(set);
+    if (newGame && m_phoneSheetCount != holdings.size()) {
+        m_phoneSheetCount = int(holdings.size());
+        emit phoneSheetCountChanged(m_phoneSheetCount);
+    }
+    const QString code = set ? set->text() : QString();
+    if (code != m_phoneSetCode) {
+        m_phoneSetCode = code;
+        emit phoneSetCodeChanged(code);
+    }
 }
 
 void LiveServing::toggle()
@@ -81,6 +154,9 @@ void LiveServing::stop()
 void LiveServing::showOn(AudienceScreen *screen)
 {
     m_screen = screen;
+    m_service.awaitPaints();
+    connect(screen, &AudienceScreen::boardPainted, &m_service, &LiveService::boardPainted,
+            Qt::UniqueConnection);
     showAddress();
 }
 
@@ -108,4 +184,5 @@ void LiveServing::showAddress()
 void LiveServing::setPhoneSheetPolicy(const PhoneSheetPolicy &policy)
 {
     m_policy = policy;
+    m_service.setPhoneSheetPolicy(policy);
 }

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <cstdint>
+
 class AudienceBoard;
 class AudienceScreen;
 class LiveCorner;
@@ -56,6 +58,12 @@ public:
     const QString &phoneSetCode() const { return m_phoneSetCode; }
     // How many phone sheets this game has handed out.
     int phoneSheetCount() const { return m_phoneSheetCount; }
+    // The seed the caller's generator took at program start: each game's phone set follows
+    // from it and the game's place in the run.
+    void setCallerSeed(std::uint32_t seed);
+    // A game put back from its journal: its phone set and who held which sheet.
+    void resumePhoneSheets(std::uint32_t seed, int gameOfRun, int topNumber,
+                           const QList<PhoneSheetHolding> &holdings);
 
 signals:
     // After each reveal, the room's reach and bingo over every sheet the phones follow.
@@ -64,11 +72,15 @@ signals:
     void sheetNamed(const HallSheet &sheet);
     void phoneSetCodeChanged(const QString &code);
     void phoneSheetCountChanged(int count);
+    // A phone sheet was handed out or named: for the game's journal.
+    void phoneSheetHeld(const PhoneSheetHolding &holding);
 
 private:
     void toggle();
     void refuse(const QString &text);
     void showAddress();
+    void followBoard();
+    void choosePhoneSet(int topNumber, bool newGame, const QList<PhoneSheetHolding> &holdings = {});
 
     const AudienceBoard &m_board;
     MessagePresenter &m_messages;
@@ -83,4 +95,12 @@ private:
     PhoneSheetPolicy m_policy;
     QString m_phoneSetCode;
     int m_phoneSheetCount = 0;
+    std::uint32_t m_callerSeed = 0;
+    // The game's place in the run and its seed, which choose its phone set.
+    std::uint32_t m_gameSeed = 0;
+    int m_gameOfRun = 1;
+    // The games this run started or resumed, as the journal counts them.
+    int m_gamesOfRun = 0;
+    int m_phoneSetTop = -1;
+    bool m_gameUnderWay = false;
 };

@@ -116,7 +116,7 @@ bool SheetCheckDialog::check()
         return false;
     }
 
-    m_verdict.emplace(choice.cells, m_called);
+    m_verdict.emplace(choice.cells, m_called, SheetVerdict::isOver(m_gameTop, m_called.size()));
     showSheet(choice.cells);
     m_headline->setText(m_verdict->headline());
     m_details->setText(m_verdict->details().join(u'\n'));

@@ -48,7 +48,8 @@ QString SheetVerdict::lineName(int line)
 }
 
 SheetVerdict::SheetVerdict(std::span<const int, SheetRules::Cells> sheet,
-                           std::span<const int> called)
+                           std::span<const int> called, bool gameOver)
+    : m_gameOver(gameOver)
 {
     std::copy(sheet.begin(), sheet.end(), m_cells.begin());
     for (int c = 0; c < SheetRules::Cells; ++c) {
@@ -99,6 +100,8 @@ QString SheetVerdict::headline() const
     if (hasLine())
         return QCoreApplication::translate("SheetVerdict", "ビンゴ！ %1 列そろいました")
             .arg(m_complete.size());
+    if (m_gameOver)
+        return QCoreApplication::translate("SheetVerdict", "そろった列はありません（ゲーム終了）");
     if (!m_reach.isEmpty())
         return QCoreApplication::translate("SheetVerdict", "リーチ（まだそろった列はありません）");
     return QCoreApplication::translate("SheetVerdict", "まだそろった列はありません");
@@ -115,7 +118,10 @@ QStringList SheetVerdict::details() const
                                              "全部: 24 個すべて（%1 でそろいました）")
                      .arg(callText(m_full->call, m_full->number));
     for (const ReachLine &reach : m_reach)
-        lines << QCoreApplication::translate("SheetVerdict", "リーチ: %1（あと %2）")
+        lines << (m_gameOver
+                      ? QCoreApplication::translate(
+                            "SheetVerdict", "リーチのまま終了: %1（%2 は引かれませんでした）")
+                      : QCoreApplication::translate("SheetVerdict", "リーチ: %1（あと %2）"))
                      .arg(lineName(reach.line), numberText(reach.waitsFor));
     if (lines.isEmpty())
         lines << QCoreApplication::translate("SheetVerdict", "リーチの列もありません");

@@ -43,14 +43,20 @@ public:
         friend bool operator==(const Full &, const Full &) = default;
     };
 
-    // `called` holds the numbers in the order they were called.
-    SheetVerdict(std::span<const int, SheetRules::Cells> sheet, std::span<const int> called);
+    // `called` holds the numbers in the order they were called; gameOver says no more will be,
+    // so that a line one short waits for the one number the game never drew.
+    SheetVerdict(std::span<const int, SheetRules::Cells> sheet, std::span<const int> called,
+                 bool gameOver = false);
+    // A game of top number N draws N of the numbers 0..N and ends.
+    static bool isOver(int gameTop, qsizetype calledCount) { return calledCount >= gameTop; }
 
     // Whether a cell counts as called; the star always does.
     bool isMarked(int cell) const { return m_callOf[std::size_t(cell)] != 0; }
     // Complete lines in the order they were completed (rows, columns, diagonals on a tie).
     const QList<CompleteLine> &completeLines() const { return m_complete; }
+    // The lines one short; once the game is over, their number was not drawn.
     const QList<ReachLine> &reachLines() const { return m_reach; }
+    bool isGameOver() const { return m_gameOver; }
     const std::optional<Full> &full() const { return m_full; }
     bool hasLine() const { return !m_complete.isEmpty(); }
 
@@ -64,6 +70,7 @@ private:
     QList<CompleteLine> m_complete;
     QList<ReachLine> m_reach;
     std::optional<Full> m_full;
+    bool m_gameOver;
 };
 
 // The sheet of a game that a typed set code and sheet number name, or the sheet check's message

@@ -4,6 +4,7 @@
 #include "callerdlgfixture.h"
 #include "hallbanner.h"
 #include "halldesk.h"
+#include "livegame.h"
 #include "liveserving.h"
 
 #include <QAction>
@@ -440,8 +441,13 @@ void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
     QList<int> paintedByReveal;
     connect(&f.dialog->game(), &CallerGame::numberDrawn, this,
             [&] { paintsWhenDrawn = counter.paints; });
-    connect(&f.dialog->game(), &CallerGame::numberRevealed, this,
-            [&] { paintedByReveal << counter.paints - paintsWhenDrawn; });
+    // The screen says it has painted the board (for the live page) after the paint.
+    int paintsWhenTold = -1;
+    connect(screen, &AudienceScreen::boardPainted, this, [&] { paintsWhenTold = counter.paints; });
+    connect(&f.dialog->game(), &CallerGame::numberRevealed, this, [&] {
+        paintedByReveal << counter.paints - paintsWhenDrawn;
+        QCOMPARE(paintsWhenTold, counter.paints);
+    });
     int paintsAtBingoEnd = -1;
     f.messages.probe = [&] { return paintsAtBingoEnd = counter.paints; };
 
@@ -549,7 +555,7 @@ void TestAudienceScreen::hallCountsCoverNothing()
 
     emit live.tallied(HallTally{1, 12, 3, {HallSheet{"2222-E7HD5", 7, "はな", true}}});
     QVERIFY(banner->isVisible());
-    QCOMPARE(hall.countsText(), QStringLiteral("リーチ 12 · ビンゴ 3"));
+    QCOMPARE(hallCountText(hall.reach(), hall.bingo()), QStringLiteral("リーチ 12 · ビンゴ 3"));
     QCOMPARE(hall.announcement(), QStringLiteral("ビンゴ! No.7 はな"));
     // The rest is laid out above the strip: nothing of it lies under the banner, and the number
     // just revealed is still painted in full.

@@ -29,6 +29,7 @@ private slots:
     void verdicts_data();
     void verdicts();
     void lastSheetASetCanHave();
+    void aFinishedGameWaitsForNothing();
     void badInput_data();
     void badInput();
     void runsWithoutAnyDisplay();
@@ -87,6 +88,26 @@ void TestSheetCheckCommand::verdicts()
     QCOMPARE(output.err, QString());
     QCOMPARE(output.exitCode, exitCode);
     QCOMPARE(output.out, sheetThree + u'\n' + verdict);
+}
+
+void TestSheetCheckCommand::aFinishedGameWaitsForNothing()
+{
+    // Every number of the game but 15, which sheet 3's bottom row and centre column need.
+    QStringList called;
+    for (int n = 0; n <= 75; ++n)
+        if (n != 15)
+            called << QString::number(n);
+    const auto verdict = [&](const QStringList &numbers) {
+        return check({"--check-sheet", "2222-E7J7D", "3", "--called", numbers.join(u',')}).out;
+    };
+    const QString over = verdict(called);
+    QVERIFY2(over.contains(u"リーチのまま終了: 上から 5 行目（15 は引かれませんでした）\n"
+                           u"リーチのまま終了: 左から 3 列目（15 は引かれませんでした）\n"),
+             qPrintable(over));
+    QVERIFY(!over.contains(u"あと"));
+    // One draw short of the end, the same lines still wait.
+    called.removeLast();
+    QVERIFY(verdict(called).contains(u"リーチ: 左から 3 列目（あと 15）"));
 }
 
 void TestSheetCheckCommand::lastSheetASetCanHave()

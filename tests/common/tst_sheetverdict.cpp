@@ -92,35 +92,49 @@ void TestSheetVerdict::eachLineCompletes()
 void TestSheetVerdict::reach_data()
 {
     QTest::addColumn<Calls>("called");
+    QTest::addColumn<bool>("gameOver");
     QTest::addColumn<QList<int>>("lines");
     QTest::addColumn<QList<int>>("waiting");
+    QTest::addColumn<QString>("headline");
     QTest::addColumn<QStringList>("details");
-    QTest::newRow("row one short") << Calls{10, 15, 20, 25} << QList<int>{0} << QList<int>{30}
-                                   << QStringList{"リーチ: 上から 1 行目（あと 30）"};
+    const QString reach = QStringLiteral("リーチ（まだそろった列はありません）");
+    QTest::newRow("row one short")
+        << Calls{10, 15, 20, 25} << false << QList<int>{0} << QList<int>{30} << reach
+        << QStringList{"リーチ: 上から 1 行目（あと 30）"};
     QTest::newRow("star and three neighbours")
-        << Calls{21, 23, 24} << QList<int>{7} << QList<int>{20}
+        << Calls{21, 23, 24} << false << QList<int>{7} << QList<int>{20} << reach
         << QStringList{"リーチ: 左から 3 列目（あと 20）"};
     QTest::newRow("both diagonals waiting")
-        << Calls{10, 16, 28, 30, 26, 18} << QList<int>{10, 11} << QList<int>{34, 14}
+        << Calls{10, 16, 28, 30, 26, 18} << false << QList<int>{10, 11} << QList<int>{34, 14}
+        << reach
         << QStringList{"リーチ: 斜め（左上から右下）（あと 34）",
                        "リーチ: 斜め（右上から左下）（あと 14）"};
     QTest::newRow("a row and a column waiting for the same number")
-        << Calls{10, 15, 20, 25, 31, 32, 33, 34} << QList<int>{0, 9} << QList<int>{30, 30}
+        << Calls{10, 15, 20, 25, 31, 32, 33, 34} << false << QList<int>{0, 9} << QList<int>{30, 30}
+        << reach
         << QStringList{"リーチ: 上から 1 行目（あと 30）", "リーチ: 左から 5 列目（あと 30）"};
+    // After the last draw nothing is waited for: the one number never drawn is named as such.
+    QTest::newRow("over, the row's number never drawn")
+        << Calls{10, 15, 20, 25} << true << QList<int>{0} << QList<int>{30}
+        << QStringLiteral("そろった列はありません（ゲーム終了）")
+        << QStringList{"リーチのまま終了: 上から 1 行目（30 は引かれませんでした）"};
 }
 
 void TestSheetVerdict::reach()
 {
     QFETCH(Calls, called);
+    QFETCH(bool, gameOver);
     QFETCH(QList<int>, lines);
     QFETCH(QList<int>, waiting);
+    QFETCH(QString, headline);
     QFETCH(QStringList, details);
-    const SheetVerdict verdict(plainSheet(), called);
+    const SheetVerdict verdict(plainSheet(), called, gameOver);
     QVERIFY(!verdict.hasLine());
+    QCOMPARE(verdict.isGameOver(), gameOver);
     QCOMPARE(verdict.reachLines().size(), lines.size());
     for (int i = 0; i < lines.size(); ++i)
         QCOMPARE(verdict.reachLines().at(i), (SheetVerdict::ReachLine{lines.at(i), waiting.at(i)}));
-    QCOMPARE(verdict.headline(), QStringLiteral("リーチ（まだそろった列はありません）"));
+    QCOMPARE(verdict.headline(), headline);
     QCOMPARE(verdict.details(), details);
 }
 

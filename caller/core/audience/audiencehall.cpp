@@ -52,13 +52,6 @@ void AudienceHall::take(const HallTally &tally)
         emit changed();
 }
 
-QString AudienceHall::countsText() const
-{
-    return QCoreApplication::translate("AudienceHall", "リーチ %1 · ビンゴ %2")
-        .arg(m_reach)
-        .arg(m_bingo);
-}
-
 QString AudienceHall::announcement() const
 {
     const QList<Winner> &winners = m_winners.winners();

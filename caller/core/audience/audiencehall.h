@@ -28,8 +28,9 @@ public:
 
     // Whether the hall has anything to show: a reach or a bingo was counted in this game.
     bool isShown() const { return m_counted; }
-    // "リーチ 12 · ビンゴ 3".
-    QString countsText() const;
+    // The latest tally's counts of sheets with a reach and with a bingo.
+    int reach() const { return m_reach; }
+    int bingo() const { return m_bingo; }
     // "ビンゴ! No.7 はな · No.12" for the sheets the latest draw completed, the first winners
     // once the game is finished, else empty. Names hidden in the list stay hidden here.
     QString announcement() const;

@@ -96,7 +96,8 @@ void WinnersList::take(const HallTally &tally)
         if (rowOf(sheet) >= 0 || m_removed.contains(keyOf(sheet)))
             continue;
         Winner winner{sheet, tally.draw};
-        winner.sheet.name.truncate(MaxNameLength);
+        // The hall refuses longer names; cut here too, so a journal record stays small.
+        winner.sheet.name.truncate(PhoneSheets::MaxNameLength);
         insert(winner);
         record(rowOf(sheet));
         added = true;
@@ -108,7 +109,7 @@ void WinnersList::take(const HallTally &tally)
 void WinnersList::rename(const HallSheet &sheet)
 {
     const int row = rowOf(sheet);
-    const QString name = sheet.name.left(MaxNameLength);
+    const QString name = sheet.name.left(PhoneSheets::MaxNameLength);
     if (row < 0 || m_winners[row].sheet.name == name)
         return;
     m_winners[row].sheet.name = name;
@@ -199,7 +200,7 @@ bool WinnersList::apply(const QByteArray &payload)
     winner.checked = fields.value("checked") == "1";
     winner.nameHidden = fields.value("hidden") == "1";
     winner.sheet.name = QString::fromUtf8(QByteArray::fromPercentEncoding(fields.value("name")))
-                            .left(MaxNameLength);
+                            .left(PhoneSheets::MaxNameLength);
     if (winner.draw < 1 || winner.sheet.number < 1 || winner.sheet.setCode.isEmpty())
         return false;
     const int row = rowOf(winner.sheet);

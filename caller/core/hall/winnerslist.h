@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hallsheet.h"
+#include "phonesheets.h"
 
 #include <QByteArray>
 #include <QList>
@@ -32,9 +33,6 @@ class WinnersList final : public QObject
     Q_OBJECT
 
 public:
-    // The hall takes names of at most this many characters; a longer one is cut here too, so a
-    // journal record stays small.
-    static constexpr int MaxNameLength = 16;
     // The word of its journal records.
     static constexpr char RecordWord[] = "winner";
 

@@ -83,6 +83,9 @@ void GameJournal::onGameStarted(int topNumber, const QList<int> &drawOrder)
         return;
     }
     m_path = created->path;
+    m_gameEnded = false;
+    for (const QByteArray &record : std::exchange(m_pendingPhoneSheets, {}))
+        append(record);
 }
 
 void GameJournal::onNumberDrawn(int index, int number)
@@ -96,11 +99,23 @@ void GameJournal::onNumberDrawn(int index, int number)
 void GameJournal::onGameFinished()
 {
     close(JournalGame::Ending::Finished);
+    m_gameEnded = true;
 }
 
 void GameJournal::onGameCleared(int)
 {
     close(JournalGame::Ending::Cleared);
+    m_gameEnded = false;
+    m_pendingPhoneSheets.clear();
+}
+
+void GameJournal::recordPhoneSheet(const PhoneSheetHolding &holding)
+{
+    const QByteArray record = JournalFormat::phoneSheetRecord(holding, m_clock());
+    if (m_fd >= 0)
+        append(record);
+    else if (!m_gameEnded)
+        m_pendingPhoneSheets.append(record);
 }
 
 void GameJournal::note(const QByteArray &wordAndFields)
@@ -123,7 +138,8 @@ bool GameJournal::resume(JournalFolder::Claimed journal, const JournalReading &r
     m_drawCount = reading.game->drawCount();
     if (!append(JournalFormat::resumedRecord(m_clock())))
         return false;
-    if (m_drawCount == m_topNumber)
+    m_gameEnded = m_drawCount == m_topNumber;
+    if (m_gameEnded)
         close(JournalGame::Ending::Finished);
     return true;
 }

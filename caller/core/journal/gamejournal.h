@@ -40,6 +40,9 @@ public:
     bool decline(JournalFolder::Claimed journal, const JournalReading &reading);
     // The program ends: a game still open is closed as quit.
     void programEnded();
+    // A phone sheet handed out or named. Before the game's first Start it waits to follow the
+    // game's first record; for a game that has ended it is of no use and dropped.
+    void recordPhoneSheet(const PhoneSheetHolding &holding);
     // Adds a record of something else that belongs to the game being played (its word and
     // fields, see JournalFormat::noteRecord); nothing while no game is open.
     void note(const QByteArray &wordAndFields);
@@ -74,4 +77,6 @@ private:
     int m_drawCount = 0;
     int m_topNumber = 0;
     bool m_reported = false;
+    bool m_gameEnded = false;
+    QList<QByteArray> m_pendingPhoneSheets;
 };

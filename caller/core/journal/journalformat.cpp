@@ -1,6 +1,7 @@
 #include "journalformat.h"
 
 #include "crc32.h"
+#include "sheetrules.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -11,6 +12,7 @@ namespace {
 using Ending = JournalGame::Ending;
 
 constexpr QByteArrayView HeaderWord = "kavelo-journal";
+constexpr QByteArrayView PhoneSheetWord = "phonesheet";
 
 const std::pair<Ending, QByteArrayView> endingWords[] = {
     {Ending::Finished, "finished"},
@@ -152,6 +154,8 @@ public:
             return drawn(fields, time, where);
         if (fields.word == "resumed")
             return {};
+        if (fields.word == PhoneSheetWord)
+            return phoneSheet(fields, where);
         if (fields.word == "winner") {
             m_game->winnerRecords.append(payload.toByteArray());
             return {};
@@ -232,6 +236,21 @@ private:
         return {};
     }
 
+    QString phoneSheet(const Fields &fields, const QString &where)
+    {
+        const QByteArray hash = fields.values.value("hash");
+        const auto number = fields.number("number");
+        const auto name = QByteArray::fromBase64Encoding(
+            fields.values.value("name"),
+            QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+        if (!PhoneSheets::isTokenHash(hash) || !number || *number < 1 ||
+            *number > SheetRules::MaxSheetCount || !name)
+            return where + QCoreApplication::translate("JournalFormat",
+                                                       "(スマホのシート)の値が正しくありません。");
+        m_game->phoneSheets.append({hash, int(*number), QString::fromUtf8(*name)});
+        return {};
+    }
+
     std::optional<JournalGame> m_game;
 };
 
@@ -270,6 +289,14 @@ QByteArray drawnRecord(int index, int number, const QDateTime &time)
 QByteArray resumedRecord(const QDateTime &time)
 {
     return frame("resumed time=" + timeText(time));
+}
+
+QByteArray phoneSheetRecord(const PhoneSheetHolding &holding, const QDateTime &time)
+{
+    return frame(PhoneSheetWord.toByteArray() + " hash=" + holding.tokenHash +
+                 " number=" + QByteArray::number(holding.number) +
+                 " name=" + holding.name.toUtf8().toBase64(QByteArray::Base64UrlEncoding) +
+                 " time=" + timeText(time));
 }
 
 QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time)

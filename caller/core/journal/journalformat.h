@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phonesheets.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
@@ -26,6 +28,8 @@ struct JournalGame
     Ending ending = Ending::None;
     // The time of the newest record.
     QDateTime lastTime;
+    // The phones' sheets in the order they were handed out, each with its latest name.
+    QList<PhoneSheetHolding> phoneSheets = {};
     // The payloads of the winners' list's records, in the order written; the list reads them.
     QList<QByteArray> winnerRecords = {};
 
@@ -59,6 +63,8 @@ QByteArray startRecord(int topNumber, std::uint32_t seed, int gameOfRun, const Q
                        const QList<int> &drawOrder);
 QByteArray drawnRecord(int index, int number, const QDateTime &time);
 QByteArray resumedRecord(const QDateTime &time);
+// A phone sheet handed out, or named anew: the name travels as base64url, the journal being ASCII.
+QByteArray phoneSheetRecord(const PhoneSheetHolding &holding, const QDateTime &time);
 // A record of something else that belongs to the game: its word and fields, then the time.
 QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time);
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time);

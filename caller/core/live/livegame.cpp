@@ -1,9 +1,12 @@
 #include "livegame.h"
 
+#include "numbertext.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 namespace {
 
@@ -49,6 +52,39 @@ QByteArray liveGameJson(const LiveGame &game)
                     {QStringLiteral("called"), called}});
 }
 
+QJsonObject livePageTexts()
+{
+    const auto t = [](const char *text) { return QCoreApplication::translate("LivePage", text); };
+    return {
+        {QStringLiteral("title"), t("ビンゴ")},
+        {QStringLiteral("connecting"), t("接続しています…")},
+        {QStringLiteral("live"), t("ライブ")},
+        {QStringLiteral("lost"), t("接続が切れました。つなぎ直しています…")},
+        {QStringLiteral("latest"), t("最新の数字")},
+        {QStringLiteral("waiting"), t("スタートを待っています")},
+        {QStringLiteral("spinning"), t("抽選中")},
+        {QStringLiteral("finished"), QStringLiteral("Bingo End")},
+        {QStringLiteral("recent"), t("最近の 5 つ")},
+        {QStringLiteral("mine"), t("マイシート")},
+        {QStringLiteral("take"), t("シートをもらう")},
+        {QStringLiteral("orTyped"),
+         t("紙のシートを持っているときは、コードと番号を入れてください。")},
+        {QStringLiteral("code"), t("コード")},
+        {QStringLiteral("number"), t("シート番号")},
+        {QStringLiteral("show"), t("表示")},
+        {QStringLiteral("forget"), t("消す")},
+        {QStringLiteral("name"), t("名前 (16 文字まで)")},
+        {QStringLiteral("saveName"), t("名前をつける")},
+        {QStringLiteral("star"), t("フリー")},
+        {QStringLiteral("board"), t("ゲームの数字（呼ばれた数字は塗りつぶし）")},
+    };
+}
+
+QString hallCountText(int reach, int bingo)
+{
+    return QCoreApplication::translate("LivePage", "リーチ %1 · ビンゴ %2").arg(reach).arg(bingo);
+}
+
 LiveSheet::LiveSheet(const QString &typedCode, const QString &typedNumber)
     : m_typedCode(typedCode)
     , m_typedNumber(typedNumber)
@@ -70,33 +106,61 @@ QByteArray LiveSheet::json(const LiveGame &game)
         return refusal(m_choice.refusal,
                        m_choice.code ? QStringLiteral("number") : QStringLiteral("code"));
 
-    const SheetVerdict verdict(m_choice.cells, game.called);
-    QJsonArray cells;
-    QJsonArray marked;
-    for (int c = 0; c < SheetRules::Cells; ++c) {
-        cells.append(m_choice.cells[std::size_t(c)]);
-        marked.append(verdict.isMarked(c));
+    const SheetVerdict verdict(m_choice.cells, game.called,
+                               SheetVerdict::isOver(game.top, game.called.size()));
+    QSet<int> waited;
+    for (const SheetVerdict::ReachLine &line : verdict.reachLines())
+        waited.insert(line.waitsFor);
+    QJsonArray rows;
+    for (int row = 0; row < SheetRules::Size; ++row) {
+        QJsonArray cells;
+        for (int column = 0; column < SheetRules::Size; ++column) {
+            const int c = SheetRules::cellAt(column, row);
+            const int number = m_choice.cells[std::size_t(c)];
+            const bool star = c == SheetRules::StarCell;
+            const QString mark = star                      ? QStringLiteral("star")
+                                 : verdict.isMarked(c)     ? QStringLiteral("hit")
+                                 : waited.contains(number) ? QStringLiteral("wait")
+                                                           : QString();
+            cells.append(
+                QJsonObject{{QStringLiteral("n"), star ? QStringLiteral("★") : numberText(number)},
+                            {QStringLiteral("m"), mark}});
+        }
+        rows.append(cells);
     }
     QJsonArray complete;
     for (const SheetVerdict::CompleteLine &line : verdict.completeLines())
         complete.append(QJsonObject{{QStringLiteral("line"), line.line},
                                     {QStringLiteral("call"), line.call},
                                     {QStringLiteral("number"), line.number}});
+    // Once the game is over, a line one short waits for nothing: its number was not drawn.
     QJsonArray reach;
+    QJsonArray notDrawn;
     for (const SheetVerdict::ReachLine &line : verdict.reachLines())
-        reach.append(QJsonObject{{QStringLiteral("line"), line.line},
-                                 {QStringLiteral("waitsFor"), line.waitsFor}});
+        (verdict.isGameOver() ? notDrawn : reach)
+            .append(QJsonObject{{QStringLiteral("line"), line.line},
+                                {QStringLiteral("waitsFor"), line.waitsFor}});
     QJsonValue full;
     if (const auto &filled = verdict.full())
         full = QJsonObject{{QStringLiteral("call"), filled->call},
                            {QStringLiteral("number"), filled->number}};
-    return compact({{QStringLiteral("code"), m_choice.code->text()},
-                    {QStringLiteral("number"), m_choice.number},
-                    {QStringLiteral("cells"), cells},
-                    {QStringLiteral("marked"), marked},
-                    {QStringLiteral("headline"), verdict.headline()},
-                    {QStringLiteral("details"), QJsonArray::fromStringList(verdict.details())},
-                    {QStringLiteral("complete"), complete},
-                    {QStringLiteral("reach"), reach},
-                    {QStringLiteral("full"), full}});
+    return compact(
+        {{QStringLiteral("code"), m_choice.code->text()},
+         {QStringLiteral("number"), m_choice.number},
+         {QStringLiteral("title"), QCoreApplication::translate("LivePage", "シート %1 · %2")
+                                       .arg(m_choice.number)
+                                       .arg(m_choice.code->text())},
+         {QStringLiteral("rows"), rows},
+         {QStringLiteral("headline"), verdict.headline()},
+         {QStringLiteral("details"), QJsonArray::fromStringList(verdict.details())},
+         {QStringLiteral("complete"), complete},
+         {QStringLiteral("reach"), reach},
+         {QStringLiteral("notDrawn"), notDrawn},
+         {QStringLiteral("over"), verdict.isGameOver()},
+         {QStringLiteral("full"), full}});
+}
+
+const SheetChoice *LiveSheet::found() const
+{
+    return m_choiceTop >= 0 && m_choice.found() ? &m_choice : nullptr;
 }

@@ -4,6 +4,7 @@
 #include "sheetverdict.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -22,6 +23,12 @@ struct LiveGame
 // The game as the page reads it: {"phase":..., "top":N, "called":[...]} in compact JSON.
 QByteArray liveGameJson(const LiveGame &game);
 
+// The page's own words, by the names its elements carry, in the language of the PageLanguage
+// around the call.
+QJsonObject livePageTexts();
+// The room's count as the page and the audience screen show it: 「リーチ 12 · ビンゴ 3」.
+QString hallCountText(int reach, int bingo);
+
 // The sheet a phone asked to follow, by the set code and the sheet number typed on the page,
 // and its verdict against a game. The sheet is looked up once per top number: far into a set
 // that takes milliseconds, a verdict only microseconds.
@@ -33,10 +40,14 @@ public:
 
     LiveSheet(const QString &typedCode, const QString &typedNumber);
 
-    // {"code", "number", "cells", "marked", "headline", "details", "complete", "reach",
-    // "full"}, or {"error", "field"} with the sheet check's message when the code or the
-    // number names no sheet of the game.
+    // {"code", "number", "title", "rows", "headline", "details", "complete", "reach", "notDrawn",
+    // "over", "full"}, or {"error", "field"} with the sheet check's message when the code or the
+    // number names no sheet of the game. The rows run from the top, each cell {"n": its number as
+    // printed, "m": "star", "hit", "wait" (a reach waits for it) or ""}. The texts are in the
+    // language of the PageLanguage around the call.
     QByteArray json(const LiveGame &game);
+    // The sheet named, once json() found it for the game's top number.
+    const SheetChoice *found() const;
 
 private:
     QString m_typedCode;

@@ -1,6 +1,9 @@
 #include "liveservice.h"
 
 #include "audienceboard.h"
+#include "pagelanguage.h"
+
+#include <QCoreApplication>
 
 #include <QTcpServer>
 #include <QThread>
@@ -11,7 +14,15 @@ LiveService::LiveService(const AudienceBoard &board, const LiveServer::Limits &l
     , m_board(board)
     , m_limits(limits)
 {
-    connect(&board, &AudienceBoard::changed, this, &LiveService::publish);
+    connect(&board, &AudienceBoard::changed, this, [this] {
+        if (!m_awaitPaints)
+            publish();
+    });
+    qRegisterMetaType<HallTally>();
+    qRegisterMetaType<HallSheet>();
+    qRegisterMetaType<PhoneSheetHolding>();
+    if (QCoreApplication *app = QCoreApplication::instance())
+        PageLanguage::install(*app);
 }
 
 LiveService::~LiveService()
@@ -43,6 +54,28 @@ std::optional<LiveServer::ListenFailure> LiveService::start(quint16 port)
         m_clients = count;
         emit clientCountChanged(count);
     });
+    connect(server, &LiveServer::tallied, this, &LiveService::tallied);
+    connect(server, &LiveServer::sheetNamed, this, &LiveService::sheetNamed);
+    connect(server, &LiveServer::phoneSheetHeld, this,
+            [this](const PhoneSheetHolding &holding, int generation) {
+                if (generation != m_generation)
+                    return;
+                const auto same = std::find_if(
+                    m_holdings.begin(), m_holdings.end(),
+                    [&](const PhoneSheetHolding &h) { return h.tokenHash == holding.tokenHash; });
+                if (same == m_holdings.end())
+                    m_holdings.append(holding);
+                else
+                    *same = holding;
+                emit phoneSheetHeld(holding);
+            });
+    QMetaObject::invokeMethod(
+        server,
+        [server, policy = m_policy, set = m_set, holdings = m_holdings, generation = m_generation] {
+            server->setPhoneSheetPolicy(policy);
+            server->resetPhoneSheets(set, holdings, generation);
+        },
+        Qt::QueuedConnection);
     m_thread = thread;
     m_server = server;
     m_port = server->port();
@@ -74,6 +107,38 @@ void LiveService::publish()
     QMetaObject::invokeMethod(
         server, [server, game = LiveGame::of(m_board)] { server->publish(game); },
         Qt::QueuedConnection);
+}
+
+void LiveService::setPhoneSheetPolicy(const PhoneSheetPolicy &policy)
+{
+    m_policy = policy;
+    if (LiveServer *server = m_server)
+        QMetaObject::invokeMethod(
+            server, [server, policy] { server->setPhoneSheetPolicy(policy); },
+            Qt::QueuedConnection);
+}
+
+void LiveService::resetPhoneSheets(const std::optional<SetCode> &set,
+                                   const QList<PhoneSheetHolding> &holdings)
+{
+    m_set = set;
+    m_holdings = holdings;
+    const int generation = ++m_generation;
+    if (LiveServer *server = m_server)
+        QMetaObject::invokeMethod(
+            server,
+            [server, set, holdings, generation] {
+                server->resetPhoneSheets(set, holdings, generation);
+            },
+            Qt::QueuedConnection);
+}
+
+void LiveService::setPhoneSet(const std::optional<SetCode> &set)
+{
+    m_set = set;
+    if (LiveServer *server = m_server)
+        QMetaObject::invokeMethod(
+            server, [server, set] { server->setPhoneSet(set); }, Qt::QueuedConnection);
 }
 
 std::optional<quint16> LiveService::nextFreePort(quint16 after)

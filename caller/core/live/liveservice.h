@@ -11,8 +11,8 @@ class AudienceBoard;
 class QThread;
 
 // Serving the live page while the operator wants it: the server in a thread of its own, fed
-// with the board of the audience screen each time that board changes, so a number reaches the
-// phones when it reaches the room and never before. Off until started.
+// with the board of the audience screen each time the room has seen it change, so a number
+// reaches the phones when it reaches the room and never before. Off until started.
 class LiveService final : public QObject
 {
     Q_OBJECT
@@ -33,12 +33,30 @@ public:
     // The phones connected now; updated from the server's thread.
     int clientCount() const { return m_clients; }
 
+    // Phone sheets: the operator's policy, a new game's set with the holders a resume brings
+    // back, and the set of another top number chosen before the start. Kept while not serving.
+    void setPhoneSheetPolicy(const PhoneSheetPolicy &policy);
+    void resetPhoneSheets(const std::optional<SetCode> &set,
+                          const QList<PhoneSheetHolding> &holdings = {});
+    void setPhoneSet(const std::optional<SetCode> &set);
+    // The phone sheets of the game, as the server handed them out.
+    const QList<PhoneSheetHolding> &phoneSheets() const { return m_holdings; }
+    // Until this is called the board is published as soon as it changes, which is when the
+    // room has seen it: the dialog's panel paints a number before the board takes it. From then
+    // on a screen for the room paints each change itself and calls boardPainted() once it has.
+    void awaitPaints() { m_awaitPaints = true; }
+    void boardPainted() { publish(); }
+
     // The first port after `after` that nothing listens on, or nothing within a hundred.
     static std::optional<quint16> nextFreePort(quint16 after);
 
 signals:
     void servingChanged(bool serving);
     void clientCountChanged(int count);
+    void tallied(const HallTally &tally);
+    // A phone sheet was handed out or named in this game.
+    void phoneSheetHeld(const PhoneSheetHolding &holding);
+    void sheetNamed(const HallSheet &sheet);
 
 private:
     void publish();
@@ -49,4 +67,9 @@ private:
     LiveServer *m_server = nullptr;
     quint16 m_port = 0;
     int m_clients = 0;
+    PhoneSheetPolicy m_policy;
+    std::optional<SetCode> m_set;
+    QList<PhoneSheetHolding> m_holdings;
+    int m_generation = 0;
+    bool m_awaitPaints = false;
 };

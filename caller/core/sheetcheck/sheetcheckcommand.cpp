@@ -127,7 +127,7 @@ SheetCheckOutput runSheetCheck(const QStringList &arguments)
     }
 
     const auto sheet = code.sheet(static_cast<int>(*number));
-    const SheetVerdict verdict(sheet, called);
+    const SheetVerdict verdict(sheet, called, SheetVerdict::isOver(code.top(), called.size()));
     SheetCheckOutput output;
     output.exitCode = verdict.hasLine() ? SheetCheckOutput::LineComplete : SheetCheckOutput::NoLine;
     output.out = sheetRowsText(sheet) + u'\n' + verdict.headline() + u'\n' +

@@ -1,6 +1,7 @@
 #include "boardedgame.h"
 #include "lanaddress.h"
 #include "livegame.h"
+#include "numbertext.h"
 #include "qrcode.h"
 #include "requestheadlimit.h"
 #include "setcode.h"
@@ -25,6 +26,24 @@ QJsonArray arrayOf(std::span<const int> numbers)
     for (int number : numbers)
         array.append(number);
     return array;
+}
+
+// The sheet's rows as the page shows them: the number printed in each cell, the star's.
+QStringList shownRows(const QJsonObject &sheet)
+{
+    QStringList rows;
+    for (const QJsonValue &row : sheet.value("rows").toArray()) {
+        QStringList shown;
+        for (const QJsonValue &cell : row.toArray())
+            shown << cell.toObject().value("n").toString();
+        rows << shown.join(u' ');
+    }
+    return rows;
+}
+
+QString markOf(const QJsonObject &sheet, int column, int row)
+{
+    return sheet.value("rows")[row][column].toObject().value("m").toString();
 }
 
 } // namespace
@@ -139,7 +158,17 @@ void TestLiveGame::sheet()
     QCOMPARE(json.value("field").toString(), field);
     if (!error.isEmpty())
         return;
-    QCOMPARE(json.value("cells").toArray(), arrayOf(cells));
+    // Printed column by column: the page is sent rows, the star in the middle.
+    QStringList rows;
+    for (int row = 0; row < 5; ++row) {
+        QStringList shown;
+        for (int column = 0; column < 5; ++column)
+            shown << (column == 2 && row == 2 ? "★" : numberText(cells[column * 5 + row]));
+        rows << shown.join(u' ');
+    }
+    QCOMPARE(shownRows(json), rows);
+    QCOMPARE(markOf(json, 2, 2), "star");
+    QCOMPARE(json.value("title").toString(), "シート 7 · 2222-E7HD5");
     QCOMPARE(json.value("code").toString(), "2222-E7HD5");
     QCOMPARE(json.value("number").toInt(), 7);
     const SheetVerdict reach(cells, game.called);
@@ -147,15 +176,31 @@ void TestLiveGame::sheet()
     QCOMPARE(json.value("details").toVariant().toStringList(), reach.details());
     QCOMPARE(json.value("reach").toArray(),
              (QJsonArray{QJsonObject{{"line", 0}, {"waitsFor", cells[20]}}}));
-    QCOMPARE(json.value("marked").toArray().at(20).toBool(), false);
+    QCOMPARE(markOf(json, 0, 0), "hit");
+    QCOMPARE(markOf(json, 4, 0), "wait");
+    QCOMPARE(markOf(json, 4, 1), "");
 
     game.called << cells[20];
     json = parsed(sheet.json(game));
-    QCOMPARE(json.value("marked").toArray().at(20).toBool(), true);
+    QCOMPARE(markOf(json, 4, 0), "hit");
     QCOMPARE(json.value("complete").toArray(),
              (QJsonArray{QJsonObject{{"line", 0}, {"call", 6}, {"number", cells[20]}}}));
     QCOMPARE(json.value("headline").toString(), SheetVerdict(cells, game.called).headline());
     QVERIFY(json.value("full").isNull());
+    QCOMPARE(json.value("over").toBool(), false);
+
+    // After the last draw, the lines through the one number never drawn wait for nothing.
+    game.called.clear();
+    for (int n = 0; n <= gameTop; ++n)
+        if (n != cells[20])
+            game.called << n;
+    json = parsed(sheet.json(game));
+    QCOMPARE(json.value("over").toBool(), true);
+    QCOMPARE(json.value("reach").toArray(), QJsonArray());
+    QCOMPARE(json.value("notDrawn").toArray(),
+             (QJsonArray{QJsonObject{{"line", 0}, {"waitsFor", cells[20]}},
+                         QJsonObject{{"line", 9}, {"waitsFor", cells[20]}},
+                         QJsonObject{{"line", 11}, {"waitsFor", cells[20]}}}));
 }
 
 void TestLiveGame::requestHeadLimit_data()

@@ -58,9 +58,51 @@ std::unique_ptr<QWebSocket> openLive(quint16 port, const QString &query = {})
     return socket;
 }
 
+// A connection that has made itself a WebSocket by hand, with what the server sent since.
+struct RawWebSocket
+{
+    QTcpSocket socket;
+    QByteArray received;
+
+    explicit RawWebSocket(quint16 port, const QHostAddress &from = QHostAddress::LocalHost)
+    {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] { received += socket.readAll(); });
+        socket.bind(from);
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        socket.write("GET /live HTTP/1.1\r\nHost: a\r\n" + upgradeHeaders + "\r\n");
+    }
+    bool upgraded()
+    {
+        return QTest::qWaitFor([&] { return received.contains("\r\n\r\n"); });
+    }
+};
+
+// A frame as a client sends it: whole and masked unless told otherwise.
+QByteArray clientFrame(quint8 opcode, const QByteArray &payload, bool masked = true,
+                       bool whole = true)
+{
+    const QByteArray mask("\x11\x22\x33\x44", 4);
+    QByteArray frame;
+    frame += char((whole ? 0x80 : 0) | opcode);
+    frame += char((masked ? 0x80 : 0) | payload.size());
+    if (masked)
+        frame += mask;
+    for (qsizetype i = 0; i < payload.size(); ++i)
+        frame += masked ? char(payload[i] ^ mask[i % 4]) : payload[i];
+    return frame;
+}
+
 QJsonObject lastMessage(const QSignalSpy &spy)
 {
     return QJsonDocument::fromJson(spy.last().at(0).toString().toUtf8()).object();
+}
+
+// The game in a message, without the page's texts and the phone's own parts.
+QJsonObject gameIn(const QJsonObject &message)
+{
+    return {{"phase", message.value("phase")},
+            {"top", message.value("top")},
+            {"called", message.value("called")}};
 }
 
 } // namespace
@@ -74,7 +116,10 @@ private slots:
     void routes();
     void servesPhonesFromItsOwnThread();
     void misbehavingConnectionsAreClosed();
+    void whatAPhoneSendsIsBounded_data();
+    void whatAPhoneSendsIsBounded();
     void connectionsAreLimited();
+    void aFullHallPrefersNewPhones();
 };
 
 void TestLiveServer::routes_data()
@@ -103,6 +148,14 @@ void TestLiveServer::routes_data()
     row("PUT the script", ask("PUT /live.js", "Content-Length: 0\r\n"), 405);
     row("DELETE", ask("DELETE /"), 405);
     row("a head of 9 KB", ask("GET /", "X-Pad: " + QByteArray(9000, 'a') + "\r\n"), 431);
+    row("a first head of 20 KB", ask("GET /live", "X-Pad: " + QByteArray(20000, 'a') + "\r\n"),
+        431);
+    row("the WebSocket", ask("GET /live?code=1", upgradeHeaders), 101);
+    row("a WebSocket with a short key",
+        ask("GET /live", QByteArray(upgradeHeaders).replace("dGhlIHNhbXBsZSBub25jZQ==", "YQ==")),
+        404);
+    row("a WebSocket of another version",
+        ask("GET /live", QByteArray(upgradeHeaders).replace("Version: 13", "Version: 8")), 404);
 }
 
 void TestLiveServer::routes()
@@ -115,8 +168,12 @@ void TestLiveServer::routes()
     const QByteArray reply = exchange(server.port(), request);
     QVERIFY2(reply.startsWith("HTTP/1.1 " + QByteArray::number(status) + ' '), reply.left(80));
     QVERIFY(header(reply, "Set-Cookie").isEmpty());
-    if (status == 431)
+    QVERIFY(header(reply, "Server").isEmpty());
+    QVERIFY(header(reply, "Access-Control-Allow-Origin").isEmpty());
+    if (status == 101) {
+        QCOMPARE(header(reply, "Sec-WebSocket-Accept"), "s3pPLMBiTxaQ9kYGzzhZRbK+xOo=");
         return;
+    }
     QCOMPARE(header(reply, "Content-Security-Policy"),
              "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
              "base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
@@ -155,22 +212,38 @@ void TestLiveServer::servesPhonesFromItsOwnThread()
     QSignalSpy mineSpy(mine.get(), &QWebSocket::textMessageReceived);
     QTRY_COMPARE(plainSpy.size(), 1);
     QTRY_COMPARE(mineSpy.size(), 1);
-    QCOMPARE(lastMessage(plainSpy),
+    QCOMPARE(gameIn(lastMessage(plainSpy)),
              (QJsonObject{{"phase", "between"}, {"top", 50}, {"called", QJsonArray{first}}}));
+    // The page's words come with the first message, in the page's language.
+    QCOMPARE(lastMessage(plainSpy).value("texts").toObject().value("take").toString(),
+             "シートをもらう");
     QCOMPARE(lastMessage(mineSpy).value("sheet").toObject().value("number").toInt(), 7);
     QTRY_COMPARE(service.clientCount(), 2);
 
     // Each step reaches every phone: the spin, then the number.
     g.game.start();
     QTRY_COMPARE(plainSpy.size(), 2);
-    QCOMPARE(lastMessage(plainSpy),
-             (QJsonObject{{"phase", "spinning"}, {"top", 50}, {"called", QJsonArray{first}}}));
+    QCOMPARE(lastMessage(plainSpy), (QJsonObject{{"phase", "spinning"},
+                                                 {"top", 50},
+                                                 {"called", QJsonArray{first}},
+                                                 {"hall", "リーチ 0 · ビンゴ 0"},
+                                                 {"offer", false}}));
     g.game.stop();
     QTRY_COMPARE(plainSpy.size(), 3);
     QTRY_COMPARE(mineSpy.size(), 3);
     const QJsonArray both{first, g.game.drawnNumbers()[1]};
     QCOMPARE(lastMessage(plainSpy).value("called").toArray(), both);
     QCOMPARE(lastMessage(mineSpy).value("called").toArray(), both);
+
+    // Waiting for a screen's paints, a change reaches the phones once it is painted.
+    service.awaitPaints();
+    g.game.start();
+    QTest::qWait(300);
+    QCOMPARE(plainSpy.size(), 3);
+    service.boardPainted();
+    QTRY_COMPARE(plainSpy.size(), 4);
+    QCOMPARE(lastMessage(plainSpy).value("phase"), "spinning");
+    g.game.stop();
 
     // A phone that comes back after a drop gets the state as it stands.
     plain->abort();
@@ -215,6 +288,64 @@ void TestLiveServer::misbehavingConnectionsAreClosed()
     QTRY_COMPARE(server.clientCount(), 0);
 }
 
+void TestLiveServer::whatAPhoneSendsIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("frames");
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<int>("perSecond");
+    QTest::addColumn<qint64>("unsentBytes");
+    const QByteArray ping = clientFrame(0x9, "abc");
+    const LiveServer::Limits limits;
+    const auto row = [&](const char *name, const QByteArray &frames, bool dropped) {
+        QTest::newRow(name) << frames << dropped << limits.controlFramesPerSecond
+                            << limits.unsentBytes;
+    };
+    row("ten pings in a second are answered", ping.repeated(10), false);
+    row("the eleventh ping is one too many", ping.repeated(11), true);
+    row("pongs count too", clientFrame(0xA, {}).repeated(11), true);
+    row("an unmasked ping", clientFrame(0x9, "abc", false), true);
+    row("a ping in pieces", clientFrame(0x9, "abc", true, false), true);
+    row("a ping of 126 bytes", clientFrame(0x9, QByteArray(126, 'p')), true);
+    row("a text message", clientFrame(0x1, "{}"), true);
+    row("a reserved opcode", clientFrame(0xB, {}), true);
+    // Pings the allowance lets through, whose pongs pile up unread.
+    QTest::newRow("pongs left unread")
+        << clientFrame(0x9, QByteArray(125, 'p')).repeated(500) << true << 1000 << qint64(1000);
+}
+
+void TestLiveServer::whatAPhoneSendsIsBounded()
+{
+    QFETCH(QByteArray, frames);
+    QFETCH(bool, dropped);
+    QFETCH(int, perSecond);
+    QFETCH(qint64, unsentBytes);
+    LiveServer server(
+        LiveServer::Limits{.unsentBytes = unsentBytes, .controlFramesPerSecond = perSecond});
+    QVERIFY(!server.listen(0));
+    RawWebSocket phone(server.port());
+    QVERIFY(phone.upgraded());
+    QTRY_COMPARE(server.clientCount(), 1);
+    // It reads nothing more, and the system keeps little for it.
+    if (unsentBytes < 4096) {
+        phone.socket.setReadBufferSize(1);
+        phone.socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 1024);
+    }
+    phone.socket.write(frames);
+    if (dropped) {
+        QTRY_COMPARE(server.clientCount(), 0);
+        QTRY_COMPARE(phone.socket.state(), QAbstractSocket::UnconnectedState);
+        return;
+    }
+    const QByteArray pong = QByteArray("\x8a\x03", 2) + "abc";
+    QTRY_COMPARE(phone.received.count(pong), 10);
+    QCOMPARE(server.clientCount(), 1);
+    // A second later the allowance is whole again.
+    QTest::qWait(1100);
+    phone.socket.write(frames);
+    QTRY_COMPARE(phone.received.count(pong), 20);
+    QCOMPARE(server.clientCount(), 1);
+}
+
 void TestLiveServer::connectionsAreLimited()
 {
     LiveServer server(LiveServer::Limits{.connections = 3});
@@ -232,6 +363,42 @@ void TestLiveServer::connectionsAreLimited()
     QTRY_COMPARE(server.connectionCount(), 2);
     QVERIFY(
         exchange(server.port(), "GET / HTTP/1.1\r\nHost: a\r\n\r\n").startsWith("HTTP/1.1 200"));
+}
+
+void TestLiveServer::aFullHallPrefersNewPhones()
+{
+    LiveServer server(LiveServer::Limits{.connections = 4, .perAddress = 2});
+    QVERIFY(!server.listen(0));
+    const auto from = [&](const char *address) {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->bind(QHostAddress(QString::fromLatin1(address)));
+        socket->connectToHost(QHostAddress::LocalHost, server.port());
+        return socket;
+    };
+    // One address holds two, a WebSocket and a plain connection; a third from it is refused.
+    RawWebSocket crowdWeb(server.port(), QHostAddress(QStringLiteral("127.0.0.2")));
+    QVERIFY(crowdWeb.upgraded());
+    auto crowdPlain = from("127.0.0.2");
+    QTRY_COMPARE(server.connectionCount(), 2);
+    auto crowdThird = from("127.0.0.2");
+    QTRY_COMPARE(crowdThird->state(), QAbstractSocket::UnconnectedState);
+    // Two phones fill the hall.
+    auto first = from("127.0.0.3");
+    auto second = from("127.0.0.4");
+    QTRY_COMPARE(server.connectionCount(), 4);
+    // A new phone takes the place of the crowded address's plain connection before its
+    // WebSocket; once every address holds one, the next is refused.
+    auto newcomer = from("127.0.0.5");
+    QTRY_COMPARE(crowdPlain->state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(crowdWeb.socket.state(), QAbstractSocket::ConnectedState);
+    QTRY_COMPARE(newcomer->state(), QAbstractSocket::ConnectedState);
+    QTest::qWait(200);
+    QCOMPARE(newcomer->state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(server.connectionCount(), 4);
+    auto late = from("127.0.0.6");
+    QTRY_COMPARE(late->state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(crowdWeb.socket.state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(server.connectionCount(), 4);
 }
 
 QTEST_GUILESS_MAIN(TestLiveServer)

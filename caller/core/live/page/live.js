@@ -1,28 +1,34 @@
 'use strict';
+// A view of what the caller sends: every text, the sheet's rows and their marks come from it,
+// in the language the page asks for.
 (() => {
   const $ = id => document.getElementById(id);
   const langs = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || 'ja'];
-  const ja = /^ja\b/i.test(langs[0] || 'ja');
-  const en = {
-    connecting: 'Connecting…', live: 'Live', lost: 'Connection lost. Reconnecting…',
-    latest: 'Latest number', waiting: 'Waiting for the start', spinning: 'Drawing…',
-    finished: 'Bingo End', recent: 'Last five', mine: 'My sheet', code: 'Set code',
-    number: 'Sheet number', show: 'Show', forget: 'Clear', board: 'All numbers (called ones filled)',
-    codeError: 'The set code was not accepted:', numberError: 'The sheet number was not accepted:',
-    sheetName: 'Sheet', star: 'free'
-  };
-  const jp = {
-    connecting: '接続しています…', live: 'ライブ', lost: '接続が切れました。つなぎ直しています…',
-    waiting: 'スタートを待っています', spinning: '抽選中', finished: 'Bingo End',
-    codeError: '', numberError: '', sheetName: 'シート', star: 'フリー'
-  };
-  const t = key => (ja ? jp[key] : en[key]) ?? '';
-  if (!ja) {
-    document.documentElement.lang = 'en';
-    document.title = 'Bingo';
-    document.querySelectorAll('[data-t]').forEach(e => { if (en[e.dataset.t]) e.textContent = en[e.dataset.t]; });
+  const lang = /^ja\b/i.test(langs[0] || 'ja') ? 'ja' : 'en';
+  document.documentElement.lang = lang;
+  // The last texts the caller sent, for the moments without a connection.
+  let texts = {};
+  try { texts = JSON.parse(localStorage.getItem('kavelo.texts.' + lang) || '{}'); } catch (e) { texts = {}; }
+  const t = key => texts[key] ?? '';
+  function applyTexts(next) {
+    texts = next;
+    localStorage.setItem('kavelo.texts.' + lang, JSON.stringify(next));
+    document.title = t('title');
+    document.querySelectorAll('[data-t]').forEach(e => { if (texts[e.dataset.t]) e.textContent = texts[e.dataset.t]; });
   }
-  const two = n => (n < 10 ? '0' : '') + n;
+  if (texts.title) applyTexts(texts);
+
+  // The phone's own token: 128 random bits, kept by this browser only.
+  function token() {
+    let value = localStorage.getItem('kavelo.token');
+    if (!/^[0-9a-f]{32}$/.test(value || '')) {
+      const bytes = crypto.getRandomValues(new Uint8Array(16));
+      value = Array.from(bytes, b => b.toString(16).padStart(2, '0')).join('');
+      localStorage.setItem('kavelo.token', value);
+    }
+    return value;
+  }
+  const holdsPhoneSheet = () => localStorage.getItem('kavelo.phone') === '1';
 
   let top = -1, cells = [];
   function buildBoard(n) {
@@ -31,7 +37,7 @@
     cells = [];
     for (let i = 0; i <= n; i++) {
       const li = document.createElement('li');
-      li.textContent = two(i);
+      li.textContent = (i < 10 ? '0' : '') + i;
       board.appendChild(li);
       cells.push(li);
     }
@@ -43,66 +49,60 @@
     const called = g.called;
     const last = called.length ? called[called.length - 1] : -1;
     const on = new Set(called);
-    cells.forEach((li, i) => {
-      li.className = (on.has(i) ? 'on' : '') + (i === last ? ' last' : '');
-      li.title = on.has(i) ? '✓' : '';
-    });
+    cells.forEach((li, i) => { li.className = (on.has(i) ? 'on' : '') + (i === last ? ' last' : ''); });
     $('state').textContent = g.phase === 'between' ? '' : t(g.phase);
     const latest = $('latest');
     latest.classList.toggle('spin', g.phase === 'spinning');
-    latest.textContent = g.phase === 'spinning' ? '…' : last < 0 ? '--' : two(last);
+    latest.textContent = g.phase === 'spinning' ? '…' : last < 0 ? '--' : cells[last].textContent;
     $('count').textContent = called.length + ' / ' + g.top;
     const recent = $('recent');
     recent.textContent = '';
     called.slice(-5).reverse().forEach(n => {
       const li = document.createElement('li');
-      li.textContent = two(n);
+      li.textContent = cells[n].textContent;
       recent.appendChild(li);
     });
-  }
-
-  const lineEn = l => l < 5 ? 'row ' + (l + 1) + ' from the top' : l < 10 ? 'column ' + (l - 4) + ' from the left'
-    : l === 10 ? 'diagonal (top left to bottom right)' : 'diagonal (top right to bottom left)';
-  function verdictEn(s) {
-    const head = s.full ? 'BINGO! The whole sheet is complete'
-      : s.complete.length ? 'BINGO! ' + s.complete.length + (s.complete.length > 1 ? ' lines' : ' line') + ' complete'
-      : s.reach.length ? 'Reach (no complete line yet)' : 'No complete line yet';
-    const lines = s.complete.map(c => 'Complete: ' + lineEn(c.line) + ' (call ' + c.call + ': ' + two(c.number) + ')');
-    if (s.full) lines.push('Full: all 24 numbers (call ' + s.full.call + ': ' + two(s.full.number) + ')');
-    s.reach.forEach(r => lines.push('Reach: ' + lineEn(r.line) + ' (needs ' + two(r.waitsFor) + ')'));
-    if (!lines.length) lines.push('No line is one number short');
-    return [head, lines];
+    const hall = $('hall');
+    hall.hidden = !g.hall;
+    hall.textContent = g.hall || '';
+    $('phoneTake').hidden = !g.offer;
+    const notice = $('notice');
+    notice.hidden = !g.notice;
+    notice.textContent = g.notice || '';
+    // The caller knows no sheet of this phone's token (a new game): the phone may take one.
+    if (g.phone === null) localStorage.removeItem('kavelo.phone');
+    $('sheetForm').hidden = !!g.phone;
+    $('nameForm').hidden = !g.phone;
+    if (g.phone && document.activeElement !== $('name')) $('name').value = g.phone.name;
   }
 
   function renderSheet(s) {
     const error = $('sheetError'), box = $('sheetBox');
     if (!s) { error.hidden = true; box.hidden = true; return; }
     if (s.error) {
-      error.textContent = (ja ? '' : t(s.field === 'code' ? 'codeError' : 'numberError') + ' ') + s.error;
+      error.textContent = s.error;
       error.hidden = false;
       box.hidden = true;
       return;
     }
     error.hidden = true;
     box.hidden = false;
-    $('sheetName').textContent = t('sheetName') + ' ' + s.number + ' · ' + s.code;
-    const waiting = new Set(s.reach.map(r => r.waitsFor));
+    $('sheetName').textContent = s.title;
     const body = $('sheet').tBodies[0];
     body.textContent = '';
-    for (let row = 0; row < 5; row++) {
+    s.rows.forEach(row => {
       const tr = body.insertRow();
-      for (let col = 0; col < 5; col++) {
-        const c = 5 * col + row, td = tr.insertCell();
-        if (c === 12) { td.textContent = '★'; td.className = 'star'; td.title = t('star'); continue; }
-        td.textContent = two(s.cells[c]);
-        td.className = s.marked[c] ? 'hit' : waiting.has(s.cells[c]) ? 'wait' : '';
-      }
-    }
-    const [head, lines] = ja ? [s.headline, s.details] : verdictEn(s);
-    $('headline').textContent = head;
+      row.forEach(cell => {
+        const td = tr.insertCell();
+        td.textContent = cell.n;
+        td.className = cell.m;
+        if (cell.m === 'star') td.title = t('star');
+      });
+    });
+    $('headline').textContent = s.headline;
     const details = $('details');
     details.textContent = '';
-    lines.forEach(text => { const li = document.createElement('li'); li.textContent = text; details.appendChild(li); });
+    s.details.forEach(text => { const li = document.createElement('li'); li.textContent = text; details.appendChild(li); });
   }
 
   const stored = () => ({ code: localStorage.getItem('kavelo.code') || '', sheet: localStorage.getItem('kavelo.sheet') || '' });
@@ -112,15 +112,26 @@
     conn.className = 'conn ' + state;
     conn.textContent = t(state);
   }
+  function say(message) { if (ws && ws.readyState === 1) ws.send(message); }
   function connect() {
     clearTimeout(timer);
     if (ws) { ws.onclose = null; ws.close(); }
     const s = stored();
-    const query = s.code || s.sheet ? '?code=' + encodeURIComponent(s.code) + '&sheet=' + encodeURIComponent(s.sheet) : '';
+    let query = '?lang=' + lang;
+    if (!holdsPhoneSheet() && (s.code || s.sheet)) query += '&code=' + encodeURIComponent(s.code) + '&sheet=' + encodeURIComponent(s.sheet);
     const socket = new WebSocket((location.protocol === 'https:' ? 'wss://' : 'ws://') + location.host + '/live' + query);
     ws = socket;
-    socket.onopen = () => { retry = 0; setConn('live'); };
-    socket.onmessage = e => { const g = JSON.parse(e.data); renderGame(g); renderSheet(g.sheet); };
+    socket.onopen = () => {
+      retry = 0;
+      setConn('live');
+      if (holdsPhoneSheet()) say('hold ' + token());
+    };
+    socket.onmessage = e => {
+      const g = JSON.parse(e.data);
+      if (g.texts) { applyTexts(g.texts); setConn('live'); }
+      renderGame(g);
+      renderSheet(g.sheet);
+    };
     socket.onclose = () => {
       if (ws !== socket) return;
       ws = null;
@@ -135,6 +146,14 @@
   const s = stored();
   $('code').value = s.code;
   $('number').value = s.sheet;
+  $('take').addEventListener('click', () => {
+    localStorage.setItem('kavelo.phone', '1');
+    say('take ' + token());
+  });
+  $('nameForm').addEventListener('submit', e => {
+    e.preventDefault();
+    say('name ' + $('name').value.trim());
+  });
   $('sheetForm').addEventListener('submit', e => {
     e.preventDefault();
     localStorage.setItem('kavelo.code', $('code').value.trim());
