@@ -149,6 +149,7 @@ void CCallerDlg::OnInitDialog()
     m_hall = new HallDesk(m_game, *m_live, *m_services.messages, *m_services.files, *this);
     m_systemMenu.addAction(m_hall->winnersItem());
     addAction(m_hall->winnersItem());
+    m_systemMenu.addAction(m_hall->phoneSheetsItem());
     m_keysItem = m_systemMenu.addAction(keysItemText(), this, &CCallerDlg::OnKeys);
     m_keysItem->setObjectName(QStringLiteral("keys"));
 
@@ -439,5 +440,5 @@ void CCallerDlg::showBingoEnd()
                         ? static_cast<QWidget *>(m_audienceScreen)
                         : this;
     m_services.messages->show(over, MessagePresenter::Icon::Warning, ApplicationTitle,
-                              m_hall->bingoEndText(BingoEndText));
+                              m_hall->bingoEndText(BingoEndText, m_game.drawCount()));
 }

@@ -4,9 +4,12 @@
 #include "callergame.h"
 #include "hallbanner.h"
 #include "liveserving.h"
+#include "phonesheetsdialog.h"
 #include "winnerswindow.h"
 
 #include <QAction>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 HallDesk::HallDesk(const CallerGame &game, LiveServing &live, MessagePresenter &messages,
@@ -18,14 +21,20 @@ HallDesk::HallDesk(const CallerGame &game, LiveServing &live, MessagePresenter &
     , m_dialog(dialog)
     , m_audience(m_winners)
     , m_winnersItem(new QAction(winnersItemText(), this))
+    , m_phoneSheetsItem(new QAction(phoneSheetsItemText(), this))
 {
     m_winnersItem->setObjectName(QStringLiteral("winners"));
     m_winnersItem->setShortcut(WinnersKey);
     connect(m_winnersItem, &QAction::triggered, this, &HallDesk::openWinners);
+    m_phoneSheetsItem->setObjectName(QStringLiteral("phoneSheets"));
+    connect(m_phoneSheetsItem, &QAction::triggered, this, &HallDesk::choosePhoneSheets);
 
     connect(&live, &LiveServing::tallied, &m_winners, &WinnersList::take);
     connect(&live, &LiveServing::sheetNamed, &m_winners, &WinnersList::rename);
     connect(&live, &LiveServing::tallied, &m_audience, &AudienceHall::take);
+    connect(&live, &LiveServing::tallied, this,
+            [this](const HallTally &tally) { m_talliedDraw = tally.draw; });
+    connect(&game, &CallerGame::gameCleared, this, [this] { m_talliedDraw = 0; });
     connect(&game, &CallerGame::gameCleared, &m_winners, &WinnersList::clear);
     m_audience.follow(game);
     connect(&m_winners, &WinnersList::changed, this, &HallDesk::updateItems);
@@ -35,7 +44,9 @@ HallDesk::HallDesk(const CallerGame &game, LiveServing &live, MessagePresenter &
 
 void HallDesk::updateItems()
 {
-    m_winnersItem->setVisible(m_live.action()->isChecked() || !m_winners.isEmpty());
+    const bool hall = m_live.action()->isChecked() || !m_winners.isEmpty();
+    m_winnersItem->setVisible(hall);
+    m_phoneSheetsItem->setVisible(hall);
 }
 
 void HallDesk::openWinners()
@@ -54,8 +65,26 @@ void HallDesk::showOn(AudienceScreen &screen, const AudienceBoard &board)
     screen.setBanner(new HallBanner(board, m_audience));
 }
 
-QString HallDesk::bingoEndText(const QString &bingoEnd) const
+void HallDesk::choosePhoneSheets()
 {
+    PhoneSheetsDialog dialog(m_live.phoneSheetPolicy(), m_live.phoneSetCode(),
+                             m_live.phoneSheetCount(), m_messages, &m_dialog);
+    if (dialog.exec() == QDialog::Accepted)
+        m_live.setPhoneSheetPolicy(dialog.policy());
+}
+
+QString HallDesk::bingoEndText(const QString &bingoEnd, int lastDraw)
+{
+    if (m_live.service().isServing() && m_talliedDraw < lastDraw) {
+        // No click may end the game while the box is not up yet.
+        QEventLoop wait;
+        connect(&m_live, &LiveServing::tallied, &wait, [&](const HallTally &tally) {
+            if (tally.draw >= lastDraw)
+                wait.quit();
+        });
+        QTimer::singleShot(LastTallyWaitMs, &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     QStringList lines{bingoEnd};
     const int shown = std::min<int>(BingoEndWinners, static_cast<int>(m_winners.winners().size()));
     if (shown > 0)

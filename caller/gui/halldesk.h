@@ -30,6 +30,10 @@ class HallDesk final : public QObject
 public:
     static inline const QKeySequence WinnersKey = QKeySequence(Qt::Key_F7);
     static QString winnersItemText() { return tr("ビンゴ順位(&W)..."); }
+    static QString phoneSheetsItemText() { return tr("スマホのシート(&P)..."); }
+    // How long "Bingo End" waits for the tally of the last draw while the page is served: the
+    // tally comes from the server's thread a few milliseconds after the reveal.
+    static constexpr int LastTallyWaitMs = 1000;
     // How many winners "Bingo End" names.
     static constexpr int BingoEndWinners = 5;
 
@@ -39,12 +43,16 @@ public:
     WinnersList &winners() { return m_winners; }
     const AudienceHall &audience() const { return m_audience; }
     QAction *winnersItem() const { return m_winnersItem; }
+    QAction *phoneSheetsItem() const { return m_phoneSheetsItem; }
 
     void openWinners();
+    // The phone sheets dialog; what the operator chose goes to the live page at once.
+    void choosePhoneSheets();
     // The audience screen shows the room's counts and bingos in a strip at its foot.
     void showOn(AudienceScreen &screen, const AudienceBoard &board);
-    // "Bingo End", with the first winners in order under it when there are any.
-    QString bingoEndText(const QString &bingoEnd) const;
+    // "Bingo End", with the first winners in order under it when there are any. While the page
+    // is served it first waits, a moment at most, for the tally of draw lastDraw.
+    QString bingoEndText(const QString &bingoEnd, int lastDraw = 0);
     // Saves the winners beside a drawn-numbers file just written; the message to show when it
     // could not. Nothing is written while the list is empty.
     std::optional<QString> saveBeside(const QString &drawnNumbersPath) const;
@@ -59,5 +67,8 @@ private:
     WinnersList m_winners;
     AudienceHall m_audience;
     QAction *m_winnersItem;
+    QAction *m_phoneSheetsItem;
+    // The draw of the latest tally.
+    int m_talliedDraw = 0;
     QPointer<WinnersWindow> m_window;
 };

@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +41,8 @@ class TestCallerDlgHall : public QObject
 private slots:
     void winnersFromTheHall();
     void namesInBoxesAreNeverMarkup();
+    void phoneSheetChoices_data();
+    void phoneSheetChoices();
 };
 
 void TestCallerDlgHall::winnersFromTheHall()
@@ -157,6 +161,82 @@ void TestCallerDlgHall::namesInBoxesAreNeverMarkup()
     f.draw();
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(text.contains(QStringLiteral("<i>x</i>")));
+}
+
+using HandOut = PhoneSheetPolicy::HandOut;
+
+void TestCallerDlgHall::phoneSheetChoices_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("handOutRadio");
+    // The total taken, or 0 where the dialog refuses it.
+    QTest::addColumn<int>("taken");
+    QTest::addColumn<HandOut>("handOut");
+
+    QTest::newRow("as it starts") << true << "1000"
+                                  << "IDC_HANDOUT_FIRST_START" << 1000 << HandOut::UntilFirstStart;
+    QTest::newRow("switched off") << false << "1000"
+                                  << "IDC_HANDOUT_FIRST_START" << 1000 << HandOut::UntilFirstStart;
+    QTest::newRow("reopened, total in full-width digits")
+        << true << "０５００"
+        << "IDC_HANDOUT_OPEN" << 500 << HandOut::Open;
+    QTest::newRow("closed") << true << "30"
+                            << "IDC_HANDOUT_CLOSED" << 30 << HandOut::Closed;
+    QTest::newRow("the most sheets a set has") << true << "100000"
+                                               << "IDC_HANDOUT_OPEN" << 100000 << HandOut::Open;
+    QTest::newRow("none is refused") << true << "0"
+                                     << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
+    QTest::newRow("more than a set has is refused") << true << "100001"
+                                                    << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
+    QTest::newRow("not a number is refused") << true << "12a"
+                                             << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
+    QTest::newRow("empty is refused") << true << ""
+                                      << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
+}
+
+void TestCallerDlgHall::phoneSheetChoices()
+{
+    QFETCH(bool, on);
+    QFETCH(QString, total);
+    QFETCH(QString, handOutRadio);
+    QFETCH(int, taken);
+    QFETCH(HandOut, handOut);
+
+    CallerDlgFixture f;
+    LiveServing &live = f.dialog->live();
+    const PhoneSheetPolicy before = live.phoneSheetPolicy();
+    QCOMPARE(before, PhoneSheetPolicy{});
+    bool stayed = false;
+    QTimer::singleShot(0, this, [&] {
+        auto &dialog = *qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("スマホのシート"));
+        // The dialog starts from the policy in force.
+        QVERIFY(dialog.findChild<QRadioButton *>("IDC_PHONE_ON")->isChecked());
+        QVERIFY(dialog.findChild<QRadioButton *>("IDC_HANDOUT_FIRST_START")->isChecked());
+        QCOMPARE(dialog.findChild<QLineEdit *>("IDC_PHONE_TOTAL")->text(), QStringLiteral("1000"));
+        dialog.findChild<QRadioButton *>(on ? "IDC_PHONE_ON" : "IDC_PHONE_OFF")->setChecked(true);
+        dialog.findChild<QLineEdit *>("IDC_PHONE_TOTAL")->setText(total);
+        dialog.findChild<QRadioButton *>(handOutRadio)->setChecked(true);
+        dialog.findChild<QPushButton *>("IDOK")->click();
+        stayed = dialog.isVisible();
+        if (stayed)
+            dialog.reject();
+    });
+    f.dialog->hall().phoneSheetsItem()->trigger();
+    QCOMPARE(stayed, taken == 0);
+    if (taken == 0) {
+        QCOMPARE(f.messages.shown.size(), 1);
+        QVERIFY(f.messages.shown.constFirst().text.contains(QStringLiteral("「%1」").arg(total)));
+        QCOMPARE(live.phoneSheetPolicy(), before);
+        return;
+    }
+    QVERIFY(f.messages.shown.isEmpty());
+    PhoneSheetPolicy expected;
+    expected.enabled = on;
+    expected.total = taken;
+    expected.handOut = handOut;
+    QCOMPARE(live.phoneSheetPolicy(), expected);
 }
 
 QTEST_MAIN(TestCallerDlgHall)

@@ -91,6 +91,12 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     f.files.answers = {dir.filePath("missing/winners.csv")};
     winners->saveCsv();
     winners->close();
+    onModal([&] { f.dialog->hall().phoneSheetsItem()->trigger(); },
+            [&](QDialog &phones) {
+                shown.gather(phones);
+                phones.findChild<QLineEdit *>("IDC_PHONE_TOTAL")->setText("x");
+                phones.accept();
+            });
 
     // The verdict, then a code mistyped, another game's code, a number that is none, one too big.
     const QString code = SetCode(4711, 25).text();
@@ -133,7 +139,7 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     shown.gather(f.messages, f.files);
 
     // Every step above said something: boxes, questions, refusals.
-    QCOMPARE(f.messages.shown.size(), 12);
+    QCOMPARE(f.messages.shown.size(), 13);
     QCOMPARE(f.messages.questions.size(), 4);
     QVERIFY(!shown.texts.filter(QRegularExpression(QStringLiteral("^journal: "))).isEmpty());
     shown.check(QStringLiteral("IDC_START: スタート"));
