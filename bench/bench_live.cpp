@@ -1,16 +1,21 @@
 // The live page under load: how soon a reveal reaches 500 phones after the audience screen
 // painted it, whether Stop still reveals its number in 700 ms, the CPU the caller uses between
 // draws with the phones connected and the memory serving them adds. The phones are the
-// WebSockets of bench/live_load.py, all on the loopback.
+// WebSockets of bench/live_load.py, all on the loopback. With "sheets", every phone asks for a
+// sheet at the same moment and follows it: how long handing them out takes, whether any phone
+// or sheet came twice, whether each phone's verdict is its own sheet's, and what counting the
+// room's reach and bingo costs.
 //
-// usage: bench_live [clients] [draws]   (release build; Debian's python3-websockets)
+// usage: bench_live [clients] [draws] [sheets]   (release build; Debian's python3-websockets)
 
 #include "audiencescreen.h"
 #include "benchsupport.h"
 #include "ccallerdlg.h"
 #include "cputime.h"
+#include "hallcount.h"
 #include "liveserving.h"
 #include "quietcaller.h"
+#include "sheetverdict.h"
 
 #include <QComboBox>
 #include <QDirIterator>
@@ -23,6 +28,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <set>
 #include <vector>
@@ -75,6 +81,7 @@ int main(int argc, char *argv[])
     BenchApplication app(argc, argv);
     const int clients = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 500;
     const int draws = argc > 2 ? std::clamp(QString::fromLocal8Bit(argv[2]).toInt(), 1, 60) : 10;
+    const bool sheets = argc > 3 && QByteArrayView(argv[3]) == "sheets";
     const QString loadTool = QStringLiteral(KIT_SOURCE_DIR "/bench/live_load.py");
 
     // The real pauses of a reveal, without sound.
@@ -108,6 +115,9 @@ int main(int argc, char *argv[])
 
     long kbBefore = residentKb();
     LiveService &live = dialog.live().service();
+    // Handed out past the first Start, as many as there are phones.
+    dialog.live().setPhoneSheetPolicy(
+        {.total = clients, .perAddress = 1, .handOut = PhoneSheetPolicy::HandOut::Open});
     if (const auto failure = live.start(0)) {
         std::fprintf(stderr, "cannot serve: %s\n", qPrintable(failure->reason));
         return 1;
@@ -118,7 +128,10 @@ int main(int argc, char *argv[])
     const QString records = work.filePath(QStringLiteral("records.txt"));
     QProcess load;
     load.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    load.start(loadTool, {QString::number(live.port()), QString::number(clients), records});
+    QStringList loadArguments{QString::number(live.port()), QString::number(clients), records};
+    if (sheets)
+        loadArguments << QStringLiteral("2") << QStringLiteral("sheets");
+    load.start(loadTool, loadArguments);
     QEventLoop ready;
     QObject::connect(&load, &QProcess::readyReadStandardOutput, &ready, [&] {
         if (load.readAllStandardOutput().startsWith("ready"))
@@ -155,17 +168,70 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the load tool wrote no records\n");
         return 1;
     }
-    // The first state each phone got with each number revealed while it was connected.
+    // The first state each phone got with each number revealed while it was connected; a
+    // phone's sheet checked against the verdict of that sheet here.
+    const std::optional<SetCode> phoneSet = SetCode::read(dialog.live().phoneSetCode()).code;
+    const std::span<const int> drawn = dialog.game().drawnNumbers();
     std::set<std::pair<int, int>> seen;
     std::vector<double> delays;
+    int verdicts = 0;
+    int wrongVerdicts = 0;
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() != 4 || fields[3] != "between")
+        if (fields.size() != 6 || fields[3] != "between")
             continue;
         const int called = fields[2].toInt();
         if (called < firstServed || !seen.insert({fields[0].toInt(), called}).second)
             continue;
         delays.push_back((fields[1].toLongLong() - paintedAt[called]) / 1e6);
+        if (const int number = fields[4].toInt(); sheets && number > 0 && phoneSet) {
+            ++verdicts;
+            const SheetVerdict verdict(phoneSet->sheet(number), drawn.first(std::size_t(called)));
+            wrongVerdicts += verdict.completeLines().size() != fields[5].toInt();
+        }
+    }
+    if (sheets) {
+        // Who got which sheet, and how long all of them took from the first request.
+        QFile takes(records + QStringLiteral(".takes"));
+        if (!takes.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "the load tool wrote no sheet requests\n");
+            return 1;
+        }
+        qint64 firstAsked = std::numeric_limits<qint64>::max();
+        qint64 lastGot = 0;
+        std::set<int> numbers;
+        int given = 0;
+        for (const QByteArray &line : takes.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() != 4 || fields[3].toInt() == 0)
+                continue;
+            ++given;
+            numbers.insert(fields[3].toInt());
+            firstAsked = std::min(firstAsked, fields[1].toLongLong());
+            lastGot = std::max(lastGot, fields[2].toLongLong());
+        }
+        std::printf("sheets: %d phones asked at once, %d got one, %zu different sheets, "
+                    "handed out %d; all within %.0f ms of the first request\n",
+                    clients, given, numbers.size(), dialog.live().phoneSheetCount(),
+                    (lastGot - firstAsked) / 1e6);
+        std::printf("verdicts: %d phone states checked against their own sheet, %d wrong\n",
+                    verdicts, wrongVerdicts);
+        // The room's count over as many sheets after each draw, as the server makes it.
+        HallCount count;
+        for (int number = 1; number <= clients && phoneSet; ++number)
+            count.follow({phoneSet->text(), number, {}, true}, phoneSet->sheet(number));
+        std::vector<double> counting;
+        for (std::size_t k = 1; k <= drawn.size(); ++k) {
+            const qint64 before = monotonicNs();
+            const HallTally tally = count.tally(drawn.first(k));
+            counting.push_back((monotonicNs() - before) / 1e6);
+            if (k == drawn.size())
+                std::printf("the room after %lld draws: reach %d, bingo %d\n", qlonglong(k),
+                            tally.reach, tally.bingo);
+        }
+        const Stats countStats = statsOf(counting);
+        std::printf("counting reach and bingo over %d sheets: %.2f to %.2f ms a reveal\n", clients,
+                    countStats.best, countStats.worst);
     }
     std::sort(delays.begin(), delays.end());
     const auto share = [&](double ms) {

@@ -10,11 +10,18 @@ message: client, nanoseconds, number of numbers called, phase.
 The phones are shared among WORKERS processes (default 2, one a core of the development
 machine), so that reading them does not wait on one Python loop.
 
-usage: live_load.py PORT CLIENTS OUTFILE [WORKERS]
+With "sheets" after WORKERS, every phone comes from an address of its own on the loopback
+(127.1.x.y) and, once all are open, asks for a sheet with a token of its own at the same
+moment; OUTFILE.takes then holds one line per phone: client, nanoseconds when it asked and when
+its sheet came, and the sheet's number. Each line of OUTFILE ends with the number of the sheet
+the message showed and its count of complete lines (0 and -1 without a sheet).
+
+usage: live_load.py PORT CLIENTS OUTFILE [WORKERS] [sheets]
 """
 import asyncio
 import json
 import os
+import secrets
 import sys
 import time
 
@@ -22,41 +29,68 @@ import websockets
 
 port, clients, outfile = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
 workers = int(sys.argv[4]) if len(sys.argv) > 4 else 2
+sheets = len(sys.argv) > 5 and sys.argv[5] == "sheets"
 records = []
+takes = {}
 
 
-async def phone(index, opened):
-    query = "?code=2222-E7HD5&sheet=%d" % (index + 1) if index % 5 == 0 else ""
+async def phone(index, opened, go):
+    query = "?code=2222-E7HD5&sheet=%d" % (index + 1) if index % 5 == 0 and not sheets else ""
+    local = ("127.1.%d.%d" % (index // 250, index % 250 + 1), 0) if sheets else None
     async with websockets.connect("ws://127.0.0.1:%d/live%s" % (port, query), open_timeout=60,
-                                  ping_interval=None, max_queue=None) as socket:
+                                  ping_interval=None, max_queue=None,
+                                  local_addr=local) as socket:
         opened.append(index)
+        if sheets:
+            await go.wait()
+            takes[index] = [time.monotonic_ns(), 0, 0]
+            await socket.send("take " + secrets.token_hex(16))
         # Parsed at the end, so that one process keeps up with many phones.
         async for message in socket:
-            records.append((index, time.monotonic_ns(), message))
+            arrived = time.monotonic_ns()
+            records.append((index, arrived, message))
+            if sheets and not takes[index][1] and '"sheet"' in message:
+                takes[index][1:] = [arrived, json.loads(message)["sheet"]["number"]]
 
 
-async def main(first, count, ready, done):
+async def main(first, count, ready, go_pipe, done):
     opened = []
     tasks = []
+    go = asyncio.Event()
     for index in range(first, first + count):
-        tasks.append(asyncio.create_task(phone(index, opened)))
+        tasks.append(asyncio.create_task(phone(index, opened, go)))
         if index % 50 == 49:
             await asyncio.sleep(0.05)
     while len(opened) < count:
         await asyncio.sleep(0.05)
-    os.write(ready, b"r")
     loop = asyncio.get_running_loop()
+    if sheets:
+        os.write(ready, b"o")
+        await loop.run_in_executor(None, os.read, go_pipe, 1)
+        go.set()
+        while sum(1 for take in takes.values() if take[1]) < count:
+            await asyncio.sleep(0.05)
+    os.write(ready, b"r")
     await loop.run_in_executor(None, os.read, done, 1)
     for task in tasks:
         task.cancel()
     with open("%s.%d" % (outfile, first), "w") as out:
         for index, arrived, message in records:
             state = json.loads(message)
-            out.write("%d %d %d %s\n" % (index, arrived, len(state["called"]), state["phase"]))
+            sheet = state.get("sheet") or {}
+            out.write("%d %d %d %s %d %d\n" % (index, arrived, len(state["called"]),
+                                                state["phase"], sheet.get("number", 0),
+                                                len(sheet["complete"]) if "complete" in sheet
+                                                else -1))
+    if sheets:
+        with open("%s.takes.%d" % (outfile, first), "w") as out:
+            for index, (asked, got, number) in sorted(takes.items()):
+                out.write("%d %d %d %d\n" % (index, asked, got, number))
 
 
 # Each worker says it is ready on one pipe and waits on another, which closes at the end.
 ready_read, ready_write = os.pipe()
+go_read, go_write = os.pipe()
 done_read, done_write = os.pipe()
 children = []
 for worker in range(workers):
@@ -65,10 +99,15 @@ for worker in range(workers):
     pid = os.fork()
     if pid == 0:
         os.close(done_write)
-        asyncio.run(main(first, count, ready_write, done_read))
+        asyncio.run(main(first, count, ready_write, go_read, done_read))
         os._exit(0)
     children.append(pid)
 os.close(done_read)
+if sheets:
+    # Every phone is open: all ask at once.
+    for _ in range(workers):
+        os.read(ready_read, 1)
+    os.write(go_write, b"g" * workers)
 for _ in range(workers):
     os.read(ready_read, 1)
 print("ready", clients, flush=True)
@@ -81,3 +120,10 @@ with open(outfile, "w") as out:
         with open(part) as records_of_worker:
             out.write(records_of_worker.read())
         os.remove(part)
+if sheets:
+    with open(outfile + ".takes", "w") as out:
+        for worker in range(workers):
+            part = "%s.takes.%d" % (outfile, clients * worker // workers)
+            with open(part) as takes_of_worker:
+                out.write(takes_of_worker.read())
+            os.remove(part)

@@ -653,6 +653,70 @@ Please use the Kavelo window that is open.</translation>
         <source>シート %1 · %2</source>
         <translation>Sheet %1 · %2</translation>
     </message>
+    <message>
+        <source>ビンゴ</source>
+        <translation>Bingo</translation>
+    </message>
+    <message>
+        <source>接続しています…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>ライブ</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>接続が切れました。つなぎ直しています…</source>
+        <translation>Connection lost. Reconnecting…</translation>
+    </message>
+    <message>
+        <source>最新の数字</source>
+        <translation>Latest number</translation>
+    </message>
+    <message>
+        <source>Bingo End</source>
+        <translation>Bingo End</translation>
+    </message>
+    <message>
+        <source>最近の 5 つ</source>
+        <translation>Last five</translation>
+    </message>
+    <message>
+        <source>マイシート</source>
+        <translation>My sheet</translation>
+    </message>
+    <message>
+        <source>シートをもらう</source>
+        <translation>Get a sheet</translation>
+    </message>
+    <message>
+        <source>紙のシートを持っているときは、コードと番号を入れてください。</source>
+        <translation>Holding a printed sheet? Type its set code and number.</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>名前 (16 文字まで)</source>
+        <translation>Name (up to 16 characters)</translation>
+    </message>
+    <message>
+        <source>名前をつける</source>
+        <translation>Save name</translation>
+    </message>
+    <message>
+        <source>フリー</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>ゲームの数字（呼ばれた数字は塗りつぶし）</source>
+        <translation>All numbers (called ones filled)</translation>
+    </message>
 </context>
 <context>
     <name>LiveServing</name>

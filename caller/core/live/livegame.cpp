@@ -54,30 +54,46 @@ QByteArray liveGameJson(const LiveGame &game)
 
 QJsonObject livePageTexts()
 {
-    const auto t = [](const char *text) { return QCoreApplication::translate("LivePage", text); };
-    return {
-        {QStringLiteral("title"), t("ビンゴ")},
-        {QStringLiteral("connecting"), t("接続しています…")},
-        {QStringLiteral("live"), t("ライブ")},
-        {QStringLiteral("lost"), t("接続が切れました。つなぎ直しています…")},
-        {QStringLiteral("latest"), t("最新の数字")},
-        {QStringLiteral("waiting"), t("スタートを待っています")},
-        {QStringLiteral("spinning"), t("抽選中")},
-        {QStringLiteral("finished"), QStringLiteral("Bingo End")},
-        {QStringLiteral("recent"), t("最近の 5 つ")},
-        {QStringLiteral("mine"), t("マイシート")},
-        {QStringLiteral("take"), t("シートをもらう")},
-        {QStringLiteral("orTyped"),
-         t("紙のシートを持っているときは、コードと番号を入れてください。")},
-        {QStringLiteral("code"), t("コード")},
-        {QStringLiteral("number"), t("シート番号")},
-        {QStringLiteral("show"), t("表示")},
-        {QStringLiteral("forget"), t("消す")},
-        {QStringLiteral("name"), t("名前 (16 文字まで)")},
-        {QStringLiteral("saveName"), t("名前をつける")},
-        {QStringLiteral("star"), t("フリー")},
-        {QStringLiteral("board"), t("ゲームの数字（呼ばれた数字は塗りつぶし）")},
+    // The words the room's screen and the sheet check show are taken from them, so each is
+    // written once.
+    struct Text
+    {
+        const char *key;
+        const char *context;
+        const char *source;
     };
+    static constexpr Text texts[] = {
+        {"title", "LivePage", QT_TRANSLATE_NOOP("LivePage", "ビンゴ")},
+        {"connecting", "LivePage", QT_TRANSLATE_NOOP("LivePage", "接続しています…")},
+        {"live", "LivePage", QT_TRANSLATE_NOOP("LivePage", "ライブ")},
+        {"lost", "LivePage",
+         QT_TRANSLATE_NOOP("LivePage", "接続が切れました。つなぎ直しています…")},
+        {"latest", "LivePage", QT_TRANSLATE_NOOP("LivePage", "最新の数字")},
+        {"waiting", "AudienceScreen",
+         QT_TRANSLATE_NOOP("AudienceScreen", "スタートを待っています")},
+        {"spinning", "AudienceScreen", QT_TRANSLATE_NOOP("AudienceScreen", "抽選中")},
+        {"finished", "LivePage", QT_TRANSLATE_NOOP("LivePage", "Bingo End")},
+        {"recent", "LivePage", QT_TRANSLATE_NOOP("LivePage", "最近の 5 つ")},
+        {"mine", "LivePage", QT_TRANSLATE_NOOP("LivePage", "マイシート")},
+        {"take", "LivePage", QT_TRANSLATE_NOOP("LivePage", "シートをもらう")},
+        {"orTyped", "LivePage",
+         QT_TRANSLATE_NOOP("LivePage",
+                           "紙のシートを持っているときは、コードと番号を入れてください。")},
+        {"code", "SheetCheckDialog", QT_TRANSLATE_NOOP("SheetCheckDialog", "コード")},
+        {"number", "SheetCheckDialog", QT_TRANSLATE_NOOP("SheetCheckDialog", "シート番号")},
+        {"show", "LivePage", QT_TRANSLATE_NOOP("LivePage", "表示")},
+        {"forget", "LivePage", QT_TRANSLATE_NOOP("LivePage", "消す")},
+        {"name", "LivePage", QT_TRANSLATE_NOOP("LivePage", "名前 (16 文字まで)")},
+        {"saveName", "LivePage", QT_TRANSLATE_NOOP("LivePage", "名前をつける")},
+        {"star", "LivePage", QT_TRANSLATE_NOOP("LivePage", "フリー")},
+        {"board", "LivePage",
+         QT_TRANSLATE_NOOP("LivePage", "ゲームの数字（呼ばれた数字は塗りつぶし）")},
+    };
+    QJsonObject object;
+    for (const Text &text : texts)
+        object.insert(QLatin1String(text.key),
+                      QCoreApplication::translate(text.context, text.source));
+    return object;
 }
 
 QString hallCountText(int reach, int bingo)

@@ -502,8 +502,8 @@ void LiveServer::resetPhoneSheets(const std::optional<SetCode> &set,
                                   const QList<PhoneSheetHolding> &holdings, int generation)
 {
     m_generation = generation;
+    // Started or not, the game's next state says.
     m_supply.reset(set, holdings);
-    m_supply.setStarted(m_game.phase != AudienceBoard::Phase::Waiting || !m_game.called.isEmpty());
     // The phones of the old game hold nothing in this one until they claim again.
     for (auto &[connection, client] : m_clients) {
         if (!client.tokenHash.isEmpty())

@@ -1,0 +1,219 @@
+#include "crtrandom.h"
+#include "hallcount.h"
+#include "journalformat.h"
+#include "phonesheets.h"
+#include "setcode.h"
+
+#include <QTest>
+
+namespace {
+
+using Refusal = PhoneSheetSupply::Refusal;
+using HandOut = PhoneSheetPolicy::HandOut;
+
+const QDateTime t0 =
+    QDateTime::fromString(QStringLiteral("2024-05-01T10:00:00.000+09:00"), Qt::ISODateWithMs);
+
+QByteArray hashOf(const QString &phone)
+{
+    return PhoneSheets::tokenHash(phone.toLatin1().repeated(32).left(32));
+}
+
+// What one step of a script did: "1 new", "1" (held already), "AddressLimit"...
+QString outcome(const std::variant<std::pair<int, bool>, Refusal> &taken)
+{
+    if (const auto *sheet = std::get_if<std::pair<int, bool>>(&taken))
+        return QString::number(sheet->first) + (sheet->second ? " new" : "");
+    static const QStringList names{"Off", "Closed", "NoSet", "SoldOut", "AddressLimit"};
+    return names[int(std::get<Refusal>(taken))];
+}
+
+// The holders as the journal keeps them, read back as a resume reads them.
+QList<PhoneSheetHolding> throughJournal(const QList<PhoneSheetHolding> &holdings)
+{
+    QByteArray journal = JournalFormat::startRecord(
+        30, 7, 1, t0, QList<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                                 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29});
+    for (const PhoneSheetHolding &holding : holdings)
+        journal += JournalFormat::phoneSheetRecord(holding, t0);
+    const JournalReading reading = JournalFormat::read(journal);
+    if (!reading.game) {
+        qWarning() << reading.error;
+        return {};
+    }
+    return reading.game->phoneSheets;
+}
+
+} // namespace
+
+class TestPhoneSheets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void supply_data();
+    void supply();
+    void names_data();
+    void names();
+    void tallyCountsEachSheetOnce();
+    void phoneSetsKeepApart();
+};
+
+// Each step: "PHONE ADDRESS" takes a sheet, "start" is the game's first Start, "open", "close",
+// "off" and "on" are the operator's choices, "resume" writes the holders to a journal and reads
+// them back into a new supply, "name PHONE TEXT" names a sheet.
+void TestPhoneSheets::supply_data()
+{
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("perAddress");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("outcomes");
+
+    QTest::newRow("one sheet a phone, numbered in order")
+        << 10 << 4 << QStringList{"a 10.0.0.1", "b 10.0.0.2", "a 10.0.0.1"}
+        << QStringList{"1 new", "2 new", "1"};
+    QTest::newRow("a token from another address gets its own sheet back, no new one")
+        << 10 << 1 << QStringList{"a 10.0.0.1", "a 10.0.0.9", "b 10.0.0.1"}
+        << QStringList{"1 new", "1", "AddressLimit"};
+    QTest::newRow("limit per address, others unaffected")
+        << 10 << 2 << QStringList{"a 10.0.0.1", "b 10.0.0.1", "c 10.0.0.1", "d 10.0.0.2"}
+        << QStringList{"1 new", "2 new", "AddressLimit", "3 new"};
+    QTest::newRow("the operator's total")
+        << 2 << 4 << QStringList{"a 10.0.0.1", "b 10.0.0.2", "c 10.0.0.3", "a 10.0.0.1"}
+        << QStringList{"1 new", "2 new", "SoldOut", "1"};
+    QTest::newRow("handed out until the first Start, then reopened")
+        << 10 << 4 << QStringList{"a 10.0.0.1", "start",      "b 10.0.0.2", "a 10.0.0.1",
+                                  "open",       "b 10.0.0.2", "close",      "c 10.0.0.3"}
+        << QStringList{"1 new", "Closed", "1", "2 new", "Closed"};
+    QTest::newRow("switched off: nothing new, what was handed out stays")
+        << 10 << 4
+        << QStringList{"a 10.0.0.1", "off", "b 10.0.0.2", "a 10.0.0.1", "on", "b 10.0.0.2"}
+        << QStringList{"1 new", "Off", "1", "2 new"};
+    QTest::newRow("a resume gives each phone its sheet and goes on after the last")
+        << 10 << 4 << QStringList{"a 10.0.0.1", "b 10.0.0.2", "name b Ünï <b>", "resume",
+                                  "b 10.0.0.7", "a 10.0.0.1", "c 10.0.0.3"}
+        << QStringList{"1 new", "2 new", "2", "1", "3 new"};
+}
+
+void TestPhoneSheets::supply()
+{
+    QFETCH(int, total);
+    QFETCH(int, perAddress);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, outcomes);
+
+    PhoneSheetPolicy policy{.total = total, .perAddress = perAddress};
+    const SetCode set(PhoneSheets::setSeed(7, 1), 30);
+    PhoneSheetSupply supply;
+    supply.reset(set);
+    supply.setPolicy(policy);
+    QStringList seen;
+    QHash<QByteArray, QString> names;
+    for (const QString &step : steps) {
+        const QStringList words = step.split(u' ');
+        if (step == "start") {
+            supply.setStarted(true);
+        } else if (step == "open" || step == "close") {
+            policy.handOut = step == "open" ? HandOut::Open : HandOut::Closed;
+            supply.setPolicy(policy);
+        } else if (step == "off" || step == "on") {
+            policy.enabled = step == "on";
+            supply.setPolicy(policy);
+        } else if (words[0] == "name") {
+            const QString name = words.mid(2).join(u' ');
+            QVERIFY(supply.name(hashOf(words[1]), name));
+            names.insert(hashOf(words[1]), name);
+        } else if (step == "resume") {
+            const QList<PhoneSheetHolding> before = supply.holdings();
+            const QList<PhoneSheetHolding> after = throughJournal(before);
+            QCOMPARE(after, before);
+            supply = PhoneSheetSupply();
+            supply.reset(set, after);
+            supply.setPolicy(policy);
+            supply.setStarted(true);
+            policy.handOut = HandOut::Open;
+            supply.setPolicy(policy);
+        } else {
+            seen << outcome(supply.take(hashOf(words[0]), words[1]));
+        }
+    }
+    QCOMPARE(seen, outcomes);
+    // No sheet is held twice, and names stay with their sheets.
+    QSet<int> numbers;
+    for (const PhoneSheetHolding &holding : supply.holdings()) {
+        QVERIFY(!numbers.contains(holding.number));
+        numbers.insert(holding.number);
+        QCOMPARE(holding.name, names.value(holding.tokenHash));
+        QVERIFY(PhoneSheets::isTokenHash(holding.tokenHash));
+    }
+}
+
+void TestPhoneSheets::names_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("taken");
+
+    QTest::newRow("empty clears it") << "" << true;
+    QTest::newRow("markup is text like any") << "<b>Aki</b> &amp;" << true;
+    QTest::newRow("16 characters, kana") << QString(16, QChar(0x30A2)) << true;
+    QTest::newRow("16 characters outside the BMP") << QString::fromUcs4(U"😀").repeated(16) << true;
+    QTest::newRow("17 characters") << QString(17, u'a') << false;
+    QTest::newRow("a control character") << "Aki\u0007" << false;
+    QTest::newRow("a line break") << "Aki\nBo" << false;
+    QTest::newRow("a line separator") << "Aki\u2028" << false;
+    QTest::newRow("10 KB") << QString(10 * 1024, u'x') << false;
+}
+
+void TestPhoneSheets::names()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, taken);
+    QCOMPARE(!PhoneSheets::nameRefusal(name).has_value(), taken);
+}
+
+void TestPhoneSheets::tallyCountsEachSheetOnce()
+{
+    const SetCode printed(4711, 50);
+    const SheetRules::Sheet sheet = printed.sheet(7);
+    HallCount count;
+    // The same sheet followed by two phones counts once; the top row of sheet 7 is cells 0, 5,
+    // 10, 15, 20.
+    count.follow({printed.text(), 7, {}, false}, sheet);
+    count.follow({printed.text(), 7, "Aki", false}, sheet);
+    count.follow({printed.text(), 8, {}, false}, printed.sheet(8));
+    QCOMPARE(count.size(), 2);
+    QList<int> called{sheet[0], sheet[5], sheet[10], sheet[15]};
+    HallTally tally = count.tally(called);
+    QVERIFY(tally.reach >= 1);
+    QCOMPARE(tally.bingo, 0);
+    called << sheet[20];
+    tally = count.tally(called);
+    QVERIFY(tally.bingo >= 1);
+    QCOMPARE(tally.draw, 5);
+    QVERIFY(tally.newBingos.contains(HallSheet{printed.text(), 7, "Aki", false}));
+    // A bingo is new once.
+    called << -1;
+    QVERIFY(!count.tally(called).newBingos.contains(HallSheet{printed.text(), 7, "Aki", false}));
+}
+
+// A game's phone sheets are none of the printed sheets of the same seed nor the caller's draw,
+// and two games of a run get two sets.
+void TestPhoneSheets::phoneSetsKeepApart()
+{
+    const std::uint32_t seed = 1'700'000'000;
+    const SetCode printed(seed, 75);
+    const SetCode first(PhoneSheets::setSeed(seed, 1), 75);
+    const SetCode second(PhoneSheets::setSeed(seed, 2), 75);
+    QVERIFY(first.text() != second.text());
+    QVERIFY(first.seed() != CrtRandom::callerStart(seed));
+    QList<SheetRules::Sheet> printedSheets;
+    for (int number = 1; number <= 200; ++number)
+        printedSheets.append(printed.sheet(number));
+    for (int number = 1; number <= 200; ++number) {
+        QVERIFY(!printedSheets.contains(first.sheet(number)));
+        QVERIFY(first.sheet(number) != second.sheet(number));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPhoneSheets)
+#include "tst_phonesheets.moc"
