@@ -82,14 +82,12 @@ Quit?</translation>
 観客用表示を開く / 閉じる: F5
 観客用表示の全画面表示: F11 (戻るときは F11 か Esc)
 シート確認: F8
-会場のスマホに公開 / やめる: F9
-ビンゴ順位 (スマホに公開したとき): F7</source>
+会場のスマホに公開 / やめる: F9</source>
         <translation>Start / Stop: Space, Enter, Page Down, →
 Open / close the audience screen: F5
 Audience screen full screen: F11 (back with F11 or Esc)
 Sheet check: F8
-Serve to / stop serving the hall&apos;s phones: F9
-Bingo winners (when serving the phones): F7</translation>
+Serve to / stop serving the hall&apos;s phones: F9</translation>
     </message>
 </context>
 <context>
@@ -551,6 +549,10 @@ Please use the Kavelo window that is open.</translation>
     <message>
         <source>スマホのシート(&amp;P)...</source>
         <translation>&amp;Phone sheets...</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位: F7</source>
+        <translation>Bingo winners: F7</translation>
     </message>
 </context>
 <context>

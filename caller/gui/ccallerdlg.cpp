@@ -200,8 +200,10 @@ void CCallerDlg::OnAbout()
 
 void CCallerDlg::OnKeys()
 {
-    m_services.messages->show(this, MessagePresenter::Icon::Information, ApplicationTitle,
-                              keysHelp());
+    QString keys = keysHelp();
+    if (m_hall->winnersItem()->isVisible())
+        keys += u'\n' + HallDesk::winnersKeyHelp();
+    m_services.messages->show(this, MessagePresenter::Icon::Information, ApplicationTitle, keys);
 }
 
 void CCallerDlg::Next()
@@ -440,5 +442,5 @@ void CCallerDlg::showBingoEnd()
                         ? static_cast<QWidget *>(m_audienceScreen)
                         : this;
     m_services.messages->show(over, MessagePresenter::Icon::Warning, ApplicationTitle,
-                              m_hall->bingoEndText(BingoEndText, m_game.drawCount()));
+                              m_hall->bingoEndText(BingoEndText));
 }

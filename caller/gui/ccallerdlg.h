@@ -49,8 +49,7 @@ public:
                   "観客用表示を開く / 閉じる: F5\n"
                   "観客用表示の全画面表示: F11 (戻るときは F11 か Esc)\n"
                   "シート確認: F8\n"
-                  "会場のスマホに公開 / やめる: F9\n"
-                  "ビンゴ順位 (スマホに公開したとき): F7");
+                  "会場のスマホに公開 / やめる: F9");
     }
     static QString sheetCheckItemText() { return tr("シート確認"); }
     static QString nothingToCheckText()

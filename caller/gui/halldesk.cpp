@@ -8,8 +8,6 @@
 #include "winnerswindow.h"
 
 #include <QAction>
-#include <QEventLoop>
-#include <QTimer>
 #include <QWidget>
 
 HallDesk::HallDesk(const CallerGame &game, LiveServing &live, MessagePresenter &messages,
@@ -32,9 +30,6 @@ HallDesk::HallDesk(const CallerGame &game, LiveServing &live, MessagePresenter &
     connect(&live, &LiveServing::tallied, &m_winners, &WinnersList::take);
     connect(&live, &LiveServing::sheetNamed, &m_winners, &WinnersList::rename);
     connect(&live, &LiveServing::tallied, &m_audience, &AudienceHall::take);
-    connect(&live, &LiveServing::tallied, this,
-            [this](const HallTally &tally) { m_talliedDraw = tally.draw; });
-    connect(&game, &CallerGame::gameCleared, this, [this] { m_talliedDraw = 0; });
     connect(&game, &CallerGame::gameCleared, &m_winners, &WinnersList::clear);
     m_audience.follow(game);
     connect(&m_winners, &WinnersList::changed, this, &HallDesk::updateItems);
@@ -73,18 +68,8 @@ void HallDesk::choosePhoneSheets()
         m_live.setPhoneSheetPolicy(dialog.policy());
 }
 
-QString HallDesk::bingoEndText(const QString &bingoEnd, int lastDraw)
+QString HallDesk::bingoEndText(const QString &bingoEnd) const
 {
-    if (m_live.service().isServing() && m_talliedDraw < lastDraw) {
-        // No click may end the game while the box is not up yet.
-        QEventLoop wait;
-        connect(&m_live, &LiveServing::tallied, &wait, [&](const HallTally &tally) {
-            if (tally.draw >= lastDraw)
-                wait.quit();
-        });
-        QTimer::singleShot(LastTallyWaitMs, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    }
     QStringList lines{bingoEnd};
     const int shown = std::min<int>(BingoEndWinners, static_cast<int>(m_winners.winners().size()));
     if (shown > 0)

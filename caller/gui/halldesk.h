@@ -30,10 +30,9 @@ class HallDesk final : public QObject
 public:
     static inline const QKeySequence WinnersKey = QKeySequence(Qt::Key_F7);
     static QString winnersItemText() { return tr("ビンゴ順位(&W)..."); }
+    // The line of the list of keys for the winners' list, which is there only with the hall.
+    static QString winnersKeyHelp() { return tr("ビンゴ順位: F7"); }
     static QString phoneSheetsItemText() { return tr("スマホのシート(&P)..."); }
-    // How long "Bingo End" waits for the tally of the last draw while the page is served: the
-    // tally comes from the server's thread a few milliseconds after the reveal.
-    static constexpr int LastTallyWaitMs = 1000;
     // How many winners "Bingo End" names.
     static constexpr int BingoEndWinners = 5;
 
@@ -50,9 +49,10 @@ public:
     void choosePhoneSheets();
     // The audience screen shows the room's counts and bingos in a strip at its foot.
     void showOn(AudienceScreen &screen, const AudienceBoard &board);
-    // "Bingo End", with the first winners in order under it when there are any. While the page
-    // is served it first waits, a moment at most, for the tally of draw lastDraw.
-    QString bingoEndText(const QString &bingoEnd, int lastDraw = 0);
+    // "Bingo End", with the first winners in order under it when there are any. The last number
+    // never completes a sheet (with all but two numbers called every sheet has a line), so the
+    // tally that follows it, from the server's thread, adds no winner to wait for.
+    QString bingoEndText(const QString &bingoEnd) const;
     // Saves the winners beside a drawn-numbers file just written; the message to show when it
     // could not. Nothing is written while the list is empty.
     std::optional<QString> saveBeside(const QString &drawnNumbersPath) const;
@@ -68,7 +68,5 @@ private:
     AudienceHall m_audience;
     QAction *m_winnersItem;
     QAction *m_phoneSheetsItem;
-    // The draw of the latest tally.
-    int m_talliedDraw = 0;
     QPointer<WinnersWindow> m_window;
 };

@@ -55,6 +55,9 @@ void TestCallerDlgHall::winnersFromTheHall()
     QAction *item = f.dialog->hall().winnersItem();
     // Nothing of the hall shows while nothing is served or counted.
     QVERIFY(!item->isVisible());
+    f.dialog->OnKeys();
+    QCOMPARE(f.messages.texts(), QStringList{CCallerDlg::keysHelp()});
+    f.messages.shown.clear();
 
     f.draw();
     f.draw();
@@ -68,6 +71,11 @@ void TestCallerDlgHall::winnersFromTheHall()
         {sheet("2222-E7HD5", 7, "<b>はな</b>", true), sheet("3333-ABCDE", 12, QString(), false)}});
     emit live.sheetNamed(sheet("3333-ABCDE", 12, "けん", false));
     QVERIFY(item->isVisible());
+    // The list of keys names F7 only once it does something.
+    f.dialog->OnKeys();
+    QCOMPARE(f.messages.texts().constLast(),
+             CCallerDlg::keysHelp() + QStringLiteral("\nビンゴ順位: F7"));
+    f.messages.shown.clear();
 
     // F7 opens the window, once however often it is pressed.
     QTest::keyClick(f.dialog.get(), Qt::Key_F7);

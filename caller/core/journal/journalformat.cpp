@@ -156,6 +156,7 @@ public:
             return {};
         if (fields.word == PhoneSheetWord)
             return phoneSheet(fields, where);
+        // The winners' list reads its own records back.
         if (fields.word == "winner") {
             m_game->winnerRecords.append(payload.toByteArray());
             return {};
