@@ -191,7 +191,8 @@ void AudienceScreen::setBanner(QWidget *banner)
 {
     m_banner = banner;
     if (banner) {
-        banner->setParent(this);
+        if (banner->parentWidget() != this)
+            banner->setParent(this);
         banner->installEventFilter(this);
     }
     resizeEvent(nullptr);

@@ -57,7 +57,9 @@ void HallDesk::openWinners()
 
 void HallDesk::showOn(AudienceScreen &screen, const AudienceBoard &board)
 {
-    screen.setBanner(new HallBanner(board, m_audience));
+    // Made on the screen, so that a strip with something to show never opens as a window of its
+    // own.
+    screen.setBanner(new HallBanner(board, m_audience, &screen));
 }
 
 void HallDesk::choosePhoneSheets()

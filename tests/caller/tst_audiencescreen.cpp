@@ -594,4 +594,11 @@ void TestAudienceScreen::hallCountsCoverNothing()
     f.click("IDC_CLEAR");
     QVERIFY(banner->isHidden());
     QCOMPARE(screen->findChild<HallBanner *>(), banner);
+
+    // A screen opened once the hall has counted shows the strip at once.
+    Fixture late;
+    bringTo(late, Phase::BetweenDraws);
+    emit late.dialog->live().tallied(HallTally{1, 2, 0, {}});
+    late.dialog->ToggleAudienceScreen();
+    QVERIFY(late.screen()->findChild<HallBanner *>()->isVisible());
 }
