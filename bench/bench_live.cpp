@@ -6,7 +6,8 @@
 // or sheet came twice, whether each phone's verdict is its own sheet's, and what counting the
 // room's reach and bingo costs.
 //
-// usage: bench_live [clients] [draws] [sheets]   (release build; Debian's python3-websockets)
+// usage: bench_live [clients] [draws] [port] [sheets]   (release build; Debian's
+// python3-websockets; port 0, the default, takes any free one)
 
 #include "audiencescreen.h"
 #include "benchsupport.h"
@@ -81,7 +82,8 @@ int main(int argc, char *argv[])
     BenchApplication app(argc, argv);
     const int clients = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 500;
     const int draws = argc > 2 ? std::clamp(QString::fromLocal8Bit(argv[2]).toInt(), 1, 60) : 10;
-    const bool sheets = argc > 3 && QByteArrayView(argv[3]) == "sheets";
+    const auto port = quint16(argc > 3 ? QString::fromLocal8Bit(argv[3]).toUShort() : 0);
+    const bool sheets = argc > 4 && QByteArrayView(argv[4]) == "sheets";
     const QString loadTool = QStringLiteral(KIT_SOURCE_DIR "/bench/live_load.py");
 
     // The real pauses of a reveal, without sound.
@@ -98,6 +100,11 @@ int main(int argc, char *argv[])
     std::map<int, qint64> paintedAt; // numbers called -> when the screen showed the last
     QObject::connect(&dialog.game(), &CallerGame::numberRevealed, &dialog,
                      [&](int index, int) { paintedAt[index + 1] = screenClock.last; });
+    // When the screen's paint of each number was done and on its way to the display: its first
+    // paint with that many called (the next spin paints later).
+    std::map<int, qint64> paintDoneAt;
+    QObject::connect(screen, &AudienceScreen::boardPainted, &dialog,
+                     [&] { paintDoneAt.try_emplace(dialog.game().drawCount(), monotonicNs()); });
     waitFor(500);
 
     const auto drawOnce = [&] {
@@ -118,7 +125,7 @@ int main(int argc, char *argv[])
     // Handed out past the first Start, as many as there are phones.
     dialog.live().setPhoneSheetPolicy(
         {.total = clients, .perAddress = 1, .handOut = PhoneSheetPolicy::HandOut::Open});
-    if (const auto failure = live.start(0)) {
+    if (const auto failure = live.start(port)) {
         std::fprintf(stderr, "cannot serve: %s\n", qPrintable(failure->reason));
         return 1;
     }
@@ -176,6 +183,7 @@ int main(int argc, char *argv[])
     std::vector<double> delays;
     int verdicts = 0;
     int wrongVerdicts = 0;
+    double earliestAfterPaintDone = 1e9;
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         if (fields.size() != 6 || fields[3] != "between")
@@ -189,6 +197,8 @@ int main(int argc, char *argv[])
             const SheetVerdict verdict(phoneSet->sheet(number), drawn.first(std::size_t(called)));
             wrongVerdicts += verdict.completeLines().size() != fields[5].toInt();
         }
+        earliestAfterPaintDone =
+            std::min(earliestAfterPaintDone, (fields[1].toLongLong() - paintDoneAt[called]) / 1e6);
     }
     if (sheets) {
         // Who got which sheet, and how long all of them took from the first request.
@@ -247,7 +257,9 @@ int main(int argc, char *argv[])
     const Stats servedStats = statsOf(served);
     std::printf("%d phones, %d reveals each, %zu deliveries of %d expected\n", clients, draws,
                 delays.size(), clients * draws);
-    std::printf("first delivery %.1f ms after the screen\n", delays.empty() ? 0 : delays.front());
+    std::printf("first delivery %.1f ms after the screen began painting, %.2f ms after its paint "
+                "was done\n",
+                delays.empty() ? 0 : delays.front(), delays.empty() ? 0 : earliestAfterPaintDone);
     std::printf("reveal reaches the phones after the audience screen: median %.1f ms, 95%% "
                 "%.1f ms, worst %.1f ms; within 100 ms %.1f%%, within 250 ms %.1f%%\n",
                 delays.empty() ? 0 : delays[delays.size() / 2],

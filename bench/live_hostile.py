@@ -2,8 +2,9 @@
 """The hostile side of the live page, for a check by hand next to bench_live, on the loopback.
 
 Against ws/http://127.0.0.1:PORT it sends unknown paths, other methods and an oversized head,
-holds IDLE idle connections, keeps one WebSocket that never reads, and floods the page with
-GET requests for SECONDS, then says what the server did with each.
+holds IDLE idle connections (each from an address of its own in 127.2.0.0/16), opens 50 from
+one address, floods one WebSocket with pings, keeps one WebSocket that never reads, and floods
+the page with GET requests for SECONDS, then says what the server did with each.
 
 usage: live_hostile.py PORT [IDLE] [SECONDS]
 """
@@ -35,21 +36,58 @@ for request in [b"GET /etc/passwd HTTP/1.1\r\nHost: a\r\n\r\n",
                 b"GET / HTTP/1.1\r\nHost: a\r\nCookie: " + b"c" * 20000 + b"\r\n\r\n"]:
     print("%-40r -> %s" % (request[:38], ask(request)), flush=True)
 
-idle = []
-for _ in range(idle_count):
+def upgrade(s):
+    s.sendall(b"GET /live HTTP/1.1\r\nHost: a\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+              b"Sec-WebSocket-Key: " + base64.b64encode(os.urandom(16)) +
+              b"\r\nSec-WebSocket-Version: 13\r\n\r\n")
+    return s
+
+
+def closed_within(s, seconds):
+    s.settimeout(seconds)
     try:
-        idle.append(socket.create_connection(("127.0.0.1", port), timeout=5))
+        while s.recv(65536):
+            pass
+        return True
+    except socket.timeout:
+        return False
+    except OSError:
+        return True
+
+
+crowd = [socket.create_connection(("127.0.0.1", port), source_address=("127.0.0.9", 0))
+         for _ in range(50)]
+print("50 connections from one address: %d closed at once by the server"
+      % sum(closed_within(s, 0.2) for s in crowd), flush=True)
+for s in crowd:
+    s.close()
+
+# Unmasked payload of an empty ping, masked as a client must: a mask of zeros.
+flooder = upgrade(socket.create_connection(("127.0.0.1", port)))
+began = time.monotonic()
+try:
+    flooder.sendall(b"\x89\x80\x00\x00\x00\x00" * 100000)
+except OSError:
+    pass
+print("a ping flood from one WebSocket: %s" % ("dropped after %.0f ms" % (
+    (time.monotonic() - began) * 1000) if closed_within(flooder, 5) else "still open after 5 s"),
+      flush=True)
+
+idle = []
+for index in range(idle_count):
+    try:
+        idle.append(socket.create_connection(
+            ("127.0.0.1", port), timeout=5,
+            source_address=("127.2.%d.%d" % (index // 250, index % 250 + 1), 0)))
     except OSError as error:
         print("idle connection refused:", error)
         break
 opened = time.monotonic()
 print("holding", len(idle), "idle connections", flush=True)
 
-key = base64.b64encode(os.urandom(16))
 deaf = socket.create_connection(("127.0.0.1", port))
 deaf.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
-deaf.sendall(b"GET /live HTTP/1.1\r\nHost: a\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-             b"Sec-WebSocket-Key: " + key + b"\r\nSec-WebSocket-Version: 13\r\n\r\n")
+upgrade(deaf)
 served = [0]
 stop_at = time.monotonic() + seconds
 

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Load tool of bench_live: many phones on the live page at once, on the loopback only.
 
-Opens CLIENTS WebSockets to ws://127.0.0.1:PORT/live (every fifth follows a sheet, as players
-with their sheet do), says "ready N" on standard output once all are open, then records for
+Opens CLIENTS WebSockets to ws://127.0.0.1:PORT/live, each from an address of its own in
+127.1.0.0/16 as phones in a hall are (every fifth follows a sheet, as players with their sheet
+do), says "ready N" on standard output once all are open, then records for
 every client when each state arrives (CLOCK_MONOTONIC, the clock of the caller's
 std::chrono::steady_clock). It ends when standard input closes and writes one line per
 message: client, nanoseconds, number of numbers called, phase.
@@ -10,10 +11,9 @@ message: client, nanoseconds, number of numbers called, phase.
 The phones are shared among WORKERS processes (default 2, one a core of the development
 machine), so that reading them does not wait on one Python loop.
 
-With "sheets" after WORKERS, every phone comes from an address of its own on the loopback
-(127.1.x.y) and, once all are open, asks for a sheet with a token of its own at the same
-moment; OUTFILE.takes then holds one line per phone: client, nanoseconds when it asked and when
-its sheet came, and the sheet's number. Each line of OUTFILE ends with the number of the sheet
+With "sheets" after WORKERS, the phones follow no printed sheet and, once all are open, each
+asks for a sheet with a token of its own at the same moment; OUTFILE.takes then holds one line
+per phone: client, nanoseconds when it asked and when its sheet came, and the sheet's number. Each line of OUTFILE ends with the number of the sheet
 the message showed and its count of complete lines (0 and -1 without a sheet).
 
 usage: live_load.py PORT CLIENTS OUTFILE [WORKERS] [sheets]
@@ -36,10 +36,9 @@ takes = {}
 
 async def phone(index, opened, go):
     query = "?code=2222-E7HD5&sheet=%d" % (index + 1) if index % 5 == 0 and not sheets else ""
-    local = ("127.1.%d.%d" % (index // 250, index % 250 + 1), 0) if sheets else None
+    own = ("127.1.%d.%d" % (index // 250, index % 250 + 1), 0)
     async with websockets.connect("ws://127.0.0.1:%d/live%s" % (port, query), open_timeout=60,
-                                  ping_interval=None, max_queue=None,
-                                  local_addr=local) as socket:
+                                  ping_interval=None, max_queue=None, local_addr=own) as socket:
         opened.append(index)
         if sheets:
             await go.wait()

@@ -91,8 +91,7 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
     if (messages.askDefaultYes(nullptr, CCallerDlg::ApplicationTitle, resumeQuestion(game))) {
         if (dialog.restoreGame(game.drawOrder, game.drawCount())) {
             // Every phone gets its own sheet back.
-            dialog.live().resumePhoneSheets(game.seed, game.gameOfRun, game.topNumber,
-                                            game.phoneSheets);
+            dialog.live().resumePhoneSheets(game.phoneSet, game.topNumber, game.phoneSheets);
             dialog.hall().winners().restore(game.winnerRecords);
             journal.resume(std::move(last->journal), last->reading);
         }

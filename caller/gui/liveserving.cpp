@@ -7,6 +7,7 @@
 #include "phonesheets.h"
 
 #include <QAction>
+#include <QRandomGenerator>
 #include <QWidget>
 
 LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages, QWidget &dialog)
@@ -29,7 +30,8 @@ LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages,
                     m_phoneSheetCount = int(m_service.phoneSheets().size());
                     emit phoneSheetCountChanged(m_phoneSheetCount);
                 }
-                emit phoneSheetHeld(holding);
+                if (const std::optional<SetCode> &set = m_service.phoneSet())
+                    emit phoneSheetHeld(*set, holding);
             });
     connect(&board, &AudienceBoard::changed, this, &LiveServing::followBoard);
 }
@@ -37,54 +39,50 @@ LiveServing::LiveServing(const AudienceBoard &board, MessagePresenter &messages,
 void LiveServing::setCallerSeed(std::uint32_t seed)
 {
     m_callerSeed = seed;
-    m_gameSeed = seed;
-    m_gamesOfRun = 0;
-    m_gameOfRun = 1;
-    choosePhoneSet(m_board.topNumber(), true);
+    choosePhoneSet(m_board.topNumber(), newSetSeed());
 }
 
-void LiveServing::resumePhoneSheets(std::uint32_t seed, int gameOfRun, int topNumber,
+void LiveServing::resumePhoneSheets(const std::optional<SetCode> &set, int topNumber,
                                     const QList<PhoneSheetHolding> &holdings)
 {
-    m_gameSeed = seed;
-    m_gameOfRun = gameOfRun;
-    ++m_gamesOfRun;
     m_gameUnderWay = true;
-    choosePhoneSet(topNumber, true, holdings);
+    choosePhoneSet(topNumber, set ? set->seed() : newSetSeed(), holdings);
+}
+
+std::uint32_t LiveServing::newSetSeed() const
+{
+    return PhoneSheets::setSeed(m_callerSeed,
+                                [] { return QRandomGenerator::system()->generate(); });
 }
 
 void LiveServing::followBoard()
 {
     const bool underWay = m_board.phase() != AudienceBoard::Phase::Waiting;
     if (m_gameUnderWay && !underWay) {
-        // Cleared: the next game has a set of its own, numbered in the run as its journal will
-        // number it.
-        m_gameSeed = m_callerSeed;
-        m_gameOfRun = m_gamesOfRun + 1;
+        // Cleared: the next game has a set of its own.
         m_gameUnderWay = false;
-        choosePhoneSet(m_board.topNumber(), true);
+        choosePhoneSet(m_board.topNumber(), newSetSeed());
         return;
     }
-    if (!m_gameUnderWay && underWay) {
-        ++m_gamesOfRun;
-        m_gameUnderWay = true;
-    }
+    m_gameUnderWay = m_gameUnderWay || underWay;
     if (m_board.topNumber() != m_phoneSetTop)
-        choosePhoneSet(m_board.topNumber(), false);
+        choosePhoneSet(m_board.topNumber(), std::nullopt);
 }
 
-void LiveServing::choosePhoneSet(int topNumber, bool newGame,
+void LiveServing::choosePhoneSet(int topNumber, std::optional<std::uint32_t> newGameSeed,
                                  const QList<PhoneSheetHolding> &holdings)
 {
     m_phoneSetTop = topNumber;
+    if (newGameSeed)
+        m_phoneSeed = *newGameSeed;
     std::optional<SetCode> set;
     if (SheetRules::topAllowed(topNumber))
-        set.emplace(PhoneSheets::setSeed(m_gameSeed, m_gameOfRun), topNumber);
-    if (newGame)
+        set.emplace(m_phoneSeed, topNumber);
+    if (newGameSeed)
         m_service.resetPhoneSheets(set, holdings);
     else
         m_service.setPhoneSet(set);
-    if (newGame && m_phoneSheetCount != holdings.size()) {
+    if (newGameSeed && m_phoneSheetCount != holdings.size()) {
         m_phoneSheetCount = int(holdings.size());
         emit phoneSheetCountChanged(m_phoneSheetCount);
     }

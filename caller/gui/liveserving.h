@@ -58,11 +58,12 @@ public:
     const QString &phoneSetCode() const { return m_phoneSetCode; }
     // How many phone sheets this game has handed out.
     int phoneSheetCount() const { return m_phoneSheetCount; }
-    // The seed the caller's generator took at program start: each game's phone set follows
-    // from it and the game's place in the run.
+    // The seed the caller's generator took at program start: each game's phone set is kept
+    // apart from what it draws and from the printed sheets of the same seed.
     void setCallerSeed(std::uint32_t seed);
-    // A game put back from its journal: its phone set and who held which sheet.
-    void resumePhoneSheets(std::uint32_t seed, int gameOfRun, int topNumber,
+    // A game put back from its journal: its phone set (none when no sheet was handed out) and
+    // who held which sheet.
+    void resumePhoneSheets(const std::optional<SetCode> &set, int topNumber,
                            const QList<PhoneSheetHolding> &holdings);
 
 signals:
@@ -73,14 +74,17 @@ signals:
     void phoneSetCodeChanged(const QString &code);
     void phoneSheetCountChanged(int count);
     // A phone sheet was handed out or named: for the game's journal.
-    void phoneSheetHeld(const PhoneSheetHolding &holding);
+    void phoneSheetHeld(const SetCode &set, const PhoneSheetHolding &holding);
 
 private:
     void toggle();
     void refuse(const QString &text);
     void showAddress();
     void followBoard();
-    void choosePhoneSet(int topNumber, bool newGame, const QList<PhoneSheetHolding> &holdings = {});
+    // A new game's set when given its seed, else the same set for another top number.
+    void choosePhoneSet(int topNumber, std::optional<std::uint32_t> newGameSeed,
+                        const QList<PhoneSheetHolding> &holdings = {});
+    std::uint32_t newSetSeed() const;
 
     const AudienceBoard &m_board;
     MessagePresenter &m_messages;
@@ -96,11 +100,7 @@ private:
     QString m_phoneSetCode;
     int m_phoneSheetCount = 0;
     std::uint32_t m_callerSeed = 0;
-    // The game's place in the run and its seed, which choose its phone set.
-    std::uint32_t m_gameSeed = 0;
-    int m_gameOfRun = 1;
-    // The games this run started or resumed, as the journal counts them.
-    int m_gamesOfRun = 0;
+    std::uint32_t m_phoneSeed = 0;
     int m_phoneSetTop = -1;
     bool m_gameUnderWay = false;
 };

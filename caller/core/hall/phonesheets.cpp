@@ -8,20 +8,22 @@
 
 namespace {
 
-// Each game's phone set takes a stretch of the sequence of its own, as long as the longest set.
-constexpr std::uint64_t PhoneOffset = CrtRandom::CallerOffset - 0x4000'0000;
-constexpr std::uint64_t GameStride = 1u << 22;
+// The longest set takes at most this many steps; the caller draws far fewer in a run.
 constexpr std::uint64_t SetSteps = 2'500'000;
-// The values repeat every 2^31 steps; the caller draws far fewer than this in a run.
-constexpr std::uint64_t Period = 1u << 31;
-constexpr std::uint64_t CallerSteps = 1u << 20;
+constexpr std::uint64_t CallerSteps = 1'000'000;
+// The values come from the state's low 31 bits, which repeat every 2^31 steps.
+constexpr std::uint32_t ValueBits = 0x7FFF'FFFF;
 
-static_assert(GameStride >= SetSteps);
-// Every game's stretch lies between the printed sheets' stretch and the caller's, with room.
-static_assert(PhoneOffset > SetSteps + GameStride);
-static_assert(PhoneOffset + PhoneSheets::DistinctGames * GameStride + SetSteps <
-              CrtRandom::CallerOffset);
-static_assert(CrtRandom::CallerOffset + CallerSteps < Period);
+// Whether `to` is among the `steps` states from `from` on, as far as the values go.
+bool reaches(std::uint32_t from, std::uint32_t to, std::uint64_t steps)
+{
+    std::uint32_t state = from;
+    for (std::uint64_t step = 0; step < steps; ++step, state = state * 214013u + 2531011u) {
+        if (((state ^ to) & ValueBits) == 0)
+            return true;
+    }
+    return false;
+}
 
 bool isLowerHex(QByteArrayView text)
 {
@@ -46,10 +48,21 @@ bool PhoneSheets::isTokenHash(QByteArrayView hash)
     return hash.size() == 64 && isLowerHex(hash);
 }
 
-std::uint32_t PhoneSheets::setSeed(std::uint32_t callerSeed, int gameOfRun)
+bool PhoneSheets::keepsApart(std::uint32_t seed, std::uint32_t callerSeed)
 {
-    const auto game = std::uint64_t(std::max(gameOfRun - 1, 0) % DistinctGames);
-    return CrtRandom::advanced(callerSeed, PhoneOffset + game * GameStride);
+    const std::uint32_t draws = CrtRandom::callerStart(callerSeed);
+    return !reaches(seed, callerSeed, SetSteps) && !reaches(callerSeed, seed, SetSteps) &&
+           !reaches(seed, draws, SetSteps) && !reaches(draws, seed, CallerSteps);
+}
+
+std::uint32_t PhoneSheets::setSeed(std::uint32_t callerSeed,
+                                   const std::function<std::uint32_t()> &random)
+{
+    // A candidate falls within reach about once in a thousand draws; a hundred in a row never.
+    std::uint32_t seed = random();
+    for (int tries = 1; tries < 100 && !keepsApart(seed, callerSeed); ++tries)
+        seed = random();
+    return seed;
 }
 
 std::optional<QString> PhoneSheets::nameRefusal(const QString &name)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -28,18 +29,19 @@ namespace PhoneSheets {
 // The token a phone keeps: 128 random bits, 32 lower-case hex digits.
 inline constexpr int TokenLength = 32;
 inline constexpr int MaxNameLength = 16;
-// A run plays more games than this only in a test; later games take the sets of earlier ones.
-inline constexpr int DistinctGames = 128;
 
 bool isToken(QByteArrayView token);
 QByteArray tokenHash(QByteArrayView token);
 bool isTokenHash(QByteArrayView hash);
 
-// The seed of the phone sheets of a game: the caller's seed advanced along the generator's
-// sequence by an offset of its own for each game of the run, as far from the stretch the
-// printed sheets of that seed are filled from as from the stretch the caller draws from (see
-// CrtRandom::callerStart).
-std::uint32_t setSeed(std::uint32_t callerSeed, int gameOfRun);
+// The seed of a game's phone sheets: a random one, since the set code shows its seed to every
+// phone and a seed derived from the caller's would give away the draw order. Its stretch of the
+// generator's sequence is kept apart from the stretch the caller draws from (see
+// CrtRandom::callerStart) and from the one the printed sheets of the caller's seed are made
+// from; a candidate that comes within reach of either is drawn again.
+std::uint32_t setSeed(std::uint32_t callerSeed, const std::function<std::uint32_t()> &random);
+// Whether a set filled from seed stays apart from both stretches of the caller's seed.
+bool keepsApart(std::uint32_t seed, std::uint32_t callerSeed);
 
 // Why a name cannot be shown with a sheet, or nothing when it can (empty clears it).
 std::optional<QString> nameRefusal(const QString &name);

@@ -109,9 +109,9 @@ void GameJournal::onGameCleared(int)
     m_pendingPhoneSheets.clear();
 }
 
-void GameJournal::recordPhoneSheet(const PhoneSheetHolding &holding)
+void GameJournal::recordPhoneSheet(const SetCode &set, const PhoneSheetHolding &holding)
 {
-    const QByteArray record = JournalFormat::phoneSheetRecord(holding, m_clock());
+    const QByteArray record = JournalFormat::phoneSheetRecord(set, holding, m_clock());
     if (m_fd >= 0)
         append(record);
     else if (!m_gameEnded)

@@ -244,15 +244,24 @@ private:
         const auto name = QByteArray::fromBase64Encoding(
             fields.values.value("name"),
             QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+        const std::optional<SetCode> set =
+            SetCode::read(QString::fromLatin1(fields.values.value("set"))).code;
+        // Handed out before the first Start, a sheet may name the set of another top number; the
+        // seed is the game's.
         if (!PhoneSheets::isTokenHash(hash) || !number || *number < 1 ||
-            *number > SheetRules::MaxSheetCount || !name)
+            *number > SheetRules::MaxSheetCount || !name || !set ||
+            (m_phoneSeed && set->seed() != *m_phoneSeed))
             return where + QCoreApplication::translate("JournalFormat",
                                                        "(スマホのシート)の値が正しくありません。");
+        m_phoneSeed = set->seed();
+        if (SheetRules::topAllowed(m_game->topNumber))
+            m_game->phoneSet.emplace(set->seed(), m_game->topNumber);
         m_game->phoneSheets.append({hash, int(*number), QString::fromUtf8(*name)});
         return {};
     }
 
     std::optional<JournalGame> m_game;
+    std::optional<std::uint32_t> m_phoneSeed;
 };
 
 } // namespace
@@ -292,10 +301,11 @@ QByteArray resumedRecord(const QDateTime &time)
     return frame("resumed time=" + timeText(time));
 }
 
-QByteArray phoneSheetRecord(const PhoneSheetHolding &holding, const QDateTime &time)
+QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding,
+                            const QDateTime &time)
 {
-    return frame(PhoneSheetWord.toByteArray() + " hash=" + holding.tokenHash +
-                 " number=" + QByteArray::number(holding.number) +
+    return frame(PhoneSheetWord.toByteArray() + " set=" + set.text().toLatin1() +
+                 " hash=" + holding.tokenHash + " number=" + QByteArray::number(holding.number) +
                  " name=" + holding.name.toUtf8().toBase64(QByteArray::Base64UrlEncoding) +
                  " time=" + timeText(time));
 }

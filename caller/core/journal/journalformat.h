@@ -28,8 +28,10 @@ struct JournalGame
     Ending ending = Ending::None;
     // The time of the newest record.
     QDateTime lastTime;
-    // The phones' sheets in the order they were handed out, each with its latest name.
+    // The phones' sheets in the order they were handed out, each with its latest name, and the
+    // code of their set.
     QList<PhoneSheetHolding> phoneSheets = {};
+    std::optional<SetCode> phoneSet = {};
     // The payloads of the winners' list's records, in the order written; the list reads them.
     QList<QByteArray> winnerRecords = {};
 
@@ -64,7 +66,8 @@ QByteArray startRecord(int topNumber, std::uint32_t seed, int gameOfRun, const Q
 QByteArray drawnRecord(int index, int number, const QDateTime &time);
 QByteArray resumedRecord(const QDateTime &time);
 // A phone sheet handed out, or named anew: the name travels as base64url, the journal being ASCII.
-QByteArray phoneSheetRecord(const PhoneSheetHolding &holding, const QDateTime &time);
+QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding,
+                            const QDateTime &time);
 // A record of something else that belongs to the game: its word and fields, then the time.
 QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time);
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time);

@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 QString phaseName(AudienceBoard::Phase phase)
@@ -122,8 +124,21 @@ QByteArray LiveSheet::json(const LiveGame &game)
         return refusal(m_choice.refusal,
                        m_choice.code ? QStringLiteral("number") : QStringLiteral("code"));
 
-    const SheetVerdict verdict(m_choice.cells, game.called,
-                               SheetVerdict::isOver(game.top, game.called.size()));
+    // A number called that is not on the sheet changes nothing of its verdict: the sheet as
+    // sent last time stands, which spares most phones' sheets most of the work of a reveal.
+    const bool over = SheetVerdict::isOver(game.top, game.called.size());
+    if (m_sent.top == game.top && m_sent.over == over && !m_sent.json.isEmpty() &&
+        game.called.size() >= m_sent.called.size() &&
+        std::equal(m_sent.called.cbegin(), m_sent.called.cend(), game.called.cbegin()) &&
+        std::none_of(game.called.cbegin() + m_sent.called.size(), game.called.cend(),
+                     [&](int number) {
+                         return std::find(m_choice.cells.cbegin(), m_choice.cells.cend(), number) !=
+                                m_choice.cells.cend();
+                     })) {
+        m_sent.called = game.called;
+        return m_sent.json;
+    }
+    const SheetVerdict verdict(m_choice.cells, game.called, over);
     QSet<int> waited;
     for (const SheetVerdict::ReachLine &line : verdict.reachLines())
         waited.insert(line.waitsFor);
@@ -160,20 +175,22 @@ QByteArray LiveSheet::json(const LiveGame &game)
     if (const auto &filled = verdict.full())
         full = QJsonObject{{QStringLiteral("call"), filled->call},
                            {QStringLiteral("number"), filled->number}};
-    return compact(
-        {{QStringLiteral("code"), m_choice.code->text()},
-         {QStringLiteral("number"), m_choice.number},
-         {QStringLiteral("title"), QCoreApplication::translate("LivePage", "シート %1 · %2")
-                                       .arg(m_choice.number)
-                                       .arg(m_choice.code->text())},
-         {QStringLiteral("rows"), rows},
-         {QStringLiteral("headline"), verdict.headline()},
-         {QStringLiteral("details"), QJsonArray::fromStringList(verdict.details())},
-         {QStringLiteral("complete"), complete},
-         {QStringLiteral("reach"), reach},
-         {QStringLiteral("notDrawn"), notDrawn},
-         {QStringLiteral("over"), verdict.isGameOver()},
-         {QStringLiteral("full"), full}});
+    m_sent = {game.top, over, game.called, {}};
+    m_sent.json =
+        compact({{QStringLiteral("code"), m_choice.code->text()},
+                 {QStringLiteral("number"), m_choice.number},
+                 {QStringLiteral("title"), QCoreApplication::translate("LivePage", "シート %1 · %2")
+                                               .arg(m_choice.number)
+                                               .arg(m_choice.code->text())},
+                 {QStringLiteral("rows"), rows},
+                 {QStringLiteral("headline"), verdict.headline()},
+                 {QStringLiteral("details"), QJsonArray::fromStringList(verdict.details())},
+                 {QStringLiteral("complete"), complete},
+                 {QStringLiteral("reach"), reach},
+                 {QStringLiteral("notDrawn"), notDrawn},
+                 {QStringLiteral("over"), verdict.isGameOver()},
+                 {QStringLiteral("full"), full}});
+    return m_sent.json;
 }
 
 const SheetChoice *LiveSheet::found() const

@@ -54,4 +54,13 @@ private:
     QString m_typedNumber;
     int m_choiceTop = -1;
     SheetChoice m_choice;
+    // What json() made last, and for which game.
+    struct Sent
+    {
+        int top = -1;
+        bool over = false;
+        QList<int> called;
+        QByteArray json;
+    };
+    Sent m_sent;
 };

@@ -579,8 +579,11 @@ void LiveServer::tally()
 void LiveServer::sendAll()
 {
     const QByteArray game = liveGameJson(m_game);
-    for (auto &[connection, client] : m_clients)
+    for (auto &[connection, client] : m_clients) {
         send(client, game);
+        // On its way now, not once every phone's message is made.
+        connection->flush();
+    }
     dropSlowReaders();
 }
 

@@ -41,6 +41,7 @@ public:
     void setPhoneSet(const std::optional<SetCode> &set);
     // The phone sheets of the game, as the server handed them out.
     const QList<PhoneSheetHolding> &phoneSheets() const { return m_holdings; }
+    const std::optional<SetCode> &phoneSet() const { return m_set; }
     // Until this is called the board is published as soon as it changes, which is when the
     // room has seen it: the dialog's panel paints a number before the board takes it. From then
     // on a screen for the room paints each change itself and calls boardPainted() once it has.
