@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AudienceHall</name>
+    <message>
+        <source>ビンゴ! %1</source>
+        <translation>BINGO! %1</translation>
+    </message>
+</context>
+<context>
     <name>AudienceScreen</name>
     <message>
         <source>観客用表示</source>
@@ -199,6 +206,74 @@ Number entered: &quot;%2&quot;</translation>
     <message>
         <source>無</source>
         <translation>Off</translation>
+    </message>
+    <message>
+        <source>配る</source>
+        <translation>Hand out</translation>
+    </message>
+    <message>
+        <source>配らない</source>
+        <translation>Don&apos;t hand out</translation>
+    </message>
+    <message>
+        <source>シートは全部で</source>
+        <translation>Sheets in all</translation>
+    </message>
+    <message>
+        <source>枚まで</source>
+        <translation>at most</translation>
+    </message>
+    <message>
+        <source>配るのは</source>
+        <translation>Hand out</translation>
+    </message>
+    <message>
+        <source>最初のスタートまで</source>
+        <translation>Until the first Start</translation>
+    </message>
+    <message>
+        <source>いつでも</source>
+        <translation>At any time</translation>
+    </message>
+    <message>
+        <source>締め切る</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>セットコード</source>
+        <translation>Set code</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>スマホのシート</source>
+        <translation>Phone sheets</translation>
+    </message>
+    <message>
+        <source>確認済み</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>名前を隠す</source>
+        <translation>Hide name</translation>
+    </message>
+    <message>
+        <source>外す</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>CSV に保存...</source>
+        <translation>Save CSV...</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位</source>
+        <translation>Bingo winners</translation>
     </message>
 </context>
 <context>
@@ -494,6 +569,21 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>HallDesk</name>
+    <message>
+        <source>ビンゴ順位(&amp;W)...</source>
+        <translation>Bingo &amp;winners...</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位: F7</source>
+        <translation>Bingo winners: F7</translation>
+    </message>
+    <message>
+        <source>スマホのシート(&amp;P)...</source>
+        <translation>&amp;Phone sheets...</translation>
+    </message>
+</context>
+<context>
     <name>JournalFolder</name>
     <message>
         <source>フォルダーを作れません。</source>
@@ -738,6 +828,27 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     </message>
 </context>
 <context>
+    <name>PhoneSheetsDialog</name>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>このゲームで配ったシート: %1 枚</source>
+        <translation>Sheets handed out this game: %1</translation>
+    </message>
+    <message>
+        <source>シートの数には 1 から %1 までの数字を入力してください。
+入力された数: 「%2」</source>
+        <translation>Enter a number of sheets from 1 to %1.
+Number entered: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>スマホのシート</source>
+        <translation>Phone sheets</translation>
+    </message>
+</context>
+<context>
     <name>ProcessLimits</name>
     <message>
         <source>同時に開けるファイルの数が %1 に制限されています。少なくとも %2 必要です (ulimit -n)。</source>
@@ -914,6 +1025,119 @@ Connect it to the hall&apos;s Wi-Fi, then choose this again.</translation>
     <message>
         <source>リーチのまま終了: %1（%2 は引かれませんでした）</source>
         <translation>Ended one short: %1 (%2 was not drawn)</translation>
+    </message>
+</context>
+<context>
+    <name>WinnersList</name>
+    <message>
+        <source>(スマホ)</source>
+        <translation>(phone)</translation>
+    </message>
+    <message>
+        <source>(紙)</source>
+        <translation>(paper)</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>#%1</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>引いた数</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>セットコード</source>
+        <translation>Set code</translation>
+    </message>
+    <message>
+        <source>シート番号</source>
+        <translation type="unfinished">Sheet number</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>シート</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation type="unfinished">Check</translation>
+    </message>
+    <message>
+        <source>スマホ</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>紙 (要提示)</source>
+        <translation>Paper (must be shown)</translation>
+    </message>
+    <message>
+        <source>済</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>WinnersWindow</name>
+    <message>
+        <source>順位</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>回</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>シート</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation type="unfinished">Check</translation>
+    </message>
+    <message>
+        <source>(隠しています)</source>
+        <translation>(hidden)</translation>
+    </message>
+    <message>
+        <source>スマホ</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>紙 (用紙を見せてもらう)</source>
+        <translation>Paper (ask to see it)</translation>
+    </message>
+    <message>
+        <source>済</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>%1
+をビンゴ順位から外しますか? 外したシートは戻りません。</source>
+        <translation>Remove
+%1
+from the bingo winners? A sheet removed does not come back.</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位を保存</source>
+        <translation>Save the bingo winners</translation>
+    </message>
+    <message>
+        <source>ビンゴ順位</source>
+        <translation>Bingo winners</translation>
     </message>
 </context>
 </TS>

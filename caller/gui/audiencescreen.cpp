@@ -3,6 +3,7 @@
 #include "audienceboard.h"
 #include "audiencelayout.h"
 #include "audiencescreenchoice.h"
+#include "hallbanner.h"
 #include "livecorner.h"
 #include "numbertext.h"
 
@@ -186,20 +187,53 @@ void AudienceScreen::setCorner(QWidget *corner)
     update();
 }
 
+void AudienceScreen::setBanner(QWidget *banner)
+{
+    m_banner = banner;
+    if (banner) {
+        if (banner->parentWidget() != this)
+            banner->setParent(this);
+        banner->installEventFilter(this);
+    }
+    resizeEvent(nullptr);
+    update();
+}
+
+bool AudienceScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // The banner shows once the hall has something to say; the rest then moves up for it.
+    if (watched == m_banner &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        resizeEvent(nullptr);
+        update();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void AudienceScreen::resizeEvent(QResizeEvent *)
 {
-    if (!m_corner)
-        return;
-    const int side = LiveCorner::side(size());
-    m_corner->setGeometry(width() - side, height() - side, side, side);
+    if (m_corner) {
+        const int side = LiveCorner::side(size());
+        m_corner->setGeometry(width() - side, height() - side, side, side);
+    }
+    if (m_banner) {
+        const QSize content = contentSize();
+        const int strip = HallBanner::stripHeight(size());
+        m_banner->setGeometry(0, content.height(), content.width(), strip);
+    }
 }
 
 QSize AudienceScreen::contentSize() const
 {
-    if (!m_corner)
-        return size();
-    const int side = LiveCorner::side(size());
-    return width() >= height() ? QSize(width() - side, height()) : QSize(width(), height() - side);
+    QSize content = size();
+    if (m_corner) {
+        const int side = LiveCorner::side(size());
+        content =
+            width() >= height() ? QSize(width() - side, height()) : QSize(width(), height() - side);
+    }
+    if (m_banner && !m_banner->isHidden())
+        content.rheight() -= HallBanner::stripHeight(size());
+    return content;
 }
 
 QRectF AudienceScreen::spinnerArea() const

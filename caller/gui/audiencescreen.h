@@ -37,6 +37,9 @@ public:
     // A square to keep in the bottom-right corner, with the board laid out beside it (above it
     // in a tall window) so that it covers nothing; nullptr for none. The screen takes it.
     void setCorner(QWidget *corner);
+    // A strip along the foot of the content, which the rest is laid out above while the strip
+    // is shown; nullptr for none. The screen takes it.
+    void setBanner(QWidget *banner);
 
 signals:
     void closed();
@@ -51,6 +54,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void boardChanged();
@@ -82,4 +86,5 @@ private:
     QTimer m_spin;
     int m_spinStep = 0;
     QPointer<QWidget> m_corner;
+    QPointer<QWidget> m_banner;
 };

@@ -6,6 +6,7 @@
 #include "fontsubstitutions.h"
 #include "gamejournal.h"
 #include "gameresume.h"
+#include "halldesk.h"
 #include "journalfolder.h"
 #include "liveserving.h"
 #include "qttranslation.h"
@@ -46,6 +47,8 @@ int CCallerApp::InitInstance(std::optional<std::uint32_t> seed, bool serve,
                                                  CCallerDlg::ApplicationTitle, message);
                      });
     offerLastGame(dialog, journal, folder, *services.messages);
+    QObject::connect(&dialog.hall().winners(), &WinnersList::recorded, &journal,
+                     &GameJournal::note);
     journal.observe(dialog.game());
     if (port)
         dialog.live().setPort(*port);

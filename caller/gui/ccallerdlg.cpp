@@ -11,6 +11,7 @@
 #include "displayframe.h"
 #include "drawnnumbersfile.h"
 #include "filechooser.h"
+#include "halldesk.h"
 #include "liveserving.h"
 #include "messagepresenter.h"
 #include "nextkeyfilter.h"
@@ -145,6 +146,10 @@ void CCallerDlg::OnInitDialog()
     m_live = new LiveServing(m_audienceBoard, *m_services.messages, *this);
     m_systemMenu.addAction(m_live->action());
     addAction(m_live->action());
+    m_hall = new HallDesk(m_game, *m_live, *m_services.messages, *m_services.files, *this);
+    m_systemMenu.addAction(m_hall->winnersItem());
+    addAction(m_hall->winnersItem());
+    m_systemMenu.addAction(m_hall->phoneSheetsItem());
     m_keysItem = m_systemMenu.addAction(keysItemText(), this, &CCallerDlg::OnKeys);
     m_keysItem->setObjectName(QStringLiteral("keys"));
 
@@ -195,8 +200,10 @@ void CCallerDlg::OnAbout()
 
 void CCallerDlg::OnKeys()
 {
-    m_services.messages->show(this, MessagePresenter::Icon::Information, ApplicationTitle,
-                              keysHelp());
+    QString keys = keysHelp();
+    if (m_hall->winnersItem()->isVisible())
+        keys += u'\n' + HallDesk::winnersKeyHelp();
+    m_services.messages->show(this, MessagePresenter::Icon::Information, ApplicationTitle, keys);
 }
 
 void CCallerDlg::Next()
@@ -218,8 +225,10 @@ void CCallerDlg::ToggleAudienceScreen()
         m_audienceScreen->addAction(m_audienceItem);
         m_audienceScreen->addAction(m_sheetCheckItem);
         m_audienceScreen->addAction(m_live->action());
+        m_audienceScreen->addAction(m_hall->winnersItem());
         m_audienceScreen->addAction(m_keysItem);
         m_live->showOn(m_audienceScreen);
+        m_hall->showOn(*m_audienceScreen, m_audienceBoard);
         m_nextKeys->watch(m_audienceScreen);
         connect(m_audienceScreen, &AudienceScreen::closed, this,
                 [this] { m_audienceItem->setChecked(false); });
@@ -343,6 +352,9 @@ bool CCallerDlg::WriteDrawnNumbers(const QString &path)
                                   error->message());
         return false;
     }
+    // The numbers are saved either way; a list that could not be written is only said.
+    if (const auto error = m_hall->saveBeside(path))
+        m_services.messages->show(this, MessagePresenter::Icon::Critical, ApplicationTitle, *error);
     return true;
 }
 
@@ -430,5 +442,5 @@ void CCallerDlg::showBingoEnd()
                         ? static_cast<QWidget *>(m_audienceScreen)
                         : this;
     m_services.messages->show(over, MessagePresenter::Icon::Warning, ApplicationTitle,
-                              BingoEndText);
+                              m_hall->bingoEndText(BingoEndText));
 }

@@ -17,6 +17,7 @@
 
 class AudienceScreen;
 class DisplayFrame;
+class HallDesk;
 class LiveServing;
 class NextKeyFilter;
 class QComboBox;
@@ -78,6 +79,8 @@ public:
     QMenu &systemMenu() { return m_systemMenu; }
     // The live page for the players' phones, 会場のスマホに公開.
     LiveServing &live() { return *m_live; }
+    // The hall playing along: the winners' list and its window.
+    HallDesk &hall() { return *m_hall; }
 
     void Start();
     void Stop();
@@ -151,6 +154,7 @@ private:
     QAction *m_keysItem = nullptr;
     NextKeyFilter *m_nextKeys = nullptr;
     LiveServing *m_live = nullptr;
+    HallDesk *m_hall = nullptr;
     // The code of the last sheet checked, offered again for the next check.
     QString m_setCode;
 };

@@ -2,6 +2,7 @@
 
 #include "ccallerdlg.h"
 #include "gamejournal.h"
+#include "halldesk.h"
 #include "journalfolder.h"
 #include "journalformat.h"
 #include "liveserving.h"
@@ -100,6 +101,7 @@ void offerLastGame(CCallerDlg &dialog, GameJournal &journal, const JournalFolder
         if (dialog.restoreGame(game.drawOrder, game.drawCount())) {
             // Every phone gets its own sheet back.
             dialog.live().resumePhoneSheets(game.phoneSet, game.topNumber, game.phoneSheets);
+            dialog.hall().winners().restore(game.winnerRecords);
             journal.resume(std::move(*last));
         }
     } else {

@@ -7,6 +7,8 @@ void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title, 
     QMessageBox box(parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
+    // Texts carry names and file names as they were given: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     switch (icon) {
@@ -39,6 +41,7 @@ bool QtMessagePresenter::askWithDefault(QWidget *parent, const QString &title, c
     QMessageBox box(parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

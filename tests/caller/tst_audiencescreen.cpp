@@ -2,6 +2,10 @@
 #include "audiencelayout.h"
 #include "audiencescreen.h"
 #include "callerdlgfixture.h"
+#include "hallbanner.h"
+#include "halldesk.h"
+#include "livegame.h"
+#include "liveserving.h"
 
 #include <QAction>
 #include <QApplication>
@@ -159,6 +163,7 @@ private slots:
     void boardShowsTheCalledNumbers();
     void boardFollowsTheTopNumberInReady();
     void keysAreListed();
+    void hallCountsCoverNothing();
 };
 
 void TestAudienceScreen::initTestCase()
@@ -412,12 +417,12 @@ void TestAudienceScreen::fullScreenKeys()
     QCOMPARE(f.draws(), 0);
 
     // Its context menu holds full screen, the item that closes it, the sheet check, the live
-    // page and the list of keys.
+    // page, the winners' list (shown only with the hall) and the list of keys.
     QStringList items;
     for (QAction *action : screen->actions())
         items << action->text();
     QCOMPARE(items, (QStringList{"全画面表示(&F)", "観客用表示(&D)", "シート確認",
-                                 "会場のスマホに公開", "キー操作(&K)..."}));
+                                 "会場のスマホに公開", "ビンゴ順位(&W)...", "キー操作(&K)..."}));
     QCOMPARE(screen->contextMenuPolicy(), Qt::ActionsContextMenu);
 }
 
@@ -526,3 +531,74 @@ void TestAudienceScreen::keysAreListed()
 
 QTEST_MAIN(TestAudienceScreen)
 #include "tst_audiencescreen.moc"
+
+void TestAudienceScreen::hallCountsCoverNothing()
+{
+    Fixture f;
+    bringTo(f, Phase::BetweenDraws);
+    f.dialog->ToggleAudienceScreen();
+    AudienceScreen *screen = f.screen();
+    screen->showNormal();
+    screen->resize(1280, 720);
+    QTRY_COMPARE(screen->size(), QSize(1280, 720));
+    auto *banner = screen->findChild<HallBanner *>();
+    QVERIFY(banner);
+    const AudienceHall &hall = f.dialog->hall().audience();
+    LiveServing &live = f.dialog->live();
+
+    // Until something is counted the screen is as it always was.
+    const QImage before = screen->grab().toImage();
+    emit live.tallied(HallTally{1, 0, 0, {}});
+    QVERIFY(banner->isHidden());
+    QCOMPARE(screen->grab().toImage(), before);
+
+    emit live.tallied(HallTally{1, 12, 3, {HallSheet{"2222-E7HD5", 7, "はな", true}}});
+    QVERIFY(banner->isVisible());
+    QCOMPARE(hallCountText(hall.reach(), hall.bingo()), QStringLiteral("リーチ 12 · ビンゴ 3"));
+    QCOMPARE(hall.announcement(), QStringLiteral("ビンゴ! No.7 はな"));
+    // The rest is laid out above the strip: nothing of it lies under the banner, and the number
+    // just revealed is still painted in full.
+    const int strip = HallBanner::stripHeight(screen->size());
+    QCOMPARE(banner->geometry(), QRect(0, 720 - strip, 1280, strip));
+    const AudienceLayout layout(QSizeF(1280, 720 - strip), 6, 5);
+    for (const QRectF &part :
+         {layout.state(), layout.latest(), layout.count(), layout.recentRow(), layout.board()})
+        QVERIFY(!part.toAlignedRect().intersects(banner->geometry()));
+    const QImage during = screen->grab().toImage();
+    const QColor back = during.pixelColor(1, 1);
+    const auto inkIn = [&](const QRect &box) {
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (during.pixelColor(x, y) != back)
+                    return true;
+        return false;
+    };
+    QVERIFY(inkIn(layout.latest().toAlignedRect()));
+    QVERIFY(inkIn(banner->geometry()));
+
+    // A hidden name stays hidden; the next spin ends the announcement, the counts stay.
+    f.dialog->hall().winners().setNameHidden(0, true);
+    QCOMPARE(hall.announcement(), QStringLiteral("ビンゴ! No.7"));
+    f.dialog->hall().winners().setNameHidden(0, false);
+    f.click("IDC_START");
+    QCOMPARE(hall.announcement(), QString());
+    QVERIFY(banner->isVisible());
+    f.click("IDC_STOP");
+    emit live.tallied(HallTally{2, 10, 4, {HallSheet{"3333-ABCDE", 9, {}, false}}});
+    QCOMPARE(hall.announcement(), QStringLiteral("ビンゴ! No.9"));
+
+    // "Bingo End": the first winners in order; Clear takes the strip away again.
+    for (int k = 2; k < 5; ++k)
+        f.draw();
+    QCOMPARE(hall.announcement(), QStringLiteral("1位  No.7  はな  (スマホ)   2位  No.9  (紙)"));
+    f.click("IDC_CLEAR");
+    QVERIFY(banner->isHidden());
+    QCOMPARE(screen->findChild<HallBanner *>(), banner);
+
+    // A screen opened once the hall has counted shows the strip at once.
+    Fixture late;
+    bringTo(late, Phase::BetweenDraws);
+    emit late.dialog->live().tallied(HallTally{1, 2, 0, {}});
+    late.dialog->ToggleAudienceScreen();
+    QVERIFY(late.screen()->findChild<HallBanner *>()->isVisible());
+}

@@ -102,7 +102,7 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
 
     const QList<QAction *> actions = f.dialog->systemMenu().actions();
-    QCOMPARE(actions.size(), 6);
+    QCOMPARE(actions.size(), 8);
     QVERIFY(actions.at(0)->isSeparator());
     QCOMPARE(actions.at(1)->text(), QStringLiteral("Kavelo のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     // The audience screen, the sheet check, the live page and the list of keys come after the
@@ -114,7 +114,14 @@ void TestCallerDlgSheet::aboutFromTheContextMenu()
     QCOMPARE(actions.at(4)->shortcut(), QKeySequence(Qt::Key_F9));
     QVERIFY(actions.at(4)->isCheckable());
     QVERIFY(!actions.at(4)->isChecked());
-    QCOMPARE(actions.at(5)->text(), QStringLiteral("キー操作(&K)..."));
+    // The winners' list and the phone sheets show only while the page is served or a winner was
+    // counted.
+    QCOMPARE(actions.at(5)->text(), QStringLiteral("ビンゴ順位(&W)..."));
+    QCOMPARE(actions.at(5)->shortcut(), QKeySequence(Qt::Key_F7));
+    QVERIFY(!actions.at(5)->isVisible());
+    QCOMPARE(actions.at(6)->text(), QStringLiteral("スマホのシート(&P)..."));
+    QVERIFY(!actions.at(6)->isVisible());
+    QCOMPARE(actions.at(7)->text(), QStringLiteral("キー操作(&K)..."));
 
     QString title;
     QStringList texts;

@@ -2,9 +2,11 @@
 #include "callerdlgfixture.h"
 #include "gamejournal.h"
 #include "gameresume.h"
+#include "halldesk.h"
 #include "liveserving.h"
 #include "setcode.h"
 #include "showntexts.h"
+#include "winnerswindow.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -70,6 +72,32 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     shown.add(audience->stateText(), QStringLiteral("audience while spinning"));
     f.click("IDC_STOP");
 
+    // The hall's winners: their window, the question before one is removed, a file refused.
+    emit f.dialog->live().tallied(HallTally{1,
+                                            1,
+                                            2,
+                                            {HallSheet{SetCode(4711, 25).text(), 7, "Hana", true},
+                                             HallSheet{SetCode(4711, 25).text(), 8, {}, false}}});
+    f.dialog->hall().winnersItem()->trigger();
+    auto *winners = f.dialog->findChild<WinnersWindow *>();
+    QVERIFY(winners);
+    winners->table()->selectRow(0);
+    winners->toggleNameHidden();
+    winners->toggleChecked();
+    shown.gather(*winners);
+    shown.add(f.dialog->hall().bingoEndText(QStringLiteral("Bingo End")),
+              QStringLiteral("Bingo End with winners"));
+    winners->removeWinner();
+    f.files.answers = {dir.filePath("missing/winners.csv")};
+    winners->saveCsv();
+    winners->close();
+    onModal([&] { f.dialog->hall().phoneSheetsItem()->trigger(); },
+            [&](QDialog &phones) {
+                shown.gather(phones);
+                phones.findChild<QLineEdit *>("IDC_PHONE_TOTAL")->setText("x");
+                phones.accept();
+            });
+
     // The verdict, then a code mistyped, another game's code, a number that is none, one too big.
     const QString code = SetCode(4711, 25).text();
     const QList<QStringList> checks{{code, "7"},
@@ -111,8 +139,8 @@ void TestCallerLanguage::everyTextSpeaksTheLanguageAndFits()
     shown.gather(f.messages, f.files);
 
     // Every step above said something: boxes, questions, refusals.
-    QCOMPARE(f.messages.shown.size(), 11);
-    QCOMPARE(f.messages.questions.size(), 3);
+    QCOMPARE(f.messages.shown.size(), 13);
+    QCOMPARE(f.messages.questions.size(), 4);
     QVERIFY(!shown.texts.filter(QRegularExpression(QStringLiteral("^journal: "))).isEmpty());
     shown.check(QStringLiteral("IDC_START: スタート"));
 }

@@ -130,6 +130,12 @@ void GameJournal::recordPhoneSheet(const SetCode &set, const PhoneSheetHolding &
         m_pendingPhoneSheets.append(record);
 }
 
+void GameJournal::note(const QByteArray &wordAndFields)
+{
+    if (m_fd >= 0)
+        append(JournalFormat::noteRecord(wordAndFields, m_clock()));
+}
+
 void GameJournal::programEnded()
 {
     close(JournalGame::Ending::Quit);

@@ -45,6 +45,9 @@ public:
     // A phone sheet handed out or named. Before the game's first Start it waits to follow the
     // game's first record; for a game that has ended it is of no use and dropped.
     void recordPhoneSheet(const SetCode &set, const PhoneSheetHolding &holding);
+    // Adds a record of something else that belongs to the game being played (its word and
+    // fields, see JournalFormat::noteRecord); nothing while no game is open.
+    void note(const QByteArray &wordAndFields);
 
     bool isOpen() const { return m_fd >= 0; }
     const QString &currentPath() const { return m_path; }

@@ -156,6 +156,11 @@ public:
             return {};
         if (fields.word == PhoneSheetWord)
             return phoneSheet(fields, where);
+        // The winners' list reads its own records back.
+        if (fields.word == "winner") {
+            m_game->winnerRecords.append(payload.toByteArray());
+            return {};
+        }
         for (const auto &[ending, word] : endingWords) {
             if (fields.word != word)
                 continue;
@@ -303,6 +308,11 @@ QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding
                  " hash=" + holding.tokenHash + " number=" + QByteArray::number(holding.number) +
                  " name=" + holding.name.toUtf8().toBase64(QByteArray::Base64UrlEncoding) +
                  " time=" + timeText(time));
+}
+
+QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time)
+{
+    return frame(wordAndFields.toByteArray() + " time=" + timeText(time));
 }
 
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time)

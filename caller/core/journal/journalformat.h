@@ -32,6 +32,8 @@ struct JournalGame
     // code of their set.
     QList<PhoneSheetHolding> phoneSheets = {};
     std::optional<SetCode> phoneSet = {};
+    // The payloads of the winners' list's records, in the order written; the list reads them.
+    QList<QByteArray> winnerRecords = {};
 
     int drawCount() const { return static_cast<int>(drawTimes.size()); }
     bool complete() const { return ending != Ending::None; }
@@ -66,6 +68,8 @@ QByteArray resumedRecord(const QDateTime &time);
 // A phone sheet handed out, or named anew: the name travels as base64url, the journal being ASCII.
 QByteArray phoneSheetRecord(const SetCode &set, const PhoneSheetHolding &holding,
                             const QDateTime &time);
+// A record of something else that belongs to the game: its word and fields, then the time.
+QByteArray noteRecord(QByteArrayView wordAndFields, const QDateTime &time);
 QByteArray endRecord(JournalGame::Ending ending, int drawCount, const QDateTime &time);
 
 // Reads a whole journal. A record that fails its length or checksum ends the intact part when
