@@ -269,7 +269,7 @@ Number entered: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>ビンゴ順位</source>
@@ -1055,7 +1055,7 @@ Number entered: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>シート番号</source>
-        <translation type="unfinished">Sheet number</translation>
+        <translation>Sheet number</translation>
     </message>
     <message>
         <source>名前</source>
@@ -1067,7 +1067,7 @@ Number entered: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>確認</source>
-        <translation type="unfinished">Check</translation>
+        <translation>Checked</translation>
     </message>
     <message>
         <source>スマホ</source>
@@ -1106,7 +1106,7 @@ Number entered: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>確認</source>
-        <translation type="unfinished">Check</translation>
+        <translation>Checked</translation>
     </message>
     <message>
         <source>(隠しています)</source>
