@@ -5,6 +5,7 @@
 #include "journalfolder.h"
 #include "journalformat.h"
 #include "quietgameview.h"
+#include "writefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,13 +36,6 @@ QByteArray contentOf(const QString &path)
 JournalReading readBack(const QString &path)
 {
     return JournalFormat::read(contentOf(path));
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 struct Fixture
@@ -208,7 +202,7 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
     QTemporaryDir dir;
     const QString state = dir.path() + QStringLiteral("/state");
     if (!syncFails)
-        writeFile(state, {});
+        QVERIFY(writeFile(state, {}));
     const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [syncFails](int fd) {
         errno = EIO;
         return !syncFails && ::fsync(fd) == 0;
@@ -277,7 +271,7 @@ void TestGameJournal::keepsTheNewestHundredGames()
     QTemporaryDir dir;
     const JournalFolder folder(dir.path());
     for (const QString &name : before)
-        writeFile(dir.filePath(name), "mine");
+        QVERIFY(writeFile(dir.filePath(name), "mine"));
     const JournalFolder::Claim held =
         holdFirst ? folder.claim(dir.filePath(before.constFirst())) : nullptr;
     QCOMPARE(bool(held), holdFirst);
@@ -351,7 +345,7 @@ void TestGameJournal::whichGameIsOffered()
             QVERIFY(QFile::link(dir.filePath("fifo"), path));
             continue;
         }
-        writeFile(path, content);
+        QVERIFY(writeFile(path, content));
         written.insert(words[0], content);
         if (kind == "held")
             held = folder.claim(path);

@@ -1,4 +1,4 @@
-#include "crtrandom.h"
+#include "countingrandom.h"
 #include "sheetset.h"
 
 #include <QSet>
@@ -8,22 +8,6 @@
 #include <stdexcept>
 
 namespace {
-
-// The C runtime generator, counting the numbers taken from it.
-struct CountingRandom final : RandomSource
-{
-    explicit CountingRandom(std::uint32_t seed)
-        : crt(seed)
-    {}
-    int rand() override
-    {
-        ++calls;
-        return crt.rand();
-    }
-
-    CrtRandom crt;
-    int calls = 0;
-};
 
 QList<int> cellsOf(std::span<const int, SheetRules::Cells> sheet)
 {
