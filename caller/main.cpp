@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     if (requestsSheetCheck(arguments)) {
         QCoreApplication app(argc, argv);
         installKitTranslations(app, QStringLiteral("kavelo"));
-        return finishStandardOutput("Kavelo", *checkSheetFromCommandLine(argc, argv));
+        return finishStandardOutput("kavelo", *checkSheetFromCommandLine(argc, argv));
     }
     CallerCommandLine commandLine = CallerCommandLine::parse(arguments);
     if (commandLine.mode != CallerCommandLine::Mode::Window) {
@@ -39,12 +39,12 @@ int main(int argc, char *argv[])
         switch (commandLine.mode) {
         case CallerCommandLine::Mode::Help:
             printTo(stdout, CallerCommandLine::helpText());
-            return finishStandardOutput("Kavelo", 0);
+            return finishStandardOutput("kavelo", 0);
         case CallerCommandLine::Mode::Version:
             printTo(stdout, QStringLiteral("Kavelo %1\n").arg(CallerCommandLine::Version));
-            return finishStandardOutput("Kavelo", 0);
+            return finishStandardOutput("kavelo", 0);
         case CallerCommandLine::Mode::Error:
-            printTo(stderr, QStringLiteral("Kavelo: %1\n%2\n")
+            printTo(stderr, QStringLiteral("kavelo: %1\n%2\n")
                                 .arg(commandLine.error,
                                      CommandLineRules::tryHelp(CallerCommandLine::Command)));
             return 2;

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6multimedia6 libqt6svg6 qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev python3-websockets
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev zlib1g-dev python3-websockets
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   pulseaudio pulseaudio-utils
   fonts-liberation fonts-ipafont-gothic

@@ -125,9 +125,13 @@ int main(int argc, char *argv[])
                     .arg(commandLine.error, CommandLineRules::tryHelp(QStringLiteral("bingo"))));
         return 2;
     }
-    case SheetCommandLine::Mode::SetCode:
+    case SheetCommandLine::Mode::SetCode: {
+        // Translated too, for the message when standard output cannot be written.
+        QCoreApplication app(argc, argv);
+        installKitTranslations(app, QStringLiteral("bingo"));
         printTo(stdout, commandLine.setCode + u'\n');
         return finishStandardOutput("bingo", 0);
+    }
     case SheetCommandLine::Mode::Pdf:
         return exportPdf(argc, argv, commandLine);
     case SheetCommandLine::Mode::Window:

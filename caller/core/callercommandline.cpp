@@ -12,11 +12,9 @@ const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLi
 const QCommandLineOption serveOption(QStringLiteral("serve"));
 const QCommandLineOption portOption(QStringLiteral("port"), QString(), QStringLiteral("P"));
 
-// An option with its description in the language the program speaks at this moment.
-QCommandLineOption described(QCommandLineOption option, const char *description)
+QCommandLineOption described(const QCommandLineOption &option, const char *description)
 {
-    option.setDescription(QCoreApplication::translate("CallerCommandLine", description));
-    return option;
+    return CommandLineRules::described(option, "CallerCommandLine", description);
 }
 
 // The options, help and version among them, for telling a repeated one.
@@ -62,11 +60,8 @@ CallerCommandLine refused(const QString &why)
 CallerCommandLine CallerCommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QList<QCommandLineOption> options = setUp(parser);
-    if (!parser.parse(arguments))
-        return refused(parser.errorText());
-    if (const auto repeated = CommandLineRules::repeatedOption(parser, options))
-        return refused(CommandLineRules::repeatedRefusal(*repeated));
+    if (const auto why = CommandLineRules::refusal(parser, arguments, setUp(parser)))
+        return refused(*why);
     if (!parser.positionalArguments().isEmpty())
         return refused(QCoreApplication::translate("CallerCommandLine",
                                                    "引数は取りませんが、「%1」が指定されました")
@@ -88,7 +83,7 @@ CallerCommandLine CallerCommandLine::parse(const QStringList &arguments)
             return refused(CommandLineRules::numberRefusal(QStringLiteral("port"), 1, 65535, text));
         result.port = quint16(*port);
     }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    if (CommandLineRules::helpAsked(parser)) {
         result.mode = Mode::Help;
         result.seed.reset();
     } else if (parser.isSet(QStringLiteral("version"))) {

@@ -3,17 +3,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-namespace CommandLineRules {
+namespace {
 
-QString note()
-{
-    return QCoreApplication::translate(
-        "CommandLineRules",
-        "各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。"
-        "数は半角数字だけで書いた整数です (先頭の 0 "
-        "は構いません)。符号や空白などは付けられません。");
-}
-
+// The first option given more than once, by its long name; an option's names all count as
+// one (-h and --help).
 std::optional<QString> repeatedOption(const QCommandLineParser &parser,
                                       const QList<QCommandLineOption> &options)
 {
@@ -37,6 +30,41 @@ QString repeatedRefusal(const QString &option)
 {
     return QCoreApplication::translate("CommandLineRules", "--%1 は一度だけ指定できます")
         .arg(option);
+}
+
+} // namespace
+
+namespace CommandLineRules {
+
+QString note()
+{
+    return QCoreApplication::translate(
+        "CommandLineRules",
+        "各オプションは一度だけ指定できます。繰り返したオプションは、同じ値でも受け付けません。"
+        "数は半角数字だけで書いた整数です (先頭の 0 "
+        "は構いません)。符号や空白などは付けられません。");
+}
+
+QCommandLineOption described(QCommandLineOption option, const char *context,
+                             const char *description)
+{
+    option.setDescription(QCoreApplication::translate(context, description));
+    return option;
+}
+
+std::optional<QString> refusal(QCommandLineParser &parser, const QStringList &arguments,
+                               const QList<QCommandLineOption> &options)
+{
+    if (!parser.parse(arguments))
+        return parser.errorText();
+    if (const auto repeated = repeatedOption(parser, options))
+        return repeatedRefusal(*repeated);
+    return std::nullopt;
+}
+
+bool helpAsked(const QCommandLineParser &parser)
+{
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
 }
 
 QString tryHelp(const QString &command)

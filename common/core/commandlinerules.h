@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,11 +15,19 @@ namespace CommandLineRules {
 // The rules as --help states them.
 QString note();
 
-// The first option given more than once, by its long name; an option's names all count as
-// one (-h and --help).
-std::optional<QString> repeatedOption(const QCommandLineParser &parser,
-                                      const QList<QCommandLineOption> &options);
-QString repeatedRefusal(const QString &option);
+// An option with its description, looked up in context, in the language the program speaks at
+// this moment.
+QCommandLineOption described(QCommandLineOption option, const char *context,
+                             const char *description);
+
+// Reads arguments (arguments[0] is the program) with parser, which knows every option of the
+// program (options, help among them): why the command line is refused as a whole (an unknown
+// option, a missing value, an option given twice), or nothing when the values are left to read.
+std::optional<QString> refusal(QCommandLineParser &parser, const QStringList &arguments,
+                               const QList<QCommandLineOption> &options);
+
+// --help or --help-all was given.
+bool helpAsked(const QCommandLineParser &parser);
 
 // The hint printed under a refused command line, naming the program as its users type it.
 QString tryHelp(const QString &command);

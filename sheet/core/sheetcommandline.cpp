@@ -21,11 +21,9 @@ const QCommandLineOption printOption(QStringLiteral("print"));
 const QCommandLineOption numberedOption(QStringLiteral("numbered"));
 const QCommandLineOption setCodeOption(QStringLiteral("set-code"));
 
-// An option with its description in the language the program speaks at this moment.
-QCommandLineOption described(QCommandLineOption option, const char *description)
+QCommandLineOption described(const QCommandLineOption &option, const char *description)
 {
-    option.setDescription(QCoreApplication::translate("SheetCommandLine", description));
-    return option;
+    return CommandLineRules::described(option, "SheetCommandLine", description);
 }
 
 // The options, help among them, for telling a repeated one.
@@ -193,16 +191,13 @@ SheetCommandLine setCodeOf(const QCommandLineParser &parser, const OptionValues 
 SheetCommandLine SheetCommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QList<QCommandLineOption> options = setUp(parser);
-    if (!parser.parse(arguments))
-        return refused(parser.errorText());
-    if (const auto repeated = CommandLineRules::repeatedOption(parser, options))
-        return refused(CommandLineRules::repeatedRefusal(*repeated));
+    if (const auto why = CommandLineRules::refusal(parser, arguments, setUp(parser)))
+        return refused(*why);
     // A bad value is refused whatever else was asked for.
     const OptionValues values = valuesOf(parser);
     if (!values.error.isEmpty())
         return refused(values.error);
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    if (CommandLineRules::helpAsked(parser)) {
         SheetCommandLine help;
         help.mode = Mode::Help;
         return help;

@@ -1,87 +1,16 @@
 #include "callergame.h"
 #include "crtrandom.h"
+#include "quietgameview.h"
 
 #include <QTest>
 
-#include <map>
 #include <vector>
 
 namespace {
 
-// Records every call of the game into the window and the displays, in one list, and keeps the
-// enabled state and grid it was told about.
-class RecordingView final : public GameView, public GameDisplays
-{
-public:
-    QString input = QStringLiteral("50");
-    QStringList calls;
-    std::map<GameControl, bool> enabled;
-    std::map<std::pair<int, int>, QString> cells;
-    std::pair<int, int> lastCell{-1, -1};
-    QList<int> insertedRows;
-    QList<int> revealed;
-    int bingoEnds = 0;
-    QString refusal;
-
-    void setControlEnabled(GameControl control, bool on) override { enabled[control] = on; }
-    QString topNumberInput() const override { return input; }
-    void refuseTopNumber(const QString &message) override
-    {
-        refusal = message;
-        calls << QStringLiteral("refuse");
-    }
-    void ReadTextColour() override { calls << QStringLiteral("readTextColour"); }
-    void StartCountdown() override { calls << QStringLiteral("startCountdown"); }
-    void StartSpin() override { calls << QStringLiteral("startSpinTimers"); }
-    void playCue(GameCue cue) override
-    {
-        calls << (cue == GameCue::Start ? QStringLiteral("cue start")
-                                        : QStringLiteral("cue clear"));
-    }
-    void Reveal(int number) override
-    {
-        revealed << number;
-        calls << QStringLiteral("reveal");
-    }
-    void insertGridRow(int row) override
-    {
-        insertedRows << row;
-        calls << QStringLiteral("insertRow");
-    }
-    void setGridCell(int row, int column, const QString &text) override
-    {
-        cells[{row, column}] = text;
-        lastCell = {row, column};
-        calls << QStringLiteral("setCell");
-    }
-    void clearGrid() override
-    {
-        cells.clear();
-        calls << QStringLiteral("clearGrid");
-    }
-    void Erase() override { calls << QStringLiteral("erase"); }
-    void showBingoEnd() override
-    {
-        ++bingoEnds;
-        calls << QStringLiteral("bingoEnd");
-    }
-
-    // Start, Stop, Clear, Save, Sheet, Number as "1" (on), "0" (off) or "-" (never set).
-    QString buttons() const
-    {
-        QString s;
-        for (GameControl c : {GameControl::Start, GameControl::Stop, GameControl::Clear,
-                              GameControl::Save, GameControl::Sheet, GameControl::Number}) {
-            const auto it = enabled.find(c);
-            s += it == enabled.end() ? u'-' : (it->second ? u'1' : u'0');
-        }
-        return s;
-    }
-};
-
 struct Fixture
 {
-    RecordingView view;
+    QuietGameView view{QStringLiteral("50")};
     CrtRandom random{12345};
     CallerGame game{view, view, random};
     Fixture() { game.initialise(); }

@@ -156,9 +156,9 @@ void TestCallerLanguage::commandLineSpeaksTheLanguage_data()
                                  << "「x」はここでは使えません。";
     QTest::newRow("refusal")
         << QStringList{"--seed", "12x"} << 2
-        << "Kavelo: --seed needs a whole number from 0 to 4294967295, not "
+        << "kavelo: --seed needs a whole number from 0 to 4294967295, not "
            "\"12x\"\nTry \"kavelo --help\".\n"
-        << "Kavelo: --seed には 0 から 4294967295 までの整数を指定してください "
+        << "kavelo: --seed には 0 から 4294967295 までの整数を指定してください "
            "(指定は「12x」)\n使い方は「kavelo --help」で表示できます。\n";
     QTest::newRow("help") << QStringList{"--help"} << 0
                           << "Seed of the generator instead of the current time"

@@ -7,6 +7,7 @@
 #include "journalformat.h"
 #include "quietgameview.h"
 #include "tinydisk.h"
+#include "writefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,13 +38,6 @@ QByteArray contentOf(const QString &path)
 JournalReading readBack(const QString &path)
 {
     return JournalFormat::read(contentOf(path));
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 struct Fixture
@@ -233,7 +227,7 @@ void TestGameJournal::unwritableFolderWarnsOnceAndTheGameGoesOn()
         return;
     }
     if (fault == "file")
-        writeFile(state, {});
+        QVERIFY(writeFile(state, {}));
     const JournalFolder folder(state + QStringLiteral("/kavelo/journal"), [fault](int fd) {
         errno = EIO;
         return fault != "flush" && ::fsync(fd) == 0;
@@ -320,7 +314,7 @@ void TestGameJournal::keepsTheNewestHundredGames()
     const QByteArray game = JournalFormat::startRecord(2, 5, 1, dayBefore, {1, 0}) +
                             JournalFormat::drawnRecord(0, 1, dayBefore);
     for (const QString &name : before)
-        writeFile(dir.filePath(name), name == unfinished ? game : "mine");
+        QVERIFY(writeFile(dir.filePath(name), name == unfinished ? game : "mine"));
     const JournalFolder::Claim held =
         holdFirst ? folder.claim(dir.filePath(before.constFirst())) : nullptr;
     QCOMPARE(bool(held), holdFirst);
@@ -395,7 +389,7 @@ void TestGameJournal::whichGameIsOffered()
             QVERIFY(QFile::link(dir.filePath("fifo"), path));
             continue;
         }
-        writeFile(path, content);
+        QVERIFY(writeFile(path, content));
         written.insert(words[0], content);
         if (kind == "held")
             held = folder.claim(path);

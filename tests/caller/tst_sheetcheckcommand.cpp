@@ -190,7 +190,7 @@ void TestSheetCheckCommand::badInput()
     const SheetCheckOutput output = check(arguments);
     QCOMPARE(output.exitCode, 2);
     QCOMPARE(output.out, QString());
-    QCOMPARE(output.err, QStringLiteral("Kavelo: %1\n").arg(error));
+    QCOMPARE(output.err, QStringLiteral("kavelo: %1\n").arg(error));
 }
 
 void TestSheetCheckCommand::runsWithoutAnyDisplay()
@@ -217,7 +217,7 @@ void TestSheetCheckCommand::runsWithoutAnyDisplay()
     QCOMPARE(run({"--check-sheet", "2222-E7J7D", "3", "--called", "5"}).first, 1);
     const auto [badCode, badText] = run({"--check-sheet", "2222-E7J7", "3", "--called", "5"});
     QCOMPARE(badCode, 2);
-    QCOMPARE(badText, QStringLiteral("Kavelo: コードは 9 文字です（入力は 8 文字でした）。\n"));
+    QCOMPARE(badText, QStringLiteral("kavelo: コードは 9 文字です（入力は 8 文字でした）。\n"));
 }
 
 QTEST_APPLESS_MAIN(TestSheetCheckCommand)

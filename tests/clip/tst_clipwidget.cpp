@@ -1,8 +1,8 @@
 #include "aviwriter.h"
 #include "clipwidget.h"
+#include "writefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,12 +38,6 @@ QByteArray coordinateClip(int width, int height)
     AviWriter writer(width, height, AviWriter::Format::Rgb24);
     writer.addFrame(packRgb(rgb, width, height, AviWriter::Format::Rgb24, false));
     return writer.data();
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 QList<int> framesOf(const QSignalSpy &spy)

@@ -34,7 +34,7 @@ set +e
 status=$?
 set -e
 [ "$status" = 2 ] || fail "a bad seed exits with $status, not 2"
-grep -q 'Kavelo: --seed needs a whole number from 0 to 4294967295, not "12x"' "$work/err" ||
+grep -q 'kavelo: --seed needs a whole number from 0 to 4294967295, not "12x"' "$work/err" ||
     fail "a bad seed is not named: $(cat "$work/err")"
 [ ! -s "$work/out" ] || fail "a bad seed writes to standard output"
 set +e

@@ -1,8 +1,11 @@
 # Fails when a core library includes a widget header (one of Qt Widgets or Qt Print Support, or
-# a header of one of the kit's widget libraries) or links a widget library. LAYERS names a file
-# that sets core_libraries and widget_libraries, and for each library <name>_dir,
-# <name>_sources and <name>_links; forbidden_qt_dirs lists the Qt include folders whose headers
-# core code must not use, forbidden_qt_libraries the Qt libraries it must not link.
+# a header of one of the kit's widget libraries), links a widget library, or links a library
+# none of its files includes a header of. LAYERS names a file that sets core_libraries and
+# widget_libraries, and for each library <name>_dir, <name>_sources and <name>_links;
+# forbidden_qt_dirs lists the Qt include folders whose headers core code must not use,
+# forbidden_qt_libraries the Qt libraries it must not link. For each library linked, with <id>
+# its name as a C identifier, link_<id>_sources lists the sources of a library of the kit and
+# link_<id>_dirs the include folders of one from outside; a link with neither is not checked.
 cmake_minimum_required(VERSION 3.25)
 include("${LAYERS}")
 
@@ -19,6 +22,7 @@ endforeach()
 set(faults "")
 set(checked 0)
 foreach(library IN LISTS core_libraries)
+    set(${library}_includes "")
     foreach(source IN LISTS ${library}_sources)
         # What the build generates (moc output, stamps) is not the library's own code.
         if(source MATCHES "_autogen/" OR NOT source MATCHES "\\.(h|cpp)$")
@@ -34,6 +38,7 @@ foreach(library IN LISTS core_libraries)
                 continue()
             endif()
             set(header "${CMAKE_MATCH_2}")
+            list(APPEND ${library}_includes "${header}")
             set(why "")
             if(CMAKE_MATCH_1 STREQUAL "<")
                 if(header MATCHES "^(QtWidgets|QtPrintSupport)(/|$)")
@@ -58,12 +63,50 @@ foreach(library IN LISTS core_libraries)
     endforeach()
 endforeach()
 
+# Whether one of includes names a header of the library linked as link.
+function(includes_header_of link includes result)
+    string(MAKE_C_IDENTIFIER "${link}" id)
+    set(found FALSE)
+    if(DEFINED link_${id}_sources)
+        set(offered "")
+        foreach(source IN LISTS link_${id}_sources)
+            get_filename_component(name "${source}" NAME)
+            list(APPEND offered "${name}")
+        endforeach()
+        foreach(header IN LISTS includes)
+            get_filename_component(name "${header}" NAME)
+            if(name MATCHES "\\.h$" AND name IN_LIST offered)
+                set(found TRUE)
+            endif()
+        endforeach()
+    elseif(DEFINED link_${id}_dirs)
+        foreach(dir IN LISTS link_${id}_dirs)
+            get_filename_component(module "${dir}" NAME)
+            foreach(header IN LISTS includes)
+                if(EXISTS "${dir}/${header}" AND NOT IS_DIRECTORY "${dir}/${header}")
+                    set(found TRUE)
+                elseif(header MATCHES "^${module}/" AND EXISTS "${dir}/../${header}")
+                    set(found TRUE)
+                endif()
+            endforeach()
+        endforeach()
+    else()
+        set(found TRUE)
+    endif()
+    set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
 foreach(library IN LISTS core_libraries)
     foreach(link IN LISTS ${library}_links)
         if(link IN_LIST forbidden_qt_libraries)
             string(APPEND faults "\n  ${library}: links ${link} (Qt Widgets or Print Support)")
         elseif(link IN_LIST widget_libraries)
             string(APPEND faults "\n  ${library}: links ${link} (a widget library)")
+        else()
+            includes_header_of("${link}" "${${library}_includes}" used)
+            if(NOT used)
+                string(APPEND faults "\n  ${library}: links ${link} (none of its files includes it)")
+            endif()
         endif()
     endforeach()
 endforeach()
@@ -72,7 +115,7 @@ if(checked EQUAL 0)
     message(FATAL_ERROR "no core file was found to check")
 endif()
 if(faults)
-    message(FATAL_ERROR "core libraries include or link widgets:${faults}")
+    message(FATAL_ERROR "core libraries include or link widgets, or link what they do not use:${faults}")
 endif()
 list(LENGTH core_libraries libraries)
-message(STATUS "${checked} files of ${libraries} core libraries include and link no widget")
+message(STATUS "${checked} files of ${libraries} core libraries include and link no widget, and link only what they include")

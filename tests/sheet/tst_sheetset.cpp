@@ -1,3 +1,4 @@
+#include "countingrandom.h"
 #include "crtrandom.h"
 #include "sheetdocument.h"
 #include "sheetset.h"
@@ -9,22 +10,6 @@
 #include <stdexcept>
 
 namespace {
-
-// The C runtime generator, counting the numbers taken from it.
-struct CountingRandom final : RandomSource
-{
-    explicit CountingRandom(std::uint32_t seed)
-        : crt(seed)
-    {}
-    int rand() override
-    {
-        ++calls;
-        return crt.rand();
-    }
-
-    CrtRandom crt;
-    int calls = 0;
-};
 
 QList<int> cellsOf(std::span<const int, SheetRules::Cells> sheet)
 {

@@ -1,11 +1,12 @@
 #include "journalformat.h"
 
-#include "crc32.h"
 #include "sheetrules.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
+
+#include <zlib.h>
 
 namespace {
 
@@ -13,6 +14,13 @@ using Ending = JournalGame::Ending;
 
 constexpr QByteArrayView HeaderWord = "kavelo-journal";
 constexpr QByteArrayView PhoneSheetWord = "phonesheet";
+
+// zlib's CRC-32, the one PNG and the common crc32 tools compute, so anyone can check a record.
+std::uint32_t checksum(QByteArrayView data)
+{
+    return static_cast<std::uint32_t>(crc32_z(0, reinterpret_cast<const Bytef *>(data.data()),
+                                              static_cast<z_size_t>(data.size())));
+}
 
 const std::pair<Ending, QByteArrayView> endingWords[] = {
     {Ending::Finished, "finished"},
@@ -88,7 +96,7 @@ std::optional<Frame> frameAt(QByteArrayView bytes, qsizetype pos)
     if (bytes.size() - p < length + 1 || bytes[p + length] != '\n')
         return std::nullopt;
     const QByteArrayView payload = bytes.sliced(p, length);
-    if (crc32(payload) != crc)
+    if (checksum(payload) != crc)
         return std::nullopt;
     return Frame{payload, p + length + 1};
 }
@@ -271,7 +279,7 @@ namespace JournalFormat {
 QByteArray frame(QByteArrayView payload)
 {
     return QByteArray::number(payload.size()) + ' ' +
-           QByteArray::number(crc32(payload), 16).rightJustified(8, '0') + ' ' +
+           QByteArray::number(checksum(payload), 16).rightJustified(8, '0') + ' ' +
            payload.toByteArray() + '\n';
 }
 

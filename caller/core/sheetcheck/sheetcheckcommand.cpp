@@ -24,7 +24,7 @@ struct Request
 
 SheetCheckOutput refused(const QString &why)
 {
-    return {SheetCheckOutput::BadInput, {}, QStringLiteral("Kavelo: %1\n").arg(why)};
+    return {SheetCheckOutput::BadInput, {}, QStringLiteral("kavelo: %1\n").arg(why)};
 }
 
 } // namespace

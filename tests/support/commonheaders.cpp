@@ -1,0 +1,1 @@
+// Gives the target that precompiles commonheaders.h a source of its own to build.
