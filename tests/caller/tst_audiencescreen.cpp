@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -156,6 +158,7 @@ private slots:
     void opensOnTheScreenWithoutTheDialog();
     void fullScreenKeys();
     void revealReachesTheScreenWithTheCalledSlot();
+    void spinRepaintsOnlyTheDotsThatTurn();
     void boardShowsTheCalledNumbers();
     void boardFollowsTheTopNumberInReady();
     void keysAreListed();
@@ -446,6 +449,62 @@ void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
     QCOMPARE(paintedByReveal, (QList<int>{1, 1}));
     // "Bingo End" is on the screen before its message box opens.
     QCOMPARE(paintsAtBingoEnd, paintsWhenDrawn + 2);
+}
+
+void TestAudienceScreen::spinRepaintsOnlyTheDotsThatTurn()
+{
+    Fixture f;
+    AudienceScreen *screen = openWindowed(f);
+    QVERIFY(screen);
+    f.click("IDC_START");
+    QCoreApplication::processEvents();
+
+    // What the window shows, kept up to date with only the areas each step repaints.
+    QImage shown = screen->grab().toImage();
+    QList<QRegion> steps;
+    struct StepFilter : QObject
+    {
+        AudienceScreen *screen;
+        QImage *shown;
+        QList<QRegion> *steps;
+        bool grabbing = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() != QEvent::Paint || grabbing)
+                return false;
+            const QRegion region = static_cast<QPaintEvent *>(event)->region();
+            *steps << region;
+            QTimer::singleShot(0, screen, [this, region] {
+                grabbing = true;
+                const QImage now = screen->grab().toImage();
+                grabbing = false;
+                QPainter painter(shown);
+                painter.setClipRegion(region);
+                painter.drawImage(0, 0, now);
+            });
+            return false;
+        }
+    } filter;
+    filter.screen = screen;
+    filter.shown = &shown;
+    filter.steps = &steps;
+    screen->installEventFilter(&filter);
+    QTRY_VERIFY(steps.size() >= AudienceScreen::SpinDots + 2);
+    QCoreApplication::processEvents();
+    screen->removeEventFilter(&filter);
+    filter.grabbing = true;
+
+    // A full turn and more left the window as a full repaint draws it, each step repainting
+    // a small part of the ring.
+    QCOMPARE(shown, screen->grab().toImage());
+    const QSize size = screen->size();
+    for (const QRegion &step : std::as_const(steps)) {
+        qint64 area = 0;
+        for (const QRect &rect : step)
+            area += qint64(rect.width()) * rect.height();
+        QVERIFY2(area * 20 < qint64(size.width()) * size.height(),
+                 qPrintable(QStringLiteral("a step repainted %1 pixels").arg(area)));
+    }
 }
 
 void TestAudienceScreen::boardShowsTheCalledNumbers()
