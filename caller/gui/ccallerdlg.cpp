@@ -266,6 +266,11 @@ void CCallerDlg::Stop()
 
 void CCallerDlg::Clear()
 {
+    // クリア sits right under 保存, the same size: one stray click must not end the event's
+    // game and keep it from being offered again. A finished game is what it is there for.
+    if (m_game.drawCount() > 0 && !m_game.isFinished() &&
+        !m_services.messages->ask(this, ApplicationTitle, clearMidGameQuestion()))
+        return;
     m_game.clear();
 }
 

@@ -69,6 +69,12 @@ public:
     {
         return tr("ゲームは終了し、引いた数字は保存されています。\n終了しますか?");
     }
+    // What クリア asks in the middle of a game.
+    static QString clearMidGameQuestion()
+    {
+        return tr("ゲームの途中です。クリアすると、引いた数字は失われ、"
+                  "このゲームは続けられません。\nクリアしますか?");
+    }
 
     explicit CCallerDlg(const CallerServices &services, QWidget *parent = nullptr);
     ~CCallerDlg() override;
@@ -81,6 +87,7 @@ public:
 
     void Start();
     void Stop();
+    // Ends the game for a new one; in the middle of a game it asks first.
     void Clear();
     void OnSave();
     void OnSheet();

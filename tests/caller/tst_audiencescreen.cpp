@@ -153,7 +153,10 @@ private slots:
     void initTestCase();
     void nextKey_data();
     void nextKey();
+    void nextKeyDoesNotAnswerAQuestion_data();
     void nextKeyDoesNotAnswerAQuestion();
+    void heldKeyDoesNotAnswerBingoEnd_data();
+    void heldKeyDoesNotAnswerBingoEnd();
     void openAndCloseMidGame();
     void opensOnTheScreenWithoutTheDialog();
     void fullScreenKeys();
@@ -270,8 +273,16 @@ void TestAudienceScreen::nextKey()
     QCOMPARE(f.buttons(), buttonsAfterPress);
 }
 
+void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion_data()
+{
+    QTest::addColumn<bool>("clearing");
+    QTest::newRow("closing mid-game") << false;
+    QTest::newRow("clearing mid-game") << true;
+}
+
 void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
 {
+    QFETCH(bool, clearing);
     QtMessagePresenter boxes;
     Fixture f({.messages = &boxes});
     QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
@@ -292,7 +303,10 @@ void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
         stayedOpen = box->isVisible();
         box->button(QMessageBox::No)->click();
     });
-    QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    if (clearing)
+        f.click("IDC_CLEAR");
+    else
+        QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
     QVERIFY(stayedOpen);
     QVERIFY(f.dialog->isVisible());
     QCOMPARE(f.draws(), 2);
@@ -308,6 +322,69 @@ void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
     QTest::keyRelease(f.dialog.get(), Qt::Key_Return);
     QTest::keyClick(f.dialog.get(), Qt::Key_Return);
     QCOMPARE(f.buttons(), QStringLiteral("0100"));
+}
+
+void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("Space held over the dialog") << int(Qt::Key_Space) << false;
+    QTest::newRow("Return held over the dialog") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter held over the dialog") << int(Qt::Key_Enter) << false;
+    QTest::newRow("Space held over the full-screen audience screen") << int(Qt::Key_Space) << true;
+    QTest::newRow("Return held over the full-screen audience screen")
+        << int(Qt::Key_Return) << true;
+}
+
+void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
+{
+    QFETCH(int, key);
+    QFETCH(bool, fullScreen);
+    QtMessagePresenter boxes;
+    Fixture f({.messages = &boxes});
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("1"));
+    QWidget *target = f.dialog.get();
+    if (fullScreen) {
+        f.dialog->ToggleAudienceScreen();
+        f.screen()->fullScreenAction()->trigger();
+        target = f.screen();
+    }
+    f.click("IDC_START");
+
+    // Stop on the last number, the key held on: the box takes neither the key's repeats,
+    // marked or as X11 sends them (a release and a press of one time), nor its release; a new
+    // press answers it.
+    QString text;
+    bool openAfterRepeats = false;
+    bool openAfterRelease = false;
+    bool answered = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        text = box->text();
+        QWidget *ok = box->button(QMessageBox::Ok);
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(ok, &repeat);
+        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent unmarked(type, key, Qt::NoModifier);
+            unmarked.setTimestamp(7000);
+            QApplication::sendEvent(ok, &unmarked);
+        }
+        openAfterRepeats = box->isVisible();
+        QTest::keyRelease(ok, Qt::Key(key));
+        openAfterRelease = box->isVisible();
+        QTest::keyClick(ok, Qt::Key(key));
+        answered = !box->isVisible();
+        box->close();
+    });
+    QTest::keyPress(target, Qt::Key(key));
+    QCOMPARE(text, CCallerDlg::BingoEndText);
+    QVERIFY(openAfterRepeats);
+    QVERIFY(openAfterRelease);
+    QVERIFY(answered);
+    QCOMPARE(f.draws(), 1);
 }
 
 void TestAudienceScreen::openAndCloseMidGame()
@@ -530,7 +607,8 @@ void TestAudienceScreen::boardShowsTheCalledNumbers()
     QCOMPARE(cellColour(red, screen->size(), 11, drawn[0]), QColor(255, 0, 0));
     QCOMPARE(red.pixelColor(1, 1), QColor(0, 0, 0));
 
-    // After Clear nothing is called.
+    // After Clear, confirmed mid-game, nothing is called.
+    f.messages.answer = true;
     f.click("IDC_CLEAR");
     const QImage cleared = screen->grab().toImage();
     for (int number = 0; number <= 10; ++number)
