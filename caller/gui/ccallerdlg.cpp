@@ -240,16 +240,24 @@ Rgb CCallerDlg::chosenTextColour() const
     return TextColours::Blue;
 }
 
+QWidget *CCallerDlg::frontWindow()
+{
+    // Raised over the dialog, a window would also bring the dialog up in front of the room.
+    if (m_audienceScreen && m_audienceScreen->hides(*this))
+        return m_audienceScreen;
+    return this;
+}
+
 void CCallerDlg::OnSheetCheck()
 {
     if (m_game.drawCount() == 0) {
-        m_services.messages->show(this, MessagePresenter::Icon::Information,
+        m_services.messages->show(frontWindow(), MessagePresenter::Icon::Information,
                                   SheetCheckDialog::title(), nothingToCheckText());
         return;
     }
     const auto called = m_game.drawnNumbers();
     SheetCheckDialog dialog(*m_services.messages, m_game.topNumber(),
-                            QList<int>(called.begin(), called.end()), m_setCode, this);
+                            QList<int>(called.begin(), called.end()), m_setCode, frontWindow());
     dialog.exec();
     m_setCode = dialog.setCode();
 }
@@ -429,11 +437,7 @@ void CCallerDlg::clearGrid()
 
 void CCallerDlg::showBingoEnd()
 {
-    // The framework's message box with only an OK button carries the exclamation icon. Over
-    // a full-screen audience screen it opens on that screen, so the dialog stays behind it.
-    QWidget *over = m_audienceScreen && m_audienceScreen->hides(*this)
-                        ? static_cast<QWidget *>(m_audienceScreen)
-                        : this;
-    m_services.messages->show(over, MessagePresenter::Icon::Warning, ApplicationTitle,
+    // The framework's message box with only an OK button carries the exclamation icon.
+    m_services.messages->show(frontWindow(), MessagePresenter::Icon::Warning, ApplicationTitle,
                               BingoEndText);
 }

@@ -119,6 +119,9 @@ private:
     void SaveDrawnNumbers();
     bool WriteDrawnNumbers(const QString &path);
     void EnableStopAfterSave();
+    // What the boxes of the game and the sheet check open over: the audience screen where it is
+    // full screen in front of the dialog, so the room keeps seeing it; else the dialog.
+    QWidget *frontWindow();
     // The question closing asks, or an empty string when nothing drawn would be lost.
     QString quitQuestion() const;
     Rgb chosenTextColour() const;

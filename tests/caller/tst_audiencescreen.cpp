@@ -70,6 +70,19 @@ struct Fixture : CallerDlgFixture
                            messages.shown.constLast().text == CCallerDlg::BingoEndText;
         return ended ? messages.shown.constLast().parent : nullptr;
     }
+    // Opens the sheet check and closes it again; the window it opened over.
+    QWidget *sheetCheckOver()
+    {
+        QWidget *over = nullptr;
+        QTimer::singleShot(0, dialog.get(), [&over] {
+            if (QWidget *check = QApplication::activeModalWidget()) {
+                over = check->parentWidget();
+                check->close();
+            }
+        });
+        menuItem("sheetCheck")->trigger();
+        return over;
+    }
 };
 
 enum class Phase { Ready, Spinning, BetweenDraws, Finished };
@@ -436,21 +449,24 @@ void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
     f.dialog->move(screens.first()->geometry().topLeft() + QPoint(50, 50));
     f.dialog->ToggleAudienceScreen();
     AudienceScreen *screen = f.screen();
-    // "Bingo End" opens over the dialog unless the audience screen is full screen in front of
-    // it: then over the audience screen, so the room does not get the dialog.
+    // "Bingo End" and the sheet check open over the dialog unless the audience screen is full
+    // screen in front of it: then over the audience screen, so the room does not get the dialog.
     if (screens.size() == 1) {
         QVERIFY(!screen->isFullScreen());
         QVERIFY(screen->isVisible());
         QCOMPARE(f.bingoEndOver(), f.dialog.get());
+        QCOMPARE(f.sheetCheckOver(), f.dialog.get());
         screen->fullScreenAction()->trigger();
         QVERIFY(screen->isFullScreen());
         QCOMPARE(f.bingoEndOver(), screen);
+        QCOMPARE(f.sheetCheckOver(), screen);
         return;
     }
     QVERIFY(screen->isFullScreen());
     QCOMPARE(screen->screen(), screens.at(1));
     QCOMPARE(screen->geometry(), screens.at(1)->geometry());
     QCOMPARE(f.bingoEndOver(), f.dialog.get());
+    QCOMPARE(f.sheetCheckOver(), f.dialog.get());
 
     f.dialog->ToggleAudienceScreen();
     f.dialog->move(screens.at(1)->geometry().topLeft() + QPoint(50, 50));
