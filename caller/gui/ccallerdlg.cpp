@@ -23,14 +23,19 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 
 namespace {
 
 constexpr int GridColumnWidth = 50;
+// A line edit keeps two pixels on each side of its text and one for the cursor.
+constexpr int TopNumberTextMargins = 5;
+constexpr double MinimumTopNumberPoints = 5;
 const QStringList topNumberChoices{QStringLiteral("25"), QStringLiteral("50"),
                                    QStringLiteral("75")};
 
@@ -78,6 +83,7 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
     m_audienceBoard.follow(m_game);
     connect(m_topNumberBox, &QComboBox::currentTextChanged, &m_audienceBoard,
             &AudienceBoard::setTopNumberText);
+    connect(m_topNumberBox, &QComboBox::editTextChanged, this, &CCallerDlg::fitTopNumberText);
     for (int id : {IDC_COLOR_BLUE, IDC_COLOR_RED, IDC_COLOR_GREEN}) {
         connect(m_controls.get<QRadioButton>(id), &QRadioButton::toggled, this,
                 [this] { m_audienceBoard.setTextColour(chosenTextColour()); });
@@ -180,6 +186,26 @@ void CCallerDlg::UpdateData(bool saveAndValidate)
     const QString &text = m_game.topNumberText();
     m_topNumberBox->setCurrentIndex(m_topNumberBox->findText(text, Qt::MatchExactly));
     m_topNumberBox->setEditText(text);
+}
+
+void CCallerDlg::fitTopNumberText()
+{
+    // The box is as narrow as the design draws it, room for two digits beside its arrow; the
+    // one top number of three (100) is drawn smaller rather than cut to "00".
+    QLineEdit *edit = m_topNumberBox->lineEdit();
+    QStyleOptionComboBox option;
+    option.initFrom(m_topNumberBox);
+    option.editable = true;
+    const int room = m_topNumberBox->style()
+                         ->subControlRect(QStyle::CC_ComboBox, &option,
+                                          QStyle::SC_ComboBoxEditField, m_topNumberBox)
+                         .width() -
+                     TopNumberTextMargins;
+    QFont font = m_topNumberBox->font();
+    while (font.pointSizeF() > MinimumTopNumberPoints &&
+           QFontMetrics(font).horizontalAdvance(edit->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    edit->setFont(font);
 }
 
 void CCallerDlg::contextMenuEvent(QContextMenuEvent *event)

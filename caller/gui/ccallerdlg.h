@@ -127,6 +127,8 @@ private:
     Rgb chosenTextColour() const;
     // The combobox text to and from m_topNumberText.
     void UpdateData(bool saveAndValidate);
+    // Keeps every digit of the top number in view.
+    void fitTopNumberText();
 
     // GameView
     void setControlEnabled(GameControl control, bool enabled) override;
