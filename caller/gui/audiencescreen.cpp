@@ -5,6 +5,7 @@
 #include "audiencescreenchoice.h"
 #include "livecorner.h"
 #include "numbertext.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -98,6 +99,13 @@ void AudienceScreen::open(const QWidget &dialog)
         setGeometry(target->geometry());
         showFullScreen();
     } else {
+        // Placed by the program rather than the window manager, which may leave part of it off
+        // the screen or over the dialog's Stop.
+        const QMargins frame = windowFrameMargins(&dialog);
+        const QRect placed = audienceWindowFor(dialog.screen()->availableGeometry(),
+                                               dialog.frameGeometry(), WindowSize.grownBy(frame));
+        resize(placed.size().shrunkBy(frame));
+        move(placed.topLeft());
         showNormal();
     }
     raise();

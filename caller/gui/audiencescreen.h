@@ -25,7 +25,7 @@ public:
     explicit AudienceScreen(const AudienceBoard &board, QWidget *parent = nullptr);
 
     // Shows the window: full screen on the other screen where there are two or more, beside
-    // the dialog as a window where there is one.
+    // the dialog as a window inside the screen's free area where there is one.
     void open(const QWidget &dialog);
     // Whether it is full screen on the screen that shows the dialog, where a window raised
     // over the dialog would also come up in front of the room.

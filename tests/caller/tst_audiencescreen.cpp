@@ -369,6 +369,7 @@ void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
     // marked or as X11 sends them (a release and a press of one time), nor its release; a new
     // press answers it.
     QString text;
+    int titleRoom = 0;
     bool openAfterRepeats = false;
     bool openAfterRelease = false;
     bool answered = false;
@@ -377,6 +378,8 @@ void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
         if (!box)
             return;
         text = box->text();
+        // Wide enough for its title beside a title bar's icon and buttons, not "K…".
+        titleRoom = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
         QWidget *ok = box->button(QMessageBox::Ok);
         QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(ok, &repeat);
@@ -394,6 +397,7 @@ void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
     });
     QTest::keyPress(target, Qt::Key(key));
     QCOMPARE(text, CCallerDlg::BingoEndText);
+    QVERIFY2(titleRoom >= 100, qPrintable(QString::number(titleRoom)));
     QVERIFY(openAfterRepeats);
     QVERIFY(openAfterRelease);
     QVERIFY(answered);
@@ -454,6 +458,8 @@ void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
     if (screens.size() == 1) {
         QVERIFY(!screen->isFullScreen());
         QVERIFY(screen->isVisible());
+        // A window inside the screen's free area, even where that is smaller than the window.
+        QVERIFY(screens.first()->availableGeometry().contains(screen->frameGeometry()));
         QCOMPARE(f.bingoEndOver(), f.dialog.get());
         QCOMPARE(f.sheetCheckOver(), f.dialog.get());
         screen->fullScreenAction()->trigger();
