@@ -99,9 +99,11 @@ bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (isQuestionOverWatched(window))
         return true;
     // A key held down since before this window had it is not this window's key: its repeats
-    // would click the box's default or focused button before anyone read the box.
+    // would click the box's default or focused button before anyone read the box. A key that
+    // went down in a window since closed (a box that its press answered) lost its release with
+    // that window; its next press is a new one.
     if (!watches(window))
-        return !newPress && downIn != window;
+        return !newPress && downIn && downIn->isVisible() && downIn != window;
     // With a modifier (other than the keypad's, which Enter there carries) the key does
     // nothing at all: passed on, Ctrl+Space would still press whichever button has the focus.
     const bool plain = !(key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
