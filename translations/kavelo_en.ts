@@ -89,6 +89,12 @@ Audience screen full screen: F11 (back with F11 or Esc)
 Sheet check: F8
 Serve to / stop serving the hall&apos;s phones: F9</translation>
     </message>
+    <message>
+        <source>ゲームの途中です。クリアすると、引いた数字は失われ、このゲームは続けられません。
+クリアしますか?</source>
+        <translation>A game is in progress. If you clear it, the numbers drawn are lost and this game cannot be continued.
+Clear it?</translation>
+    </message>
 </context>
 <context>
     <name>CallerCommandLine</name>

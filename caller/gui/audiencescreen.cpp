@@ -6,6 +6,7 @@
 #include "hallbanner.h"
 #include "livecorner.h"
 #include "numbertext.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,7 +83,7 @@ AudienceScreen::AudienceScreen(const AudienceBoard &board, QWidget *parent)
     m_spin.setInterval(SpinStepMs);
     connect(&m_spin, &QTimer::timeout, this, [this] {
         m_spinStep = (m_spinStep + 1) % SpinDots;
-        update(spinnerArea().toAlignedRect());
+        update(spinChange());
     });
     connect(&board, &AudienceBoard::changed, this, &AudienceScreen::boardChanged);
 }
@@ -99,6 +100,13 @@ void AudienceScreen::open(const QWidget &dialog)
         setGeometry(target->geometry());
         showFullScreen();
     } else {
+        // Placed by the program rather than the window manager, which may leave part of it off
+        // the screen or over the dialog's Stop.
+        const QMargins frame = windowFrameMargins(&dialog);
+        const QRect placed = audienceWindowFor(dialog.screen()->availableGeometry(),
+                                               dialog.frameGeometry(), WindowSize.grownBy(frame));
+        resize(placed.size().shrunkBy(frame));
+        move(placed.topLeft());
         showNormal();
     }
     raise();
@@ -283,7 +291,7 @@ void AudienceScreen::paintEvent(QPaintEvent *event)
     }
     if (region.intersects(layout.latest().toAlignedRect())) {
         if (m_board.phase() == AudienceBoard::Phase::Spinning)
-            paintSpinner(painter);
+            paintSpinner(painter, region);
         else
             paintLatest(painter, layout);
     }
@@ -351,23 +359,52 @@ void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout
                 layout.latest().width() * 0.95);
 }
 
-void AudienceScreen::paintSpinner(QPainter &painter) const
+namespace {
+
+// How many dots behind the moving one are still fading out; the rest are all as faint.
+constexpr int FadingDots = 4;
+
+double spinDotShare(int behind)
+{
+    return behind < FadingDots ? 1.0 - behind * 0.22 : 0.2;
+}
+
+} // namespace
+
+QRectF AudienceScreen::spinDot(int index, bool leading) const
 {
     const QRectF area = spinnerArea();
-    const double radius = area.width() * 0.3;
-    const double dot = area.width() * 0.05;
+    const double angle = 2 * std::numbers::pi * index / SpinDots;
+    const QPointF centre =
+        area.center() + QPointF(std::sin(angle), -std::cos(angle)) * area.width() * 0.3;
+    const double radius = area.width() * 0.05 * (leading ? 1.4 : 1.0);
+    return QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+}
+
+QRegion AudienceScreen::spinChange() const
+{
+    // A step moves the lead on and fades the dots behind it; the faint ones stay as they were.
+    QRegion changed;
+    for (int behind = 0; behind <= FadingDots; ++behind) {
+        const int index = (m_spinStep - behind + SpinDots) % SpinDots;
+        changed += spinDot(index, true).toAlignedRect().adjusted(-1, -1, 1, 1);
+    }
+    return changed;
+}
+
+void AudienceScreen::paintSpinner(QPainter &painter, const QRegion &region) const
+{
     const QColor text = toColor(m_board.textColour());
     const QColor back = toColor(m_board.backColour());
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < SpinDots; ++i) {
         // The dots behind the moving one fade out, so it reads as turning.
         const int behind = (m_spinStep - i + SpinDots) % SpinDots;
-        const double share = behind < 4 ? 1.0 - behind * 0.22 : 0.2;
-        const double angle = 2 * std::numbers::pi * i / SpinDots;
-        const QPointF centre = area.center() + QPointF(std::sin(angle), -std::cos(angle)) * radius;
-        painter.setBrush(mixed(text, back, share));
-        painter.drawEllipse(centre, dot * (behind == 0 ? 1.4 : 1.0),
-                            dot * (behind == 0 ? 1.4 : 1.0));
+        const QRectF dot = spinDot(i, behind == 0);
+        if (!region.intersects(dot.toAlignedRect()))
+            continue;
+        painter.setBrush(mixed(text, back, spinDotShare(behind)));
+        painter.drawEllipse(dot);
     }
 }
 

@@ -25,7 +25,7 @@ public:
     explicit AudienceScreen(const AudienceBoard &board, QWidget *parent = nullptr);
 
     // Shows the window: full screen on the other screen where there are two or more, beside
-    // the dialog as a window where there is one.
+    // the dialog as a window inside the screen's free area where there is one.
     void open(const QWidget &dialog);
     // Whether it is full screen on the screen that shows the dialog, where a window raised
     // over the dialog would also come up in front of the room.
@@ -61,6 +61,10 @@ private:
     void setFullScreen(bool on);
     void followSpin();
     QRectF spinnerArea() const;
+    // One dot of the turning ring, larger when it leads.
+    QRectF spinDot(int index, bool leading) const;
+    // What one step of the ring repaints.
+    QRegion spinChange() const;
     // The window less the corner's strip: where the board and the rest are laid out.
     QSize contentSize() const;
     // Draws text centred in box; a text wider than maxWidth, where one is given, is narrowed.
@@ -68,7 +72,7 @@ private:
     void paintLatest(QPainter &painter, const AudienceLayout &layout);
     void paintBoard(QPainter &painter, const AudienceLayout &layout);
     void paintRecent(QPainter &painter, const AudienceLayout &layout);
-    void paintSpinner(QPainter &painter) const;
+    void paintSpinner(QPainter &painter, const QRegion &region) const;
 
     // A text drawn once in one font and colour, with where its baseline and capitals lie.
     struct Label

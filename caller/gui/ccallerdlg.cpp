@@ -24,14 +24,19 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 
 namespace {
 
 constexpr int GridColumnWidth = 50;
+// A line edit keeps two pixels on each side of its text and one for the cursor.
+constexpr int TopNumberTextMargins = 5;
+constexpr double MinimumTopNumberPoints = 5;
 const QStringList topNumberChoices{QStringLiteral("25"), QStringLiteral("50"),
                                    QStringLiteral("75")};
 
@@ -79,6 +84,7 @@ CCallerDlg::CCallerDlg(const CallerServices &services, QWidget *parent)
     m_audienceBoard.follow(m_game);
     connect(m_topNumberBox, &QComboBox::currentTextChanged, &m_audienceBoard,
             &AudienceBoard::setTopNumberText);
+    connect(m_topNumberBox, &QComboBox::editTextChanged, this, &CCallerDlg::fitTopNumberText);
     for (int id : {IDC_COLOR_BLUE, IDC_COLOR_RED, IDC_COLOR_GREEN}) {
         connect(m_controls.get<QRadioButton>(id), &QRadioButton::toggled, this,
                 [this] { m_audienceBoard.setTextColour(chosenTextColour()); });
@@ -187,6 +193,26 @@ void CCallerDlg::UpdateData(bool saveAndValidate)
     m_topNumberBox->setEditText(text);
 }
 
+void CCallerDlg::fitTopNumberText()
+{
+    // The box is as narrow as the design draws it, room for two digits beside its arrow; the
+    // one top number of three (100) is drawn smaller rather than cut to "00".
+    QLineEdit *edit = m_topNumberBox->lineEdit();
+    QStyleOptionComboBox option;
+    option.initFrom(m_topNumberBox);
+    option.editable = true;
+    const int room = m_topNumberBox->style()
+                         ->subControlRect(QStyle::CC_ComboBox, &option,
+                                          QStyle::SC_ComboBoxEditField, m_topNumberBox)
+                         .width() -
+                     TopNumberTextMargins;
+    QFont font = m_topNumberBox->font();
+    while (font.pointSizeF() > MinimumTopNumberPoints &&
+           QFontMetrics(font).horizontalAdvance(edit->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    edit->setFont(font);
+}
+
 void CCallerDlg::contextMenuEvent(QContextMenuEvent *event)
 {
     m_systemMenu.exec(event->globalPos());
@@ -249,16 +275,24 @@ Rgb CCallerDlg::chosenTextColour() const
     return TextColours::Blue;
 }
 
+QWidget *CCallerDlg::frontWindow()
+{
+    // Raised over the dialog, a window would also bring the dialog up in front of the room.
+    if (m_audienceScreen && m_audienceScreen->hides(*this))
+        return m_audienceScreen;
+    return this;
+}
+
 void CCallerDlg::OnSheetCheck()
 {
     if (m_game.drawCount() == 0) {
-        m_services.messages->show(this, MessagePresenter::Icon::Information,
+        m_services.messages->show(frontWindow(), MessagePresenter::Icon::Information,
                                   SheetCheckDialog::title(), nothingToCheckText());
         return;
     }
     const auto called = m_game.drawnNumbers();
     SheetCheckDialog dialog(*m_services.messages, m_game.topNumber(),
-                            QList<int>(called.begin(), called.end()), m_setCode, this);
+                            QList<int>(called.begin(), called.end()), m_setCode, frontWindow());
     dialog.exec();
     m_setCode = dialog.setCode();
 }
@@ -275,6 +309,11 @@ void CCallerDlg::Stop()
 
 void CCallerDlg::Clear()
 {
+    // クリア sits right under 保存, the same size: one stray click must not end the event's
+    // game and keep it from being offered again. A finished game is what it is there for.
+    if (m_game.drawCount() > 0 && !m_game.isFinished() &&
+        !m_services.messages->ask(this, ApplicationTitle, clearMidGameQuestion()))
+        return;
     m_game.clear();
 }
 
@@ -436,11 +475,7 @@ void CCallerDlg::clearGrid()
 
 void CCallerDlg::showBingoEnd()
 {
-    // The framework's message box with only an OK button carries the exclamation icon. Over
-    // a full-screen audience screen it opens on that screen, so the dialog stays behind it.
-    QWidget *over = m_audienceScreen && m_audienceScreen->hides(*this)
-                        ? static_cast<QWidget *>(m_audienceScreen)
-                        : this;
-    m_services.messages->show(over, MessagePresenter::Icon::Warning, ApplicationTitle,
+    // The framework's message box with only an OK button carries the exclamation icon.
+    m_services.messages->show(frontWindow(), MessagePresenter::Icon::Warning, ApplicationTitle,
                               m_hall->bingoEndText(BingoEndText));
 }

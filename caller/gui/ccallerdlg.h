@@ -70,6 +70,12 @@ public:
     {
         return tr("ゲームは終了し、引いた数字は保存されています。\n終了しますか?");
     }
+    // What クリア asks in the middle of a game.
+    static QString clearMidGameQuestion()
+    {
+        return tr("ゲームの途中です。クリアすると、引いた数字は失われ、"
+                  "このゲームは続けられません。\nクリアしますか?");
+    }
 
     explicit CCallerDlg(const CallerServices &services, QWidget *parent = nullptr);
     ~CCallerDlg() override;
@@ -84,6 +90,7 @@ public:
 
     void Start();
     void Stop();
+    // Ends the game for a new one; in the middle of a game it asks first.
     void Clear();
     void OnSave();
     void OnSheet();
@@ -115,11 +122,16 @@ private:
     void SaveDrawnNumbers();
     bool WriteDrawnNumbers(const QString &path);
     void EnableStopAfterSave();
+    // What the boxes of the game and the sheet check open over: the audience screen where it is
+    // full screen in front of the dialog, so the room keeps seeing it; else the dialog.
+    QWidget *frontWindow();
     // The question closing asks, or an empty string when nothing drawn would be lost.
     QString quitQuestion() const;
     Rgb chosenTextColour() const;
     // The combobox text to and from m_topNumberText.
     void UpdateData(bool saveAndValidate);
+    // Keeps every digit of the top number in view.
+    void fitTopNumberText();
 
     // GameView
     void setControlEnabled(GameControl control, bool enabled) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
@@ -28,10 +29,43 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    struct FontMetrics
+    {
+        QFontMetrics whole;
+        QFontMetricsF exact;
+    };
+    // Where a text of one font goes, relative to its top-left corner.
+    struct Shaped
+    {
+        int ascent = 0;
+        QRect cells;
+        QRect ink;
+        // Each character's pen position on the baseline, kerning included.
+        QList<qreal> penX;
+    };
+    // One character drawn once in one font and colour at one fraction of a pixel; drawn at
+    // the pen position's whole pixel plus offset.
+    struct Glyph
+    {
+        QImage image;
+        QPoint offset;
+    };
+    // Enough for every two-digit text in the slots' fonts and a few colours.
+    static constexpr int MaxCached = 2000;
+
     // A frame that has not been shown yet gets its image at the first paint.
     void ensureImage();
+    QImage blankImage(QSize size) const;
+    const FontMetrics &metricsOf(const QFont &font);
+    const Shaped &shaped(const QFont &font, const QString &text);
+    const Glyph &glyph(const QFont &font, QChar character, const QColor &colour, qreal pen);
 
     QImage m_image;
     // Per top-left corner, the area the last text drawn there covers.
     QHash<QPoint, QRect> m_textAreas;
+    // Glyphs this large are drawn as outlines, not from Qt's glyph cache, which costs more than
+    // the rest of a spin's tick: each text is laid out, and each character drawn, once.
+    QHash<QString, FontMetrics> m_metrics;
+    QHash<QString, Shaped> m_shaped;
+    QHash<QString, Glyph> m_glyphs;
 };

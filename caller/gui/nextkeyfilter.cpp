@@ -47,24 +47,33 @@ bool NextKeyFilter::isQuestionOverWatched(const QWidget *window) const
            watches(box->parentWidget()->window());
 }
 
-bool NextKeyFilter::takeNewPress(const QKeyEvent &press)
+bool NextKeyFilter::takeNewPress(const QKeyEvent &press, const QWidget *window)
 {
     const auto found = m_held.constFind(press.key());
-    const bool repeat =
-        press.isAutoRepeat() || (found != m_held.constEnd() &&
-                                 (!found->released || found->releasedAt == press.timestamp()));
-    m_held.insert(press.key(), Held{});
+    const bool known = found != m_held.constEnd();
+    const bool repeat = press.isAutoRepeat() ||
+                        (known && (!found->released || found->releasedAt == press.timestamp()));
+    Held held;
+    held.window = !repeat ? window : known ? found->window.data() : nullptr;
+    m_held.insert(press.key(), held);
     return !repeat;
 }
 
-void NextKeyFilter::takeRelease(const QKeyEvent &release)
+const QWidget *NextKeyFilter::takeRelease(const QKeyEvent &release)
 {
     // A repeat's release is followed by its press, which the time or the repeat mark gives
     // away. Without a time (a synthesised event) a release counts at once.
-    if (release.timestamp() == 0)
+    const auto found = m_held.find(release.key());
+    const QWidget *window = found != m_held.end() ? found->window.get() : nullptr;
+    if (release.timestamp() == 0) {
         m_held.remove(release.key());
-    else
-        m_held.insert(release.key(), Held{true, release.timestamp()});
+    } else if (found != m_held.end()) {
+        found->released = true;
+        found->releasedAt = release.timestamp();
+    } else {
+        m_held.insert(release.key(), Held{true, release.timestamp(), nullptr});
+    }
+    return window;
 }
 
 bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
@@ -78,16 +87,23 @@ bool NextKeyFilter::eventFilter(QObject *watched, QEvent *event)
         return false;
     // Presses and releases are followed in every window, so that a key that closed a message
     // box on its press takes no step when its repeats reach the dialog behind.
-    bool newPress = false;
-    if (type == QEvent::KeyPress)
-        newPress = takeNewPress(*key);
-    else
-        takeRelease(*key);
     const QWidget *window = widget->window();
+    bool newPress = false;
+    const QWidget *downIn = nullptr;
+    if (type == QEvent::KeyPress) {
+        newPress = takeNewPress(*key, window);
+        downIn = m_held.value(key->key()).window;
+    } else {
+        downIn = takeRelease(*key);
+    }
     if (isQuestionOverWatched(window))
         return true;
+    // A key held down since before this window had it is not this window's key: its repeats
+    // would click the box's default or focused button before anyone read the box. A key that
+    // went down in a window since closed (a box that its press answered) lost its release with
+    // that window; its next press is a new one.
     if (!watches(window))
-        return false;
+        return !newPress && downIn && downIn->isVisible() && downIn != window;
     // With a modifier (other than the keypad's, which Enter there carries) the key does
     // nothing at all: passed on, Ctrl+Space would still press whichever button has the focus.
     const bool plain = !(key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));

@@ -20,7 +20,9 @@ class QWidget;
 // A key held down takes one step, whatever the platform reports: once pressed, anywhere in
 // the application, a key takes no step until its release is seen. X11 sends a held key's
 // repeats as a release and a press of the same time, which Qt often reports as a fresh
-// press, so such a pair counts as still held.
+// press, so such a pair counts as still held. A window that opens while a key is held (the
+// "Bingo End" box after Stop) takes nothing from that key until its release: only a new press
+// or a click answers it.
 class NextKeyFilter final : public QObject
 {
     Q_OBJECT
@@ -36,9 +38,9 @@ protected:
 
 private:
     // Whether a press is the start of a new press of its key rather than a repeat of a held
-    // one; a release is remembered with its time.
-    bool takeNewPress(const QKeyEvent &press);
-    void takeRelease(const QKeyEvent &release);
+    // one; a release is remembered with its time. Both give the window the key went down in.
+    bool takeNewPress(const QKeyEvent &press, const QWidget *window);
+    const QWidget *takeRelease(const QKeyEvent &release);
     bool watches(const QWidget *window) const;
     bool isQuestionOverWatched(const QWidget *window) const;
 
@@ -46,6 +48,8 @@ private:
     {
         bool released = false;
         quint64 releasedAt = 0;
+        // Where it went down; none when it was already held as the application saw it first.
+        QPointer<const QWidget> window;
     };
 
     std::function<void()> m_next;

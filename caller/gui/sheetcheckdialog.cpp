@@ -3,6 +3,8 @@
 #include "messagepresenter.h"
 #include "numbertext.h"
 #include "setcode.h"
+#include "windowfit.h"
+#include "windowplacement.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,8 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +25,28 @@ constexpr int MinimumWidth = 600;
 const QColor calledColour(255, 160, 0);
 const QColor openColour(Qt::white);
 const QColor starColour(255, 255, 0);
+
+// The verdict's lines, scrolled when the screen leaves too little room for all of them, so
+// that they never cover the sheet or the headline. It asks for their whole height.
+class DetailsArea final : public QScrollArea
+{
+public:
+    explicit DetailsArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+
+    QSize sizeHint() const override
+    {
+        // All the lines in view need no scroll bar beside them: the whole width is theirs.
+        const QWidget *lines = widget();
+        const int width = this->width() > 0 ? this->width() : lines->sizeHint().width();
+        return {lines->sizeHint().width(), lines->heightForWidth(width)};
+    }
+};
 
 QFont sized(const QFont &base, int points, bool bold)
 {
@@ -86,12 +113,14 @@ SheetCheckDialog::SheetCheckDialog(MessagePresenter &messages, int gameTop, QLis
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    m_detailsArea = new DetailsArea(this);
+    m_detailsArea->setWidget(m_details);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(m_grid, 0, Qt::AlignHCenter);
     layout->addWidget(m_headline);
-    layout->addWidget(m_details);
-    layout->addStretch();
+    layout->addWidget(m_detailsArea, 1);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     setMinimumWidth(MinimumWidth);
@@ -120,10 +149,23 @@ bool SheetCheckDialog::check()
     showSheet(choice.cells);
     m_headline->setText(m_verdict->headline());
     m_details->setText(m_verdict->details().join(u'\n'));
-    adjustSize();
+    m_detailsArea->updateGeometry();
+    fitToScreen();
     m_numberEdit->selectAll();
     m_numberEdit->setFocus();
     return true;
+}
+
+void SheetCheckDialog::fitToScreen()
+{
+    // As large as the verdict asks, as far as the screen's free area goes, and inside it; the
+    // lines that do not fit then scroll. adjustSize() would stop at two thirds of the screen.
+    layout()->activate();
+    resize(sizeInsideScreen(*this, size().expandedTo(sizeHint())));
+    layout()->activate();
+    resize(sizeInsideScreen(*this, QSize(width(), std::max(height(), sizeHint().height()))));
+    if (isVisible())
+        move(fitInside(screen()->availableGeometry(), frameGeometry()).topLeft());
 }
 
 void SheetCheckDialog::refuse(const QString &why)

@@ -10,6 +10,7 @@
 class MessagePresenter;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QTableWidget;
 
 // The sheet check: the operator types the code of a set and the number of a sheet; the dialog
@@ -37,6 +38,7 @@ public:
 private:
     void refuse(const QString &why);
     void showSheet(std::span<const int, SheetRules::Cells> sheet);
+    void fitToScreen();
 
     MessagePresenter &m_messages;
     int m_gameTop;
@@ -48,4 +50,5 @@ private:
     QTableWidget *m_grid = nullptr;
     QLabel *m_headline = nullptr;
     QLabel *m_details = nullptr;
+    QScrollArea *m_detailsArea = nullptr;
 };

@@ -1,6 +1,31 @@
 #include "messagepresenter.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+
+namespace {
+
+// A title bar holds the window's icon and three buttons beside the title, each about two lines
+// of text wide with its spacing.
+constexpr int TitleBarItems = 4;
+
+// A box only as wide as "Bingo End" and its OK button would have its title cut to "K…". Called
+// last: setting the icon or the buttons lays the box out anew.
+void keepTitleWhole(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    QFont title = box.font();
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    const int width =
+        metrics.horizontalAdvance(box.windowTitle()) + TitleBarItems * 2 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title, const QString &text)
 {
@@ -22,6 +47,7 @@ void QtMessagePresenter::show(QWidget *parent, Icon icon, const QString &title, 
         box.setIcon(QMessageBox::Critical);
         break;
     }
+    keepTitleWhole(box);
     box.exec();
 }
 
@@ -47,5 +73,6 @@ bool QtMessagePresenter::askWithDefault(QWidget *parent, const QString &title, c
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+    keepTitleWhole(box);
     return box.exec() == QMessageBox::Yes;
 }

@@ -2,6 +2,7 @@
 
 #include "sheetids.h"
 #include "sheetresources.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ CMainFrame::CMainFrame(QWidget *parent)
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/bingo/icons/bingo.svg")));
-    resize(760, 600);
+    openCentred(*this, QSize(760, 600));
     buildMenus();
     buildAccelerators();
     buildToolBar();

@@ -1,5 +1,7 @@
 #include "sheetpreviewdialog.h"
 
+#include "windowplacement.h"
+
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QCoreApplication>
@@ -207,7 +209,7 @@ SheetPreviewDialog::SheetPreviewDialog(const QPageLayout &layout, int resolution
     connect(m_pages->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &SheetPreviewDialog::showPageNumber);
     showPageNumber();
-    resize(800, 900);
+    resize(sizeInsideScreen(*this, QSize(800, 900)));
 }
 
 void SheetPreviewDialog::showEvent(QShowEvent *event)

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -71,6 +73,19 @@ struct Fixture : CallerDlgFixture
         const bool ended = !messages.shown.isEmpty() &&
                            messages.shown.constLast().text == CCallerDlg::BingoEndText;
         return ended ? messages.shown.constLast().parent : nullptr;
+    }
+    // Opens the sheet check and closes it again; the window it opened over.
+    QWidget *sheetCheckOver()
+    {
+        QWidget *over = nullptr;
+        QTimer::singleShot(0, dialog.get(), [&over] {
+            if (QWidget *check = QApplication::activeModalWidget()) {
+                over = check->parentWidget();
+                check->close();
+            }
+        });
+        menuItem("sheetCheck")->trigger();
+        return over;
     }
 };
 
@@ -155,11 +170,15 @@ private slots:
     void initTestCase();
     void nextKey_data();
     void nextKey();
+    void nextKeyDoesNotAnswerAQuestion_data();
     void nextKeyDoesNotAnswerAQuestion();
+    void heldKeyDoesNotAnswerBingoEnd_data();
+    void heldKeyDoesNotAnswerBingoEnd();
     void openAndCloseMidGame();
     void opensOnTheScreenWithoutTheDialog();
     void fullScreenKeys();
     void revealReachesTheScreenWithTheCalledSlot();
+    void spinRepaintsOnlyTheDotsThatTurn();
     void boardShowsTheCalledNumbers();
     void boardFollowsTheTopNumberInReady();
     void keysAreListed();
@@ -272,8 +291,16 @@ void TestAudienceScreen::nextKey()
     QCOMPARE(f.buttons(), buttonsAfterPress);
 }
 
+void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion_data()
+{
+    QTest::addColumn<bool>("clearing");
+    QTest::newRow("closing mid-game") << false;
+    QTest::newRow("clearing mid-game") << true;
+}
+
 void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
 {
+    QFETCH(bool, clearing);
     QtMessagePresenter boxes;
     Fixture f({.messages = &boxes});
     QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
@@ -294,7 +321,10 @@ void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
         stayedOpen = box->isVisible();
         box->button(QMessageBox::No)->click();
     });
-    QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    if (clearing)
+        f.click("IDC_CLEAR");
+    else
+        QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
     QVERIFY(stayedOpen);
     QVERIFY(f.dialog->isVisible());
     QCOMPARE(f.draws(), 2);
@@ -310,6 +340,73 @@ void TestAudienceScreen::nextKeyDoesNotAnswerAQuestion()
     QTest::keyRelease(f.dialog.get(), Qt::Key_Return);
     QTest::keyClick(f.dialog.get(), Qt::Key_Return);
     QCOMPARE(f.buttons(), QStringLiteral("0100"));
+}
+
+void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("Space held over the dialog") << int(Qt::Key_Space) << false;
+    QTest::newRow("Return held over the dialog") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter held over the dialog") << int(Qt::Key_Enter) << false;
+    QTest::newRow("Space held over the full-screen audience screen") << int(Qt::Key_Space) << true;
+    QTest::newRow("Return held over the full-screen audience screen")
+        << int(Qt::Key_Return) << true;
+}
+
+void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
+{
+    QFETCH(int, key);
+    QFETCH(bool, fullScreen);
+    QtMessagePresenter boxes;
+    Fixture f({.messages = &boxes});
+    QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
+    f.get<QComboBox>("IDC_TOP_NUMBER")->setEditText(QStringLiteral("1"));
+    QWidget *target = f.dialog.get();
+    if (fullScreen) {
+        f.dialog->ToggleAudienceScreen();
+        f.screen()->fullScreenAction()->trigger();
+        target = f.screen();
+    }
+    f.click("IDC_START");
+
+    // Stop on the last number, the key held on: the box takes neither the key's repeats,
+    // marked or as X11 sends them (a release and a press of one time), nor its release; a new
+    // press answers it.
+    QString text;
+    int titleRoom = 0;
+    bool openAfterRepeats = false;
+    bool openAfterRelease = false;
+    bool answered = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        text = box->text();
+        // Wide enough for its title beside a title bar's icon and buttons, not "K…".
+        titleRoom = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
+        QWidget *ok = box->button(QMessageBox::Ok);
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(ok, &repeat);
+        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent unmarked(type, key, Qt::NoModifier);
+            unmarked.setTimestamp(7000);
+            QApplication::sendEvent(ok, &unmarked);
+        }
+        openAfterRepeats = box->isVisible();
+        QTest::keyRelease(ok, Qt::Key(key));
+        openAfterRelease = box->isVisible();
+        QTest::keyClick(ok, Qt::Key(key));
+        answered = !box->isVisible();
+        box->close();
+    });
+    QTest::keyPress(target, Qt::Key(key));
+    QCOMPARE(text, CCallerDlg::BingoEndText);
+    QVERIFY2(titleRoom >= 100, qPrintable(QString::number(titleRoom)));
+    QVERIFY(openAfterRepeats);
+    QVERIFY(openAfterRelease);
+    QVERIFY(answered);
+    QCOMPARE(f.draws(), 1);
 }
 
 void TestAudienceScreen::openAndCloseMidGame()
@@ -361,21 +458,26 @@ void TestAudienceScreen::opensOnTheScreenWithoutTheDialog()
     f.dialog->move(screens.first()->geometry().topLeft() + QPoint(50, 50));
     f.dialog->ToggleAudienceScreen();
     AudienceScreen *screen = f.screen();
-    // "Bingo End" opens over the dialog unless the audience screen is full screen in front of
-    // it: then over the audience screen, so the room does not get the dialog.
+    // "Bingo End" and the sheet check open over the dialog unless the audience screen is full
+    // screen in front of it: then over the audience screen, so the room does not get the dialog.
     if (screens.size() == 1) {
         QVERIFY(!screen->isFullScreen());
         QVERIFY(screen->isVisible());
+        // A window inside the screen's free area, even where that is smaller than the window.
+        QVERIFY(screens.first()->availableGeometry().contains(screen->frameGeometry()));
         QCOMPARE(f.bingoEndOver(), f.dialog.get());
+        QCOMPARE(f.sheetCheckOver(), f.dialog.get());
         screen->fullScreenAction()->trigger();
         QVERIFY(screen->isFullScreen());
         QCOMPARE(f.bingoEndOver(), screen);
+        QCOMPARE(f.sheetCheckOver(), screen);
         return;
     }
     QVERIFY(screen->isFullScreen());
     QCOMPARE(screen->screen(), screens.at(1));
     QCOMPARE(screen->geometry(), screens.at(1)->geometry());
     QCOMPARE(f.bingoEndOver(), f.dialog.get());
+    QCOMPARE(f.sheetCheckOver(), f.dialog.get());
 
     f.dialog->ToggleAudienceScreen();
     f.dialog->move(screens.at(1)->geometry().topLeft() + QPoint(50, 50));
@@ -458,6 +560,62 @@ void TestAudienceScreen::revealReachesTheScreenWithTheCalledSlot()
     QCOMPARE(paintsAtBingoEnd, paintsWhenDrawn + 2);
 }
 
+void TestAudienceScreen::spinRepaintsOnlyTheDotsThatTurn()
+{
+    Fixture f;
+    AudienceScreen *screen = openWindowed(f);
+    QVERIFY(screen);
+    f.click("IDC_START");
+    QCoreApplication::processEvents();
+
+    // What the window shows, kept up to date with only the areas each step repaints.
+    QImage shown = screen->grab().toImage();
+    QList<QRegion> steps;
+    struct StepFilter : QObject
+    {
+        AudienceScreen *screen;
+        QImage *shown;
+        QList<QRegion> *steps;
+        bool grabbing = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() != QEvent::Paint || grabbing)
+                return false;
+            const QRegion region = static_cast<QPaintEvent *>(event)->region();
+            *steps << region;
+            QTimer::singleShot(0, screen, [this, region] {
+                grabbing = true;
+                const QImage now = screen->grab().toImage();
+                grabbing = false;
+                QPainter painter(shown);
+                painter.setClipRegion(region);
+                painter.drawImage(0, 0, now);
+            });
+            return false;
+        }
+    } filter;
+    filter.screen = screen;
+    filter.shown = &shown;
+    filter.steps = &steps;
+    screen->installEventFilter(&filter);
+    QTRY_VERIFY(steps.size() >= AudienceScreen::SpinDots + 2);
+    QCoreApplication::processEvents();
+    screen->removeEventFilter(&filter);
+    filter.grabbing = true;
+
+    // A full turn and more left the window as a full repaint draws it, each step repainting
+    // a small part of the ring.
+    QCOMPARE(shown, screen->grab().toImage());
+    const QSize size = screen->size();
+    for (const QRegion &step : std::as_const(steps)) {
+        qint64 area = 0;
+        for (const QRect &rect : step)
+            area += qint64(rect.width()) * rect.height();
+        QVERIFY2(area * 20 < qint64(size.width()) * size.height(),
+                 qPrintable(QStringLiteral("a step repainted %1 pixels").arg(area)));
+    }
+}
+
 void TestAudienceScreen::boardShowsTheCalledNumbers()
 {
     Fixture f;
@@ -481,7 +639,8 @@ void TestAudienceScreen::boardShowsTheCalledNumbers()
     QCOMPARE(cellColour(red, screen->size(), 11, drawn[0]), QColor(255, 0, 0));
     QCOMPARE(red.pixelColor(1, 1), QColor(0, 0, 0));
 
-    // After Clear nothing is called.
+    // After Clear, confirmed mid-game, nothing is called.
+    f.messages.answer = true;
     f.click("IDC_CLEAR");
     const QImage cleared = screen->grab().toImage();
     for (int number = 0; number <= 10; ++number)

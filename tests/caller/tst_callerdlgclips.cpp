@@ -85,6 +85,7 @@ void TestCallerDlgClips::countdownClipsPlay()
     QCOMPARE(clip->currentFrame(), held);
 
     // Clear leaves the stopped frame; the next Start plays the countdown from its start.
+    f.messages.answer = true;
     f.click("IDC_CLEAR");
     QCOMPARE(clip->currentFrame(), held);
     f.click("IDC_START");

@@ -130,6 +130,7 @@ void TestCallerDlgDisplays::exposeShowsWhatWasPainted()
 void TestCallerDlgDisplays::clearErasesTheDisplays()
 {
     CallerDlgFixture f;
+    f.messages.answer = true;
     f.draw();
     f.click("IDC_CLEAR");
     const QColor grey(190, 190, 190);

@@ -116,26 +116,29 @@ void TestCallerDlgGame::typedTopNumberIsPlayedAsTyped()
 void TestCallerDlgGame::closingMidGameAsksFirst_data()
 {
     QTest::addColumn<int>("draws");
-    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("answer");
     QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("ended");
     QTest::newRow("before the first draw Escape closes at once")
-        << 0 << true << false << false << true;
+        << 0 << "Escape" << false << false << true;
     QTest::newRow("mid-game Escape answered no keeps the game")
-        << 3 << true << false << true << false;
+        << 3 << "Escape" << false << true << false;
     QTest::newRow("mid-game close box answered no keeps the game")
-        << 3 << false << false << true << false;
-    QTest::newRow("mid-game Escape answered yes closes") << 3 << true << true << true << true;
+        << 3 << "close box" << false << true << false;
+    QTest::newRow("mid-game Escape answered yes closes") << 3 << "Escape" << true << true << true;
+    QTest::newRow("mid-game Clear answered no keeps the game")
+        << 3 << "Clear" << false << true << false;
+    QTest::newRow("mid-game Clear answered yes clears") << 3 << "Clear" << true << true << true;
 }
 
 void TestCallerDlgGame::closingMidGameAsksFirst()
 {
     QFETCH(int, draws);
-    QFETCH(bool, byEscape);
+    QFETCH(QString, how);
     QFETCH(bool, answer);
     QFETCH(bool, asked);
-    QFETCH(bool, closed);
+    QFETCH(bool, ended);
     CallerDlgFixture f;
     f.messages.answer = answer;
     f.dialog->show();
@@ -143,17 +146,24 @@ void TestCallerDlgGame::closingMidGameAsksFirst()
     for (int k = 0; k < draws; ++k)
         f.draw();
     QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
-    if (byEscape)
+    QSignalSpy cleared(&f.dialog->game(), &CallerGame::gameCleared);
+    const bool clearing = how == QStringLiteral("Clear");
+    if (how == QStringLiteral("Escape"))
         QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    else if (clearing)
+        f.click("IDC_CLEAR");
     else
         f.dialog->close();
     QCOMPARE(f.messages.questions.size(), asked ? 1 : 0);
     if (asked)
         QCOMPARE(f.messages.questions.first(),
-                 QStringLiteral("Kavelo|") + CCallerDlg::quitMidGameQuestion());
-    QCOMPARE(rejected.size(), closed ? 1 : 0);
-    QCOMPARE(f.dialog->isVisible(), !closed);
-    QCOMPARE(f.dialog->game().drawCount(), draws);
+                 QStringLiteral("Kavelo|") + (clearing ? CCallerDlg::clearMidGameQuestion()
+                                                       : CCallerDlg::quitMidGameQuestion()));
+    QCOMPARE(rejected.size(), ended && !clearing ? 1 : 0);
+    QCOMPARE(cleared.size(), ended && clearing ? 1 : 0);
+    QCOMPARE(f.dialog->isVisible(), clearing || !ended);
+    QCOMPARE(f.dialog->game().drawCount(), ended && clearing ? 0 : draws);
+    QCOMPARE(f.grid()->rowCount(), ended && clearing ? 0 : (draws + 4) / 5);
 }
 
 void TestCallerDlgGame::gridFollowsTheLatestRow()

@@ -4,10 +4,13 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <numeric>
 
 // The caller dialog as built: controls, places, captions and the state it opens in.
 class TestCallerDlgLayout : public QObject
@@ -20,6 +23,8 @@ private slots:
     void displaysInsideTheirFrames_data();
     void displaysInsideTheirFrames();
     void initialState();
+    void topNumberShowsEveryDigit_data();
+    void topNumberShowsEveryDigit();
 };
 
 // Every control written out from the design, not taken from the table the dialog is built
@@ -163,6 +168,45 @@ void TestCallerDlgLayout::initialState()
     QCOMPARE(f.grid()->rowCount(), 0);
     QVERIFY(!f.dialog->windowIcon().isNull());
     QVERIFY(f.frame()->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+void TestCallerDlgLayout::topNumberShowsEveryDigit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("resumedTop");
+    QTest::newRow("100 typed") << "100" << 0;
+    QTest::newRow("100 resumed") << QString() << 100;
+    QTest::newRow("50 typed") << "50" << 0;
+    QTest::newRow("75 resumed") << QString() << 75;
+}
+
+void TestCallerDlgLayout::topNumberShowsEveryDigit()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, resumedTop);
+    CallerDlgFixture f;
+    QLineEdit *edit = f.topNumber()->lineEdit();
+    if (resumedTop > 0) {
+        std::vector<int> order(std::size_t(resumedTop), 0);
+        std::iota(order.begin(), order.end(), 1);
+        QVERIFY(f.dialog->restoreGame(order, 3));
+    }
+    f.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+    if (!typed.isEmpty()) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+    }
+    const QString text = typed.isEmpty() ? QString::number(resumedTop) : typed;
+    QCOMPARE(edit->text(), text);
+    // With the cursor after the last digit, the first is still at the left edge.
+    edit->setCursorPosition(int(text.size()));
+    edit->grab();
+    QCOMPARE(edit->cursorPositionAt(QPoint(3, edit->height() / 2)), 0);
+    // Two digits keep the dialog's font.
+    if (text.size() == 2)
+        QCOMPARE(edit->font(), f.topNumber()->font());
 }
 
 QTEST_MAIN(TestCallerDlgLayout)

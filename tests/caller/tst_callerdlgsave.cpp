@@ -133,6 +133,7 @@ void TestCallerDlgSave::typedTopNumberSurvivesSave()
     f.files.answers = {dir.filePath(QStringLiteral("seven.txt"))};
     f.click("IDC_SAVE");
     QCOMPARE(f.topNumber()->currentText(), QStringLiteral("7"));
+    f.messages.answer = true;
     f.click("IDC_CLEAR");
     f.draw();
     QCOMPARE(f.dialog->game().topNumber(), 7);

@@ -2,7 +2,10 @@
 #include "fontsubstitutions.h"
 #include "numberdisplays.h"
 
+#include <QPainter>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +48,8 @@ private slots:
     void initTestCase();
     void newTextReplacesTheOld_data();
     void newTextReplacesTheOld();
+    void looksAsDrawnDirectly_data();
+    void looksAsDrawnDirectly();
 };
 
 void TestDisplayFrame::initTestCase()
@@ -91,6 +96,58 @@ void TestDisplayFrame::newTextReplacesTheOld()
     auto fresh = makeFrame();
     fresh->drawText(at, slotFont(slot), after, Blue, Cyan);
     QCOMPARE(frame->image(), fresh->image());
+}
+
+void TestDisplayFrame::looksAsDrawnDirectly_data()
+{
+    QTest::addColumn<int>("slotIndex");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("kerned 11 in the called slot") << 3 << "11" << Blue;
+    QTest::newRow("17 in the called slot, red") << 3 << "17" << QColor(255, 0, 0);
+    QTest::newRow("47 in the centre slot") << 0 << "47" << Blue;
+    QTest::newRow("00 in the left slot, green") << 1 << "00" << QColor(0, 255, 0);
+    QTest::newRow("71 in the right slot") << 2 << "71" << Blue;
+    QTest::newRow("100 in the called slot") << 3 << "100" << Blue;
+}
+
+void TestDisplayFrame::looksAsDrawnDirectly()
+{
+    QFETCH(int, slotIndex);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    const DisplaySlot slot = std::array{NumberDisplays::Centre, NumberDisplays::Left,
+                                        NumberDisplays::Right, NumberDisplays::Called}[slotIndex];
+    const QPoint at(slot.x, slot.y);
+    auto frame = makeFrame();
+    // Drawn twice, so that the second comes from what the first kept.
+    frame->drawText(at, slotFont(slot), text, colour, Cyan);
+    frame->drawText(at, slotFont(slot), text, colour, Cyan);
+
+    QImage direct(frame->image().size(), frame->image().format());
+    direct.setDotsPerMeterX(frame->image().dotsPerMeterX());
+    direct.setDotsPerMeterY(frame->image().dotsPerMeterY());
+    direct.fill(Qt::transparent);
+    QPainter painter(&direct);
+    painter.setFont(slotFont(slot));
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())), Cyan);
+    painter.setPen(colour);
+    painter.drawText(at + QPoint(0, metrics.ascent()), text);
+    painter.end();
+
+    // An eighth of a pixel of a glyph's position is all that may differ, at its edges.
+    int worst = 0;
+    for (int y = 0; y < direct.height(); ++y) {
+        for (int x = 0; x < direct.width(); ++x) {
+            const QColor a = direct.pixelColor(x, y);
+            const QColor b = frame->image().pixelColor(x, y);
+            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue()), std::abs(a.alpha() - b.alpha())});
+        }
+    }
+    QVERIFY2(worst <= 32, qPrintable(QStringLiteral("a pixel differs by %1").arg(worst)));
 }
 
 QTEST_MAIN(TestDisplayFrame)

@@ -2,9 +2,13 @@
 #include "sheetcheckdialog.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -58,6 +62,8 @@ private slots:
     void refusals_data();
     void refusals();
     void codeOfTheLastGoodCheckIsKept();
+    void nothingOverlaps_data();
+    void nothingOverlaps();
 };
 
 void TestSheetCheckDialog::showsTheSheetWithTheCalledNumbersMarked()
@@ -154,6 +160,65 @@ void TestSheetCheckDialog::codeOfTheLastGoodCheckIsKept()
     f.type(" 2222 223pb ", "　０１ ");
     QVERIFY(f.dialog.verdict());
     QCOMPARE(f.dialog.setCode(), QStringLiteral("2222-223PB"));
+}
+
+void TestSheetCheckDialog::nothingOverlaps_data()
+{
+    QTest::addColumn<QList<int>>("called");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("a line and a reach, all in view")
+        << QList<int>{70, 24, 38, 11, 32, 43, 63, 1} << false;
+    QList<int> all;
+    for (const QString &row : sheetThreeRows) {
+        for (const QString &cell : row.split(u' ')) {
+            if (cell != QStringLiteral("★"))
+                all << cell.toInt();
+        }
+    }
+    QTest::newRow("every line and the whole sheet, taller than the screen: they scroll")
+        << all << true;
+}
+
+void TestSheetCheckDialog::nothingOverlaps()
+{
+    QFETCH(QList<int>, called);
+    QFETCH(bool, scrolls);
+    Fixture f(called);
+    f.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.dialog));
+    f.type("2222-E7J7D", "3");
+    QVERIFY(f.dialog.verdict());
+    const QRect available = f.dialog.screen()->availableGeometry();
+    QVERIFY(available.contains(f.dialog.frameGeometry()));
+    auto *area = f.dialog.findChild<QScrollArea *>();
+    QVERIFY(area);
+    QCOMPARE(area->verticalScrollBar()->maximum() > 0, scrolls);
+    // Scrolled only where the dialog could not grow any further.
+    if (scrolls)
+        QCOMPARE(f.dialog.frameGeometry().height(), available.height());
+
+    // At the size the check gave it and at the smallest it can be made, every part lies inside
+    // the dialog and apart from the others.
+    const QList<QWidget *> parts{f.dialog.findChild<QLineEdit *>("setCode"),
+                                 f.dialog.findChild<QLineEdit *>("sheetNumber"),
+                                 f.dialog.findChild<QPushButton *>("checkButton"),
+                                 f.grid(),
+                                 f.dialog.findChild<QLabel *>("verdictHeadline"),
+                                 area,
+                                 f.dialog.findChild<QDialogButtonBox *>()};
+    for (const QSize size : {f.dialog.size(), f.dialog.minimumSize()}) {
+        f.dialog.resize(size);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < parts.size(); ++i) {
+            const QRect part(parts[i]->mapTo(&f.dialog, QPoint(0, 0)), parts[i]->size());
+            QVERIFY2(f.dialog.rect().contains(part), qPrintable(parts[i]->objectName()));
+            for (int j = i + 1; j < parts.size(); ++j) {
+                const QRect other(parts[j]->mapTo(&f.dialog, QPoint(0, 0)), parts[j]->size());
+                QVERIFY2(!part.intersects(other),
+                         qPrintable(parts[i]->objectName() + u'/' + parts[j]->objectName()));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestSheetCheckDialog)

@@ -1,5 +1,9 @@
 #include "audiencescreenchoice.h"
 
+#include "windowfit.h"
+
+#include <limits>
+
 namespace {
 
 // The screen showing the dialog: the one holding its centre, else the one showing most of it,
@@ -31,4 +35,27 @@ std::optional<int> audienceScreenFor(const QList<QRect> &screens, const QRect &d
         return std::nullopt;
     const int shown = dialogScreen(screens, dialog);
     return shown == 0 ? 1 : 0;
+}
+
+QRect audienceWindowFor(const QRect &available, const QRect &dialog, QSize frame)
+{
+    const QSize size = frame.boundedTo(available.size());
+    const QPoint beside[] = {
+        {dialog.right() + 1, dialog.top()},
+        {dialog.left() - size.width(), dialog.top()},
+        {dialog.left(), dialog.bottom() + 1},
+        {dialog.left(), dialog.top() - size.height()},
+    };
+    QRect best;
+    qint64 leastCovered = std::numeric_limits<qint64>::max();
+    for (const QPoint &topLeft : beside) {
+        const QRect placed = fitInside(available, QRect(topLeft, size));
+        const QRect covered = placed.intersected(dialog);
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (area < leastCovered) {
+            best = placed;
+            leastCovered = area;
+        }
+    }
+    return best;
 }
