@@ -1,6 +1,7 @@
 #include "callerdlgfixture.h"
 #include "halldesk.h"
 #include "liveserving.h"
+#include "readall.h"
 #include "winnerswindow.h"
 
 #include <QAction>
@@ -13,21 +14,13 @@
 
 namespace {
 
-HallSheet sheet(const QString &code, int number, const QString &name, bool phone)
+// The cells of a row of the winners' table, joined by "|".
+QString rowText(const QTableWidget *table, int row)
 {
-    return HallSheet{code, number, name, phone};
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString cellText(const QTableWidget *table, int row, int column)
-{
-    const QTableWidgetItem *item = table->item(row, column);
-    return item ? item->text() : QStringLiteral("<none>");
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        cells << (table->item(row, column) ? table->item(row, column)->text() : "<none>");
+    return cells.join(u'|');
 }
 
 } // namespace
@@ -53,28 +46,22 @@ void TestCallerDlgHall::winnersFromTheHall()
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
     f.topNumber()->setEditText(QStringLiteral("5"));
     QAction *item = f.dialog->hall().winnersItem();
-    // Nothing of the hall shows while nothing is served or counted.
+    // Nothing of the hall shows while nothing is served or counted; the list of keys names F7
+    // only once it does something.
     QVERIFY(!item->isVisible());
     f.dialog->OnKeys();
-    QCOMPARE(f.messages.texts(), QStringList{CCallerDlg::keysHelp()});
-    f.messages.shown.clear();
-
     f.draw();
     f.draw();
     LiveServing &live = f.dialog->live();
     emit live.tallied(HallTally{2, 3, 0, {}});
     QVERIFY(!item->isVisible());
     emit live.tallied(HallTally{
-        3,
-        4,
-        2,
-        {sheet("2222-E7HD5", 7, "<b>はな</b>", true), sheet("3333-ABCDE", 12, QString(), false)}});
-    emit live.sheetNamed(sheet("3333-ABCDE", 12, "けん", false));
+        3, 4, 2, {{"2222-E7HD5", 7, "<b>はな</b>", true}, {"3333-ABCDE", 12, QString(), false}}});
+    emit live.sheetNamed({"3333-ABCDE", 12, "けん", false});
     QVERIFY(item->isVisible());
-    // The list of keys names F7 only once it does something.
     f.dialog->OnKeys();
-    QCOMPARE(f.messages.texts().constLast(),
-             CCallerDlg::keysHelp() + QStringLiteral("\nビンゴ順位: F7"));
+    QCOMPARE(f.messages.texts(),
+             (QStringList{CCallerDlg::keysHelp(), CCallerDlg::keysHelp() + "\nビンゴ順位: F7"}));
     f.messages.shown.clear();
 
     // F7 opens the window, once however often it is pressed.
@@ -85,60 +72,48 @@ void TestCallerDlgHall::winnersFromTheHall()
     WinnersWindow *window = windows.constFirst();
     QVERIFY(window->isVisible());
     QTableWidget *table = window->table();
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(cellText(table, 0, 0), QStringLiteral("1"));
-    QCOMPARE(cellText(table, 0, 2), QStringLiteral("2222-E7HD5  No.7"));
-    QCOMPARE(cellText(table, 0, 3), QStringLiteral("<b>はな</b>"));
-    QCOMPARE(cellText(table, 1, 3), QStringLiteral("けん"));
-    QCOMPARE(cellText(table, 1, 4), QStringLiteral("紙 (用紙を見せてもらう)"));
 
-    // The operator checks the first, hides the second's name and removes nothing when asked No.
+    // The operator checks the first and hides its name, and removes nothing when asked No.
     auto click = [window](const char *name) {
         QTest::mouseClick(window->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
     };
     table->selectRow(0);
     click("IDC_WINNER_CHECK");
-    QCOMPARE(cellText(table, 0, 5), QStringLiteral("済"));
-    table->selectRow(1);
     click("IDC_WINNER_HIDE");
-    QCOMPARE(cellText(table, 1, 3), QStringLiteral("(隠しています)"));
     f.messages.answer = false;
     click("IDC_WINNER_REMOVE");
     QCOMPARE(f.messages.questions.size(), 1);
     QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(rowText(table, 0), "1|3|2222-E7HD5  No.7|(隠しています)|スマホ|済");
+    QCOMPARE(rowText(table, 1), "1|3|3333-ABCDE  No.12|けん|紙 (用紙を見せてもらう)|");
 
     // The list saves beside the drawn numbers, and from its window.
-    const QString drawn = dir.filePath(QStringLiteral("game.txt"));
-    f.files.answers = {drawn};
+    f.files.answers = {dir.filePath(QStringLiteral("game.txt"))};
     f.click("IDC_SAVE");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
              (QStringList{"game-winners.csv", "game.txt"}));
     const QByteArray csv = f.dialog->hall().winners().csv();
-    QCOMPARE(contentOf(dir.filePath(QStringLiteral("game-winners.csv"))), csv);
-    QVERIFY(csv.contains("\"<b>はな</b>\",\"スマホ\",\"済\"\r\n"));
-    QVERIFY(!csv.contains("けん"));
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("game-winners.csv"))), csv);
     f.files.answers = {dir.filePath(QStringLiteral("list.csv")),
                        dir.filePath(QStringLiteral("missing/list.csv"))};
     click("IDC_WINNERS_SAVE");
     QCOMPARE(f.files.purposes.constLast(), FileChooser::Purpose::Save);
-    QCOMPARE(contentOf(dir.filePath(QStringLiteral("list.csv"))), csv);
-    QVERIFY(f.messages.shown.isEmpty());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("list.csv"))), csv);
     click("IDC_WINNERS_SAVE");
     QCOMPARE(f.messages.shown.size(), 1);
     QCOMPARE(f.messages.shown.constFirst().icon, MessagePresenter::Icon::Critical);
     QVERIFY(f.messages.shown.constFirst().text.contains(QStringLiteral("missing/list.csv")));
 
-    // Removed when asked Yes; "Bingo End" names the winners left, in order.
+    // Removed when asked Yes; "Bingo End" names the winners left, in order, hidden names not.
     f.messages.answer = true;
-    table->selectRow(0);
+    table->selectRow(1);
     click("IDC_WINNER_REMOVE");
     QCOMPARE(table->rowCount(), 1);
-    emit live.tallied(HallTally{4, 1, 3, {sheet("2222-E7HD5", 30, "ゆき", true)}});
-    f.draw();
-    f.draw();
-    f.draw();
+    emit live.tallied(HallTally{4, 1, 3, {{"2222-E7HD5", 30, "ゆき", true}}});
+    for (int k = 0; k < 3; ++k)
+        f.draw();
     QCOMPARE(f.messages.shown.constLast().text,
-             QStringLiteral("Bingo End\n\n1位  No.12  (紙)\n2位  No.30  ゆき  (スマホ)"));
+             QStringLiteral("Bingo End\n\n1位  No.7  (スマホ)\n2位  No.30  ゆき  (スマホ)"));
 
     // Clear ends the game and its list; the item goes with it while nothing is served.
     f.click("IDC_CLEAR");
@@ -156,7 +131,7 @@ void TestCallerDlgHall::namesInBoxesAreNeverMarkup()
     CallerDlgFixture f({.messages = &boxes});
     f.topNumber()->setEditText(QStringLiteral("2"));
     f.draw();
-    emit f.dialog->live().tallied(HallTally{1, 0, 1, {sheet("A", 1, "<i>x</i>", true)}});
+    emit f.dialog->live().tallied(HallTally{1, 0, 1, {{"A", 1, "<i>x</i>", true}}});
     Qt::TextFormat format = Qt::AutoText;
     QString text;
     QTimer::singleShot(0, this, [&] {
@@ -182,25 +157,19 @@ void TestCallerDlgHall::phoneSheetChoices_data()
     QTest::addColumn<int>("taken");
     QTest::addColumn<HandOut>("handOut");
 
-    QTest::newRow("as it starts") << true << "1000"
-                                  << "IDC_HANDOUT_FIRST_START" << 1000 << HandOut::UntilFirstStart;
-    QTest::newRow("switched off") << false << "1000"
-                                  << "IDC_HANDOUT_FIRST_START" << 1000 << HandOut::UntilFirstStart;
-    QTest::newRow("reopened, total in full-width digits")
-        << true << "０５００"
-        << "IDC_HANDOUT_OPEN" << 500 << HandOut::Open;
-    QTest::newRow("closed") << true << "30"
-                            << "IDC_HANDOUT_CLOSED" << 30 << HandOut::Closed;
-    QTest::newRow("the most sheets a set has") << true << "100000"
-                                               << "IDC_HANDOUT_OPEN" << 100000 << HandOut::Open;
-    QTest::newRow("none is refused") << true << "0"
-                                     << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
-    QTest::newRow("more than a set has is refused") << true << "100001"
-                                                    << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
-    QTest::newRow("not a number is refused") << true << "12a"
-                                             << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
-    QTest::newRow("empty is refused") << true << ""
-                                      << "IDC_HANDOUT_OPEN" << 0 << HandOut::Open;
+    const auto row = [](const char *name, bool on, const QString &total, const char *radio,
+                        int taken, HandOut handOut) {
+        QTest::newRow(name) << on << total << QStringLiteral("IDC_HANDOUT_") + radio << taken
+                            << handOut;
+    };
+    row("as it starts", true, "1000", "FIRST_START", 1000, HandOut::UntilFirstStart);
+    row("switched off", false, "1000", "FIRST_START", 1000, HandOut::UntilFirstStart);
+    row("reopened, total in full-width digits", true, "０５００", "OPEN", 500, HandOut::Open);
+    row("closed", true, "30", "CLOSED", 30, HandOut::Closed);
+    row("the most sheets a set has", true, "100000", "OPEN", 100000, HandOut::Open);
+    for (const char *refused : {"0", "100001", "12a", ""})
+        row(qPrintable(QStringLiteral("refused: \"%1\"").arg(refused)), true, refused, "OPEN", 0,
+            HandOut::Open);
 }
 
 void TestCallerDlgHall::phoneSheetChoices()
@@ -214,18 +183,21 @@ void TestCallerDlgHall::phoneSheetChoices()
     CallerDlgFixture f;
     LiveServing &live = f.dialog->live();
     const PhoneSheetPolicy before = live.phoneSheetPolicy();
-    QCOMPARE(before, PhoneSheetPolicy{});
     bool stayed = false;
     QTimer::singleShot(0, this, [&] {
         auto &dialog = *qobject_cast<QDialog *>(QApplication::activeModalWidget());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("スマホのシート"));
+        const auto radio = [&dialog](const QString &name) {
+            return dialog.findChild<QRadioButton *>(name);
+        };
+        auto *totalBox = dialog.findChild<QLineEdit *>("IDC_PHONE_TOTAL");
         // The dialog starts from the policy in force.
-        QVERIFY(dialog.findChild<QRadioButton *>("IDC_PHONE_ON")->isChecked());
-        QVERIFY(dialog.findChild<QRadioButton *>("IDC_HANDOUT_FIRST_START")->isChecked());
-        QCOMPARE(dialog.findChild<QLineEdit *>("IDC_PHONE_TOTAL")->text(), QStringLiteral("1000"));
-        dialog.findChild<QRadioButton *>(on ? "IDC_PHONE_ON" : "IDC_PHONE_OFF")->setChecked(true);
-        dialog.findChild<QLineEdit *>("IDC_PHONE_TOTAL")->setText(total);
-        dialog.findChild<QRadioButton *>(handOutRadio)->setChecked(true);
+        QVERIFY(radio("IDC_PHONE_ON")->isChecked());
+        QVERIFY(radio("IDC_HANDOUT_FIRST_START")->isChecked());
+        QCOMPARE(totalBox->text(), QStringLiteral("1000"));
+        radio(on ? "IDC_PHONE_ON" : "IDC_PHONE_OFF")->setChecked(true);
+        totalBox->setText(total);
+        radio(handOutRadio)->setChecked(true);
         dialog.findChild<QPushButton *>("IDOK")->click();
         stayed = dialog.isVisible();
         if (stayed)
@@ -240,11 +212,8 @@ void TestCallerDlgHall::phoneSheetChoices()
         return;
     }
     QVERIFY(f.messages.shown.isEmpty());
-    PhoneSheetPolicy expected;
-    expected.enabled = on;
-    expected.total = taken;
-    expected.handOut = handOut;
-    QCOMPARE(live.phoneSheetPolicy(), expected);
+    QCOMPARE(live.phoneSheetPolicy(),
+             (PhoneSheetPolicy{.enabled = on, .total = taken, .handOut = handOut}));
 }
 
 QTEST_MAIN(TestCallerDlgHall)
