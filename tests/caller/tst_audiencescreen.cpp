@@ -4,12 +4,12 @@
 #include "callerdlgfixture.h"
 #include "hallbanner.h"
 #include "halldesk.h"
-#include "livegame.h"
 #include "liveserving.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -120,15 +120,20 @@ QColor cellColour(const QImage &image, QSize size, int cells, int number)
         QPointF(cell.left() + cell.width() * 0.14, cell.center().y()).toPoint());
 }
 
-// Whether any pixel of the cell differs from the colour.
-bool cellHasInk(const QImage &image, QSize size, int cells, int number, const QColor &back)
+// Whether any pixel of the box differs from the colour.
+bool hasInk(const QImage &image, const QRect &box, const QColor &back)
 {
-    const QRect cell = AudienceLayout(size, cells, 5).cell(number).toAlignedRect() & image.rect();
-    for (int y = cell.top(); y <= cell.bottom(); ++y)
-        for (int x = cell.left(); x <= cell.right(); ++x)
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
             if (image.pixelColor(x, y) != back)
                 return true;
     return false;
+}
+
+bool cellHasInk(const QImage &image, QSize size, int cells, int number, const QColor &back)
+{
+    return hasInk(image, AudienceLayout(size, cells, 5).cell(number).toAlignedRect() & image.rect(),
+                  back);
 }
 
 // The box around the pixels of a board cell that stand out from the background by at least
@@ -144,6 +149,19 @@ QRect inkBox(const QImage &image, QSize size, int cells, int number, const QColo
             if (AudienceBoard::contrast(rgb(image.pixelColor(x, y)), rgb(back)) >= contrast)
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// What a held key sends after its press: a marked repeat, and a release and a press of one time
+// as X11 sends them.
+void sendRepeats(QWidget *target, Qt::Key key, ulong time)
+{
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(target, &repeat);
+    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent unmarked(type, key, Qt::NoModifier);
+        unmarked.setTimestamp(time);
+        QApplication::sendEvent(target, &unmarked);
+    }
 }
 
 // Opens the audience screen as a window of 1024 x 768, whatever the screens are.
@@ -277,14 +295,8 @@ void TestAudienceScreen::nextKey()
     QTest::keyPress(target, pressed.key());
     const int afterPress = f.draws();
     const QString buttonsAfterPress = f.buttons();
-    QKeyEvent repeat(QEvent::KeyPress, pressed.key(), Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(target, &repeat);
-    QApplication::sendEvent(target, &repeat);
-    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
-        QKeyEvent unmarked(type, pressed.key(), Qt::NoModifier);
-        unmarked.setTimestamp(5000);
-        QApplication::sendEvent(target, &unmarked);
-    }
+    sendRepeats(target, pressed.key(), 5000);
+    sendRepeats(target, pressed.key(), 5000);
     QTest::keyRelease(target, pressed.key());
     QTest::keyClick(target, pressed.key(), Qt::ControlModifier);
     QCOMPARE(f.draws(), afterPress);
@@ -346,12 +358,11 @@ void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("fullScreen");
-    QTest::newRow("Space held over the dialog") << int(Qt::Key_Space) << false;
-    QTest::newRow("Return held over the dialog") << int(Qt::Key_Return) << false;
-    QTest::newRow("keypad Enter held over the dialog") << int(Qt::Key_Enter) << false;
-    QTest::newRow("Space held over the full-screen audience screen") << int(Qt::Key_Space) << true;
-    QTest::newRow("Return held over the full-screen audience screen")
-        << int(Qt::Key_Return) << true;
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        for (const bool fullScreen : {false, true})
+            QTest::addRow("%s held over the %s", qPrintable(QKeySequence(key).toString()),
+                          fullScreen ? "full-screen audience screen" : "dialog")
+                << int(key) << fullScreen;
 }
 
 void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
@@ -370,42 +381,30 @@ void TestAudienceScreen::heldKeyDoesNotAnswerBingoEnd()
     }
     f.click("IDC_START");
 
-    // Stop on the last number, the key held on: the box takes neither the key's repeats,
-    // marked or as X11 sends them (a release and a press of one time), nor its release; a new
-    // press answers it.
-    QString text;
+    // Stop on the last number, the key held on: the box takes neither the key's repeats nor its
+    // release; a new press answers it.
+    QStringList seen;
     int titleRoom = 0;
-    bool openAfterRepeats = false;
-    bool openAfterRelease = false;
-    bool answered = false;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        text = box->text();
+        const auto state = [box] { return box->isVisible() ? "open" : "answered"; };
+        seen << box->text();
         // Wide enough for its title beside a title bar's icon and buttons, not "K…".
         titleRoom = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
         QWidget *ok = box->button(QMessageBox::Ok);
-        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(ok, &repeat);
-        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
-            QKeyEvent unmarked(type, key, Qt::NoModifier);
-            unmarked.setTimestamp(7000);
-            QApplication::sendEvent(ok, &unmarked);
-        }
-        openAfterRepeats = box->isVisible();
+        sendRepeats(ok, Qt::Key(key), 7000);
+        seen << state();
         QTest::keyRelease(ok, Qt::Key(key));
-        openAfterRelease = box->isVisible();
+        seen << state();
         QTest::keyClick(ok, Qt::Key(key));
-        answered = !box->isVisible();
+        seen << state();
         box->close();
     });
     QTest::keyPress(target, Qt::Key(key));
-    QCOMPARE(text, CCallerDlg::BingoEndText);
+    QCOMPARE(seen, (QStringList{CCallerDlg::BingoEndText, "open", "open", "answered"}));
     QVERIFY2(titleRoom >= 100, qPrintable(QString::number(titleRoom)));
-    QVERIFY(openAfterRepeats);
-    QVERIFY(openAfterRelease);
-    QVERIFY(answered);
     QCOMPARE(f.draws(), 1);
 }
 
@@ -569,25 +568,23 @@ void TestAudienceScreen::spinRepaintsOnlyTheDotsThatTurn()
     QCoreApplication::processEvents();
 
     // What the window shows, kept up to date with only the areas each step repaints.
-    QImage shown = screen->grab().toImage();
-    QList<QRegion> steps;
     struct StepFilter : QObject
     {
-        AudienceScreen *screen;
-        QImage *shown;
-        QList<QRegion> *steps;
+        AudienceScreen *screen = nullptr;
+        QImage shown;
+        QList<QRegion> steps;
         bool grabbing = false;
         bool eventFilter(QObject *, QEvent *event) override
         {
             if (event->type() != QEvent::Paint || grabbing)
                 return false;
             const QRegion region = static_cast<QPaintEvent *>(event)->region();
-            *steps << region;
+            steps << region;
             QTimer::singleShot(0, screen, [this, region] {
                 grabbing = true;
                 const QImage now = screen->grab().toImage();
                 grabbing = false;
-                QPainter painter(shown);
+                QPainter painter(&shown);
                 painter.setClipRegion(region);
                 painter.drawImage(0, 0, now);
             });
@@ -595,23 +592,21 @@ void TestAudienceScreen::spinRepaintsOnlyTheDotsThatTurn()
         }
     } filter;
     filter.screen = screen;
-    filter.shown = &shown;
-    filter.steps = &steps;
+    filter.shown = screen->grab().toImage();
     screen->installEventFilter(&filter);
-    QTRY_VERIFY(steps.size() >= AudienceScreen::SpinDots + 2);
+    QTRY_VERIFY(filter.steps.size() >= AudienceScreen::SpinDots + 2);
     QCoreApplication::processEvents();
     screen->removeEventFilter(&filter);
     filter.grabbing = true;
 
     // A full turn and more left the window as a full repaint draws it, each step repainting
     // a small part of the ring.
-    QCOMPARE(shown, screen->grab().toImage());
-    const QSize size = screen->size();
-    for (const QRegion &step : std::as_const(steps)) {
+    QCOMPARE(filter.shown, screen->grab().toImage());
+    for (const QRegion &step : std::as_const(filter.steps)) {
         qint64 area = 0;
         for (const QRect &rect : step)
             area += qint64(rect.width()) * rect.height();
-        QVERIFY2(area * 20 < qint64(size.width()) * size.height(),
+        QVERIFY2(area * 20 < qint64(screen->width()) * screen->height(),
                  qPrintable(QStringLiteral("a step repainted %1 pixels").arg(area)));
     }
 }
@@ -688,18 +683,12 @@ void TestAudienceScreen::keysAreListed()
     QCOMPARE(f.draws(), 0);
 }
 
-QTEST_MAIN(TestAudienceScreen)
-#include "tst_audiencescreen.moc"
-
 void TestAudienceScreen::hallCountsCoverNothing()
 {
     Fixture f;
     bringTo(f, Phase::BetweenDraws);
-    f.dialog->ToggleAudienceScreen();
-    AudienceScreen *screen = f.screen();
-    screen->showNormal();
-    screen->resize(1280, 720);
-    QTRY_COMPARE(screen->size(), QSize(1280, 720));
+    AudienceScreen *screen = openWindowed(f);
+    QVERIFY(screen);
     auto *banner = screen->findChild<HallBanner *>();
     QVERIFY(banner);
     const AudienceHall &hall = f.dialog->hall().audience();
@@ -717,23 +706,16 @@ void TestAudienceScreen::hallCountsCoverNothing()
     QCOMPARE(hall.announcement(), QStringLiteral("ビンゴ! No.7 はな"));
     // The rest is laid out above the strip: nothing of it lies under the banner, and the number
     // just revealed is still painted in full.
-    const int strip = HallBanner::stripHeight(screen->size());
-    QCOMPARE(banner->geometry(), QRect(0, 720 - strip, 1280, strip));
-    const AudienceLayout layout(QSizeF(1280, 720 - strip), 6, 5);
+    const QSize size = screen->size();
+    const int strip = HallBanner::stripHeight(size);
+    QCOMPARE(banner->geometry(), QRect(0, size.height() - strip, size.width(), strip));
+    const AudienceLayout layout(QSizeF(size.width(), size.height() - strip), 6, 5);
     for (const QRectF &part :
          {layout.state(), layout.latest(), layout.count(), layout.recentRow(), layout.board()})
         QVERIFY(!part.toAlignedRect().intersects(banner->geometry()));
     const QImage during = screen->grab().toImage();
-    const QColor back = during.pixelColor(1, 1);
-    const auto inkIn = [&](const QRect &box) {
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            for (int x = box.left(); x <= box.right(); ++x)
-                if (during.pixelColor(x, y) != back)
-                    return true;
-        return false;
-    };
-    QVERIFY(inkIn(layout.latest().toAlignedRect()));
-    QVERIFY(inkIn(banner->geometry()));
+    QVERIFY(hasInk(during, layout.latest().toAlignedRect(), during.pixelColor(1, 1)));
+    QVERIFY(hasInk(during, banner->geometry(), during.pixelColor(1, 1)));
 
     // A hidden name stays hidden; the next spin ends the announcement, the counts stay.
     f.dialog->hall().winners().setNameHidden(0, true);
@@ -761,3 +743,6 @@ void TestAudienceScreen::hallCountsCoverNothing()
     late.dialog->ToggleAudienceScreen();
     QVERIFY(late.screen()->findChild<HallBanner *>()->isVisible());
 }
+
+QTEST_MAIN(TestAudienceScreen)
+#include "tst_audiencescreen.moc"
