@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,7 +32,6 @@ class TestCallerDlgHall : public QObject
 
 private slots:
     void winnersFromTheHall();
-    void namesInBoxesAreNeverMarkup();
     void phoneSheetChoices_data();
     void phoneSheetChoices();
 };
@@ -123,25 +121,6 @@ void TestCallerDlgHall::winnersFromTheHall()
     for (int k = 0; k < 5; ++k)
         f.draw();
     QCOMPARE(f.messages.shown.constLast().text, QStringLiteral("Bingo End"));
-}
-
-void TestCallerDlgHall::namesInBoxesAreNeverMarkup()
-{
-    QtMessagePresenter boxes;
-    CallerDlgFixture f({.messages = &boxes});
-    f.topNumber()->setEditText(QStringLiteral("2"));
-    f.draw();
-    emit f.dialog->live().tallied(HallTally{1, 0, 1, {{"A", 1, "<i>x</i>", true}}});
-    QString plainText;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        if (box->textFormat() == Qt::PlainText)
-            plainText = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    f.draw();
-    QVERIFY(plainText.contains(QStringLiteral("<i>x</i>")));
 }
 
 using HandOut = PhoneSheetPolicy::HandOut;
