@@ -206,9 +206,7 @@ void TestSheetCheckDialog::nothingOverlaps()
                                  f.dialog.findChild<QLabel *>("verdictHeadline"),
                                  area,
                                  f.dialog.findChild<QDialogButtonBox *>()};
-    const auto rectOf = [&](QWidget *part) {
-        return QRect(part->mapTo(&f.dialog, QPoint(0, 0)), part->size());
-    };
+    const auto rectOf = [&](QWidget *w) { return QRect(w->mapTo(&f.dialog, QPoint()), w->size()); };
     for (const QSize size : {f.dialog.size(), f.dialog.minimumSize()}) {
         f.dialog.resize(size);
         QCoreApplication::processEvents();
