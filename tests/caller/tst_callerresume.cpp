@@ -4,6 +4,7 @@
 #include "gameresume.h"
 #include "journalfolder.h"
 #include "journalformat.h"
+#include "readall.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,8 +19,7 @@
 #include <QTimer>
 
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <tuple>
 
 namespace {
 
@@ -30,15 +30,6 @@ const QList<int> orderOf50{34, 14, 45, 25, 28, 5,  27, 13, 22, 4,  9,  0,  43, 3
                            17, 29, 49, 18, 30, 19, 36, 37, 38, 1,  39, 31, 20, 21, 12, 33, 23,
                            2,  24, 40, 15, 3,  41, 42, 44, 10, 46, 47, 7,  6,  48, 50, 8};
 const QList<int> orderOf7{5, 6, 7, 1, 3, 4, 0};
-
-// Makes the file old, as one left behind by a program long gone is.
-void age(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                             QFileDevice::FileModificationTime));
-}
 
 // Puts what a lock file row names at path: "held" (by a running program, through lock),
 // "empty", "garbage", "gone" (the number of a process long ended), "folder", "dangling link",
@@ -56,8 +47,9 @@ void makeLockFile(const QString &state, const QString &path, std::unique_ptr<QLo
         file.write(state == "garbage" ? QByteArray("\x01\x02 not a lock\n")
                    : state == "gone"  ? QByteArray("999999999\nKavelo\n\n")
                                       : QByteArray());
-        file.close();
-        age(path);
+        // Old, as one left behind by a program long gone is.
+        QVERIFY(file.flush() && file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                                 QFileDevice::FileModificationTime));
     } else if (state == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else if (state == "dangling link") {
@@ -383,26 +375,18 @@ void TestCallerResume::onlyARunningCallerRefusesASecond_data()
     // starts unclaimed with a warning naming the file.
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("outcome");
-    QTest::newRow("nothing there") << ""
-                                   << "claimed";
-    QTest::newRow("a running caller holds it") << "held"
-                                               << "refused";
-    QTest::newRow("empty, as a power cut leaves it") << "empty"
-                                                     << "claimed";
-    QTest::newRow("garbage") << "garbage"
-                             << "claimed";
-    QTest::newRow("a process long gone") << "gone"
-                                         << "claimed";
-    QTest::newRow("a folder") << "folder"
-                              << "warned";
-    QTest::newRow("a dangling link") << "dangling link"
-                                     << "warned";
-    QTest::newRow("a FIFO, never opened") << "fifo"
-                                          << "warned";
-    QTest::newRow("a link to a FIFO") << "link to fifo"
-                                      << "warned";
-    QTest::newRow("a link to /dev/zero, never read") << "link to /dev/zero"
-                                                     << "warned";
+    for (const auto &[name, state, outcome] :
+         {std::tuple{"nothing there", "", "claimed"},
+          {"a running caller holds it", "held", "refused"},
+          {"empty, as a power cut leaves it", "empty", "claimed"},
+          {"garbage", "garbage", "claimed"},
+          {"a process long gone", "gone", "claimed"},
+          {"a folder", "folder", "warned"},
+          {"a dangling link", "dangling link", "warned"},
+          {"a FIFO, never opened", "fifo", "warned"},
+          {"a link to a FIFO", "link to fifo", "warned"},
+          {"a link to /dev/zero, never read", "link to /dev/zero", "warned"}})
+        QTest::newRow(name) << QString(state) << QString(outcome);
 }
 
 void TestCallerResume::onlyARunningCallerRefusesASecond()
@@ -457,11 +441,7 @@ void TestCallerResume::gameGoesOnWhereItsLockFileCannotBeTaken()
     Fixture f;
     f.messages.answer = answer;
     const QString path = f.writeJournal(orderOf50, 3);
-    const QByteArray before = [&] {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
+    const QByteArray before = readAll(path);
     std::unique_ptr<QLockFile> held;
     std::unique_ptr<FifoWatch> fifo;
     makeLockFile(state, path + QStringLiteral(".lock"), &held, &fifo);
@@ -482,8 +462,7 @@ void TestCallerResume::gameGoesOnWhereItsLockFileCannotBeTaken()
     QCOMPARE(last.game->started, t0);
     if (!sameFile) {
         // The old file untouched; a game going on in the new one says so once, with both names.
-        QCOMPARE(f.readBack(path).game->drawCount(), 3);
-        QCOMPARE(QFile(path).size(), before.size());
+        QCOMPARE(readAll(path), before);
         QCOMPARE(f.messages.shown.size(), answer ? 1 : 0);
         QVERIFY(!answer || f.messages.shown[0].text.contains(path + ".lock"));
         QVERIFY(!answer || f.messages.shown[0].text.contains(journals.constLast()));

@@ -206,17 +206,16 @@ void TestSheetCheckDialog::nothingOverlaps()
                                  f.dialog.findChild<QLabel *>("verdictHeadline"),
                                  area,
                                  f.dialog.findChild<QDialogButtonBox *>()};
+    const auto rectOf = [&](QWidget *w) { return QRect(w->mapTo(&f.dialog, QPoint()), w->size()); };
     for (const QSize size : {f.dialog.size(), f.dialog.minimumSize()}) {
         f.dialog.resize(size);
         QCoreApplication::processEvents();
         for (int i = 0; i < parts.size(); ++i) {
-            const QRect part(parts[i]->mapTo(&f.dialog, QPoint(0, 0)), parts[i]->size());
-            QVERIFY2(f.dialog.rect().contains(part), qPrintable(parts[i]->objectName()));
-            for (int j = i + 1; j < parts.size(); ++j) {
-                const QRect other(parts[j]->mapTo(&f.dialog, QPoint(0, 0)), parts[j]->size());
-                QVERIFY2(!part.intersects(other),
+            QVERIFY2(f.dialog.rect().contains(rectOf(parts[i])),
+                     qPrintable(parts[i]->objectName()));
+            for (int j = i + 1; j < parts.size(); ++j)
+                QVERIFY2(!rectOf(parts[i]).intersects(rectOf(parts[j])),
                          qPrintable(parts[i]->objectName() + u'/' + parts[j]->objectName()));
-            }
         }
     }
 }

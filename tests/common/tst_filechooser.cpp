@@ -1,4 +1,5 @@
 #include "filechooser.h"
+#include "writefile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,10 +101,8 @@ void TestFileChooser::saveAsksBeforeReplacing()
     QFETCH(bool, chosen);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("game1.txt"));
-    if (exists) {
-        QFile old(file);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-    }
+    if (exists)
+        QVERIFY(writeFile(file, {}));
     QtFileChooser files(dir.path(), dir.path());
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     QString asked;

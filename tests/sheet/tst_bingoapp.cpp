@@ -4,7 +4,9 @@
 #include "cmainframe.h"
 #include "fifowatch.h"
 #include "fontsubstitutions.h"
+#include "readall.h"
 #include "sheetids.h"
+#include "writefile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,10 +143,8 @@ void TestBingoApp::saveKeepsTheSetAndOpenMakesItAgain()
     app->mainFrame()->action(ID_FILE_SAVE)->trigger();
     QCOMPARE(m_files.purposes, QList<FileChooser::Purpose>{FileChooser::Purpose::Save});
     QVERIFY(m_messages.shown.isEmpty());
-    QFile saved(file);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
     const QString code = app->view()->setCode().text();
-    QCOMPARE(saved.readAll(),
+    QCOMPARE(readAll(file),
              "BINGO sheets 1\ncode=" + code.toLatin1() + "\nsheets=13\ncolour=red\nnumbered=yes\n");
     QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("sheets.bgo - BINGO"));
     QCOMPARE(app->recentFiles().files(), QStringList{file});
@@ -260,11 +260,7 @@ void TestBingoApp::openWithoutASetChangesNoSheet()
     const std::vector<int> before(app->view()->sheetSet().sheets().begin(),
                                   app->view()->sheetSet().sheets().end());
     const QString file = path("other.bgo");
-    {
-        QFile other(file);
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write(content);
-    }
+    QVERIFY(writeFile(file, content));
     CBINGOView *view = app->view();
     m_files.answers = {file};
     app->mainFrame()->action(ID_FILE_OPEN)->trigger();
@@ -282,9 +278,7 @@ void TestBingoApp::openWithoutASetChangesNoSheet()
         QVERIFY2(text.contains(file) && text.contains(refusal), qPrintable(text));
         QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("無題 - BINGO"));
     }
-    QFile other(file);
-    QVERIFY(other.open(QIODevice::ReadOnly));
-    QCOMPARE(other.readAll(), content);
+    QCOMPARE(readAll(file), content);
 }
 
 void TestBingoApp::openFailureIsReportedAndForgotten()

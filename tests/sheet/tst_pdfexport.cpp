@@ -1,7 +1,9 @@
 #include "pdfexport.h"
+#include "readall.h"
 #include "sheetlayout.h"
 #include "sheetset.h"
 #include "tinydisk.h"
+#include "writefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -481,11 +483,7 @@ void TestPdfExport::progressAndCancel()
     QFETCH(int, stopAfter);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
-    {
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("the older export");
-    }
+    QVERIFY(writeFile(pdf, "the older export"));
     const std::optional<SheetSet> set = makeSheetSet({40, 75, SheetColour::Red}, 7);
     QVERIFY(set);
     QList<QPair<int, int>> told;
@@ -506,9 +504,7 @@ void TestPdfExport::progressAndCancel()
         return;
     }
     QVERIFY2(result.error.contains(pdf), qPrintable(result.error));
-    QFile kept(pdf);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("the older export"));
+    QCOMPARE(readAll(pdf), QByteArray("the older export"));
 }
 
 void TestPdfExport::targetsThatAreNotFiles_data()

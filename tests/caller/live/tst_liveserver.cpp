@@ -294,41 +294,34 @@ void TestLiveServer::whatAPhoneSendsIsBounded_data()
 {
     QTest::addColumn<QByteArray>("frames");
     QTest::addColumn<bool>("dropped");
-    QTest::addColumn<int>("perSecond");
-    QTest::addColumn<qint64>("unsentBytes");
+    QTest::addColumn<bool>("unread"); // the phone reads nothing more, and the system keeps little
     const QByteArray ping = clientFrame(0x9, "abc");
-    const LiveServer::Limits limits;
-    const auto row = [&](const char *name, const QByteArray &frames, bool dropped) {
-        QTest::newRow(name) << frames << dropped << limits.controlFramesPerSecond
-                            << limits.unsentBytes;
-    };
-    row("ten pings in a second are answered", ping.repeated(10), false);
-    row("the eleventh ping is one too many", ping.repeated(11), true);
-    row("pongs count too", clientFrame(0xA, {}).repeated(11), true);
-    row("an unmasked ping", clientFrame(0x9, "abc", false), true);
-    row("a ping in pieces", clientFrame(0x9, "abc", true, false), true);
-    row("a ping of 126 bytes", clientFrame(0x9, QByteArray(126, 'p')), true);
-    row("a text message", clientFrame(0x1, "{}"), true);
-    row("a reserved opcode", clientFrame(0xB, {}), true);
-    // Pings the allowance lets through, whose pongs pile up unread.
+    QTest::newRow("ten pings in a second are answered") << ping.repeated(10) << false << false;
+    QTest::newRow("the eleventh ping is one too many") << ping.repeated(11) << true << false;
+    QTest::newRow("pongs count too") << clientFrame(0xA, {}).repeated(11) << true << false;
+    QTest::newRow("an unmasked ping") << clientFrame(0x9, "abc", false) << true << false;
+    QTest::newRow("a ping in pieces") << clientFrame(0x9, "abc", true, false) << true << false;
+    QTest::newRow("a ping of 126 bytes") << clientFrame(0x9, QByteArray(126, 'p')) << true << false;
+    QTest::newRow("a text message") << clientFrame(0x1, "{}") << true << false;
+    QTest::newRow("a reserved opcode") << clientFrame(0xB, {}) << true << false;
+    // Pings an allowance of 1000 lets through, whose pongs pile up past 1000 bytes unsent.
     QTest::newRow("pongs left unread")
-        << clientFrame(0x9, QByteArray(125, 'p')).repeated(500) << true << 1000 << qint64(1000);
+        << clientFrame(0x9, QByteArray(125, 'p')).repeated(500) << true << true;
 }
 
 void TestLiveServer::whatAPhoneSendsIsBounded()
 {
     QFETCH(QByteArray, frames);
     QFETCH(bool, dropped);
-    QFETCH(int, perSecond);
-    QFETCH(qint64, unsentBytes);
-    LiveServer server(
-        LiveServer::Limits{.unsentBytes = unsentBytes, .controlFramesPerSecond = perSecond});
+    QFETCH(bool, unread);
+    LiveServer server(unread
+                          ? LiveServer::Limits{.unsentBytes = 1000, .controlFramesPerSecond = 1000}
+                          : LiveServer::Limits{});
     QVERIFY(!server.listen(0));
     RawWebSocket phone(server.port());
     QVERIFY(phone.upgraded());
     QTRY_COMPARE(server.clientCount(), 1);
-    // It reads nothing more, and the system keeps little for it.
-    if (unsentBytes < 4096) {
+    if (unread) {
         phone.socket.setReadBufferSize(1);
         phone.socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 1024);
     }
@@ -393,7 +386,6 @@ void TestLiveServer::aFullHallPrefersNewPhones()
     auto newcomer = from("127.0.0.5");
     QTRY_COMPARE(crowdPlain->state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(crowdWeb.socket.state(), QAbstractSocket::ConnectedState);
-    QTRY_COMPARE(newcomer->state(), QAbstractSocket::ConnectedState);
     QTest::qWait(200);
     QCOMPARE(newcomer->state(), QAbstractSocket::ConnectedState);
     QCOMPARE(server.connectionCount(), 4);
