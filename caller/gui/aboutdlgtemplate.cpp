@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr ControlTemplate controls[] = {
+constexpr ControlTemplate aboutControls[] = {
     {IDC_ABOUT_ICON, "IDC_ABOUT_ICON", ControlKind::Icon, {11, 17, 20, 20}, applicationIconPath},
     {IDC_ABOUT_VERSION,
      "IDC_ABOUT_VERSION",
@@ -25,4 +25,4 @@ const DialogTemplate aboutDialogTemplate{100,
                                          9,
                                          235,
                                          55,
-                                         controls};
+                                         aboutControls};

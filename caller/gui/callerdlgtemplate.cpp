@@ -7,7 +7,7 @@ constexpr unsigned DefButton = DefaultButton | TabStop;
 
 // In template order, which is also the stacking order: the display frame comes last and so
 // lies over everything, its backing image transparent where nothing was painted.
-constexpr ControlTemplate controls[] = {
+constexpr ControlTemplate callerControls[] = {
     {-1, nullptr, ControlKind::GroupBox, {181, 28, 72, 201}, ""},
     {IDC_START,
      "IDC_START",
@@ -89,4 +89,4 @@ constexpr ControlTemplate controls[] = {
 
 } // namespace
 
-const DialogTemplate callerDialogTemplate{102, "BINGO", "ＭＳ Ｐゴシック", 9, 418, 399, controls};
+const DialogTemplate callerDialogTemplate{102, "BINGO", "ＭＳ Ｐゴシック", 9, 418, 399, callerControls};

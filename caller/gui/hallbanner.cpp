@@ -10,7 +10,7 @@
 
 namespace {
 
-QColor toColor(Rgb rgb)
+QColor bannerColor(Rgb rgb)
 {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
@@ -46,8 +46,8 @@ void HallBanner::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor back = toColor(m_board.backColour());
-    const QColor ink = toColor(AudienceBoard::contrastingBackground(m_board.backColour()));
+    const QColor back = bannerColor(m_board.backColour());
+    const QColor ink = bannerColor(AudienceBoard::contrastingBackground(m_board.backColour()));
     painter.fillRect(rect(), back);
     const int margin = height() / 6;
     painter.setPen(QPen(ink, std::max(1, margin / 3)));
@@ -69,7 +69,7 @@ void HallBanner::paintEvent(QPaintEvent *)
         return;
     const QRect box(countsBox.right() + 2 * margin, 0, width() - countsBox.right() - 3 * margin,
                     height());
-    painter.setPen(toColor(m_board.textColour()));
+    painter.setPen(bannerColor(m_board.textColour()));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(announcement, Qt::ElideRight, box.width()));
 }

@@ -11,7 +11,7 @@ namespace {
 // A QR code needs a light margin of four modules to be read.
 constexpr int QuietModules = 4;
 
-QColor toColor(Rgb rgb)
+QColor cornerColor(Rgb rgb)
 {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
@@ -37,7 +37,7 @@ int LiveCorner::side(QSize window)
 void LiveCorner::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor back = toColor(m_board.backColour());
+    const QColor back = cornerColor(m_board.backColour());
     painter.fillRect(rect(), back);
     const int textHeight = height() / 7;
     const int modules = m_code.size() + 2 * QuietModules;
@@ -64,6 +64,6 @@ void LiveCorner::paintEvent(QPaintEvent *)
         font.setPixelSize(
             std::max(6, font.pixelSize() * width() / metrics.horizontalAdvance(m_url)));
     painter.setFont(font);
-    painter.setPen(toColor(AudienceBoard::contrastingBackground(m_board.backColour())));
+    painter.setPen(cornerColor(AudienceBoard::contrastingBackground(m_board.backColour())));
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, m_url);
 }

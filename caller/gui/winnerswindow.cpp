@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr ControlTemplate controls[] = {
+constexpr ControlTemplate winnersControls[] = {
     {IDC_WINNERS_LIST, "IDC_WINNERS_LIST", ControlKind::ListView, {7, 7, 306, 156}, "", TabStop},
     {IDC_WINNER_CHECK,
      "IDC_WINNER_CHECK",
@@ -56,7 +56,7 @@ enum Column { PlaceColumn, DrawColumn, SheetColumn, NameColumn, KindColumn, Chec
 
 const DialogTemplate winnersDialogTemplate{
     1200,    QT_TRANSLATE_NOOP("DialogTemplate", "ビンゴ順位"), "ＭＳ Ｐゴシック", 9, 320, 191,
-    controls};
+    winnersControls};
 
 WinnersWindow::WinnersWindow(WinnersList &winners, MessagePresenter &messages, FileChooser &files,
                              QWidget *parent)

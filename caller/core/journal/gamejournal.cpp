@@ -15,7 +15,7 @@
 
 namespace {
 
-QString systemError()
+QString journalSystemError()
 {
     return FileReasons::systemError(errno);
 }
@@ -27,7 +27,7 @@ int openForAppend(const QString &path, QString *error)
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        *error = systemError();
+        *error = journalSystemError();
         return -1;
     }
     struct stat status;
@@ -182,7 +182,7 @@ bool GameJournal::reopen(JournalFolder::Unfinished &game, bool resuming)
     // gives up the space set aside, so that is asked for again.
     if ((game.reading.ignoredBytes > 0 && ::ftruncate(m_fd, game.reading.intactBytes) != 0) ||
         !JournalFolder::reserve(m_fd, &error)) {
-        fail(error.isEmpty() ? systemError() : error);
+        fail(error.isEmpty() ? journalSystemError() : error);
         return false;
     }
     m_path = game.journal.path;

@@ -26,7 +26,7 @@ const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 // A journal holds at most a few kilobytes; anything much larger is no journal.
 constexpr qint64 MaxJournalBytes = 1 << 20;
 
-QString systemError()
+QString folderSystemError()
 {
     return FileReasons::systemError(errno);
 }
@@ -54,7 +54,7 @@ QString notRegularReason(const QString &path)
 {
     struct stat status;
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return systemError();
+        return folderSystemError();
     return S_ISDIR(status.st_mode) ? FileReasons::folder() : FileReasons::notRegularFile();
 }
 
@@ -72,7 +72,7 @@ LeftLock removeLeftLock(const QString &lockPath, QString *reason)
     if (fd < 0) {
         if (errno == ENOENT)
             return LeftLock::Gone;
-        *reason = systemError();
+        *reason = folderSystemError();
         return LeftLock::Failed;
     }
     LeftLock result = LeftLock::Failed;
@@ -86,7 +86,7 @@ LeftLock removeLeftLock(const QString &lockPath, QString *reason)
         if (errno == EWOULDBLOCK)
             result = LeftLock::Held;
         else
-            *reason = systemError();
+            *reason = folderSystemError();
     } else if (opened.st_size == 0 && std::abs(now.tv_sec - opened.st_mtim.tv_sec) < 2) {
         // QLockFile makes its file before it locks it: a program is starting this moment.
         result = LeftLock::Held;
@@ -97,7 +97,7 @@ LeftLock removeLeftLock(const QString &lockPath, QString *reason)
     } else if (::unlink(name.constData()) == 0) {
         result = LeftLock::Removed;
     } else {
-        *reason = systemError();
+        *reason = folderSystemError();
     }
     ::close(fd);
     return result;
@@ -185,13 +185,13 @@ bool JournalFolder::appendDurably(int fd, const QByteArray &bytes, QString *erro
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
-            *error = systemError();
+            *error = folderSystemError();
             return false;
         }
         done += written;
     }
     if (!m_sync(fd)) {
-        *error = systemError();
+        *error = folderSystemError();
         return false;
     }
     return true;
@@ -264,7 +264,7 @@ bool JournalFolder::reserve(int fd, QString *error)
     while (result != 0 && errno == EINTR);
     if (result == 0 || errno == EOPNOTSUPP || errno == ENOSYS)
         return true;
-    *error = systemError();
+    *error = folderSystemError();
     return false;
 }
 
@@ -371,7 +371,7 @@ std::optional<QString> JournalFolder::moveAside(const QString &journal, QString 
     QFile::remove(target);
     if (::rename(QFile::encodeName(journal).constData(), QFile::encodeName(target).constData()) !=
         0) {
-        *error = systemError();
+        *error = folderSystemError();
         return std::nullopt;
     }
     syncFolder(m_path);
