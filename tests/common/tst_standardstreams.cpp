@@ -112,7 +112,15 @@ void TestStandardStreams::tooFewOpenFilesIsRefused_data()
     QTest::addColumn<int>("status");
     const QStringList pdf{"--sheets", "10", "--top", "50", "--color", "blue", "--pdf"};
     // Fonts failed to load: the export crashed, Kavelo showed message boxes without text.
-    QTest::newRow("bingo --pdf, 5 files") << QStringLiteral(BINGO_PATH) << pdf << 5 << 1;
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizers' runtime checks a pointer through a pipe of its own, which five files leave
+    // no room for, and then reports a false error.
+    const int fewest = 8;
+#else
+    const int fewest = 5;
+#endif
+    QTest::addRow("bingo --pdf, %d files", fewest)
+        << QStringLiteral(BINGO_PATH) << pdf << fewest << 1;
     QTest::newRow("Kavelo, 12 files") << QStringLiteral(KAVELO_PATH) << QStringList() << 12 << 1;
     QTest::newRow("bingo --pdf, a soft limit of 5 is raised")
         << QStringLiteral(BINGO_PATH) << pdf << -5 << 0;
