@@ -6,6 +6,7 @@
 #include "hallbanner.h"
 #include "livecorner.h"
 #include "numbertext.h"
+#include "qtcolour.h"
 #include "windowplacement.h"
 
 #include <QAction>
@@ -22,11 +23,6 @@
 namespace {
 
 constexpr QSize WindowSize(960, 720);
-
-QColor boardColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 QColor mixed(const QColor &a, const QColor &b, double share)
 {
@@ -272,8 +268,8 @@ QString AudienceScreen::stateText() const
 void AudienceScreen::paintEvent(QPaintEvent *event)
 {
     const AudienceLayout layout(contentSize(), m_board.topNumber() + 1, AudienceBoard::RecentCount);
-    const QColor back = boardColor(m_board.backColour());
-    const QColor ink = boardColor(m_board.contrastingBackground(m_board.backColour()));
+    const QColor back = toQColor(m_board.backColour());
+    const QColor ink = toQColor(m_board.contrastingBackground(m_board.backColour()));
     const QRegion region = event->region();
 
     QPainter painter(this);
@@ -353,7 +349,7 @@ void AudienceScreen::paintLatest(QPainter &painter, const AudienceLayout &layout
 {
     if (m_board.latest() < 0)
         return;
-    painter.setPen(boardColor(m_board.textColour()));
+    painter.setPen(toQColor(m_board.textColour()));
     painter.setFont(fitted(baseFont(true), TwoDigits, layout.latest().size(), 0.85));
     drawCentred(painter, layout.latest(), numberText(m_board.latest()),
                 layout.latest().width() * 0.95);
@@ -394,8 +390,8 @@ QRegion AudienceScreen::spinChange() const
 
 void AudienceScreen::paintSpinner(QPainter &painter, const QRegion &region) const
 {
-    const QColor text = boardColor(m_board.textColour());
-    const QColor back = boardColor(m_board.backColour());
+    const QColor text = toQColor(m_board.textColour());
+    const QColor back = toQColor(m_board.backColour());
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < SpinDots; ++i) {
         // The dots behind the moving one fade out, so it reads as turning.
@@ -413,8 +409,8 @@ void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout
     const QList<int> recent = m_board.recent();
     if (recent.isEmpty())
         return;
-    const QColor ink = boardColor(m_board.contrastingBackground(m_board.backColour()));
-    const QColor dim = mixed(ink, boardColor(m_board.backColour()), 0.45);
+    const QColor ink = toQColor(m_board.contrastingBackground(m_board.backColour()));
+    const QColor dim = mixed(ink, toQColor(m_board.backColour()), 0.45);
     const QRectF first = layout.recentSlot(0);
     const double gap = first.width() * 0.08;
     // No taller than wide, so a tall row does not leave the digits small in narrow boxes.
@@ -434,11 +430,11 @@ void AudienceScreen::paintRecent(QPainter &painter, const AudienceLayout &layout
 void AudienceScreen::paintBoard(QPainter &painter, const AudienceLayout &layout)
 {
     const int top = m_board.topNumber();
-    const QColor text = boardColor(m_board.textColour());
-    const QColor back = boardColor(m_board.backColour());
-    const QColor ink = boardColor(m_board.contrastingBackground(m_board.backColour()));
+    const QColor text = toQColor(m_board.textColour());
+    const QColor back = toQColor(m_board.backColour());
+    const QColor ink = toQColor(m_board.contrastingBackground(m_board.backColour()));
     const QColor outline = mixed(ink, back, 0.4);
-    const QColor uncalled = boardColor(m_board.uncalledColour());
+    const QColor uncalled = toQColor(m_board.uncalledColour());
     const QRectF first = layout.cell(0);
     const double gap = std::max(2.0, std::min(first.width(), first.height()) * 0.07);
     const QSizeF inner(first.width() - 2 * gap, first.height() - 2 * gap);

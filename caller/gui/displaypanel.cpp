@@ -3,19 +3,11 @@
 #include "countdownplayer.h"
 #include "cuesounds.h"
 #include "displayframe.h"
+#include "qtcolour.h"
 #include "sleeper.h"
 
 #include <QAbstractButton>
 #include <QTimer>
-
-namespace {
-
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-} // namespace
 
 DisplayPanel::DisplayPanel(DisplayFrame &frame, const Radios &radios, CountdownPlayer &countdown,
                            CueSounds &cues, Sleeper &sleeper, RandomSource &random, QObject *parent)
@@ -42,7 +34,7 @@ DisplayPanel::DisplayPanel(DisplayFrame &frame, const Radios &radios, CountdownP
 void DisplayPanel::OnCtlColor()
 {
     QPalette palette = m_frame.palette();
-    palette.setColor(QPalette::Window, toColor(NumberDisplays::Grey));
+    palette.setColor(QPalette::Window, toQColor(NumberDisplays::Grey));
     m_frame.setPalette(palette);
 }
 
@@ -56,7 +48,7 @@ void DisplayPanel::drawText(int x, int y, int pointSize, const QString &text, Rg
 {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(pointSize / 10.0);
-    m_frame.drawText(QPoint(x, y), font, text, toColor(textColour), toColor(backColour));
+    m_frame.drawText(QPoint(x, y), font, text, toQColor(textColour), toQColor(backColour));
 }
 
 void DisplayPanel::startSpinTimers()

@@ -3,19 +3,11 @@
 #include "audienceboard.h"
 #include "audiencehall.h"
 #include "livegame.h"
+#include "qtcolour.h"
 
 #include <QPainter>
 
 #include <algorithm>
-
-namespace {
-
-QColor bannerColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-} // namespace
 
 HallBanner::HallBanner(const AudienceBoard &board, const AudienceHall &hall, QWidget *parent)
     : QWidget(parent)
@@ -46,8 +38,8 @@ void HallBanner::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor back = bannerColor(m_board.backColour());
-    const QColor ink = bannerColor(AudienceBoard::contrastingBackground(m_board.backColour()));
+    const QColor back = toQColor(m_board.backColour());
+    const QColor ink = toQColor(AudienceBoard::contrastingBackground(m_board.backColour()));
     painter.fillRect(rect(), back);
     const int margin = height() / 6;
     painter.setPen(QPen(ink, std::max(1, margin / 3)));
@@ -69,7 +61,7 @@ void HallBanner::paintEvent(QPaintEvent *)
         return;
     const QRect box(countsBox.right() + 2 * margin, 0, width() - countsBox.right() - 3 * margin,
                     height());
-    painter.setPen(bannerColor(m_board.textColour()));
+    painter.setPen(toQColor(m_board.textColour()));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(announcement, Qt::ElideRight, box.width()));
 }

@@ -1,6 +1,7 @@
 #include "livecorner.h"
 
 #include "audienceboard.h"
+#include "qtcolour.h"
 
 #include <QPainter>
 
@@ -10,11 +11,6 @@ namespace {
 
 // A QR code needs a light margin of four modules to be read.
 constexpr int QuietModules = 4;
-
-QColor cornerColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 } // namespace
 
@@ -37,7 +33,7 @@ int LiveCorner::side(QSize window)
 void LiveCorner::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor back = cornerColor(m_board.backColour());
+    const QColor back = toQColor(m_board.backColour());
     painter.fillRect(rect(), back);
     const int textHeight = height() / 7;
     const int modules = m_code.size() + 2 * QuietModules;
@@ -64,6 +60,6 @@ void LiveCorner::paintEvent(QPaintEvent *)
         font.setPixelSize(
             std::max(6, font.pixelSize() * width() / metrics.horizontalAdvance(m_url)));
     painter.setFont(font);
-    painter.setPen(cornerColor(AudienceBoard::contrastingBackground(m_board.backColour())));
+    painter.setPen(toQColor(AudienceBoard::contrastingBackground(m_board.backColour())));
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, m_url);
 }
